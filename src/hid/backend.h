@@ -1,0 +1,60 @@
+#pragma once
+// Where HID interfaces come from: hidraw through libudev for real devices,
+// the emulated bus for the demo and the tests. HidDevice works the same over
+// both. (Contract for the emulated bus and HidDevice; the hidraw backend
+// implements it in hidraw_backend.cpp.)
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "hid/collection.h"
+
+namespace viremo::hid {
+
+struct OpenFlags {
+    bool read = true;
+    bool write = false;
+    bool exclusive = false;
+};
+
+enum class IoStatus { Done, TimedOut, Cancelled, Failed };
+
+// One open interface (one top-level collection).
+class Connection {
+public:
+    virtual ~Connection() = default;
+    virtual const Collection& collection() const = 0;  // ids, usages, report lengths
+    virtual uint16_t vendorId() const = 0;
+    virtual uint16_t productId() const = 0;
+    virtual uint16_t versionNumber() const = 0;
+    // Blocks up to timeoutMs (negative: no limit) for one input report of this
+    // collection; reports of other collections are dropped.
+    virtual IoStatus read(std::span<uint8_t> buffer, size_t& transferred, int timeoutMs) = 0;
+    virtual IoStatus write(std::span<const uint8_t> report, size_t& transferred, int timeoutMs) = 0;
+    // Wakes a blocked read or write, which then returns Cancelled. Thread-safe.
+    virtual void cancel() = 0;
+};
+
+// Wakes when interfaces appear or disappear.
+class ChangeMonitor {
+public:
+    virtual ~ChangeMonitor() = default;
+    // Waits up to timeoutMs for a change; true when something changed.
+    virtual bool waitForChange(int timeoutMs) = 0;
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+    virtual std::vector<std::string> enumeratePaths() = 0;
+    // Null when the path cannot be opened; `error` says why.
+    virtual std::unique_ptr<Connection> open(const std::string& path, const OpenFlags& flags) = 0;
+    virtual std::unique_ptr<ChangeMonitor> monitorChanges() = 0;
+};
+
+// The hidraw backend, shared by the whole program.
+Backend& systemBackend();
+
+}  // namespace viremo::hid

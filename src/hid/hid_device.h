@@ -1,0 +1,74 @@
+#pragma once
+// One HID interface (one top-level collection of a USB interface), the
+// program's only way of talking to HID hardware. It knows nothing of the
+// command protocol. Reports are seen as on Windows: every report starts with
+// its report-id byte (0 when the collection has no report ids) and report
+// lengths count that byte.
+//
+// The object talks through a Backend: hidraw for real devices, the emulated
+// bus for the demo and the tests. One thread may block in Read while another
+// calls Close, which wakes it at once.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "hid/backend.h"
+#include "hid/usage_data.h"
+
+namespace viremo::hid {
+
+inline constexpr int kInfinite = -1;
+
+class HidDevice {
+public:
+    explicit HidDevice(Backend& backend = systemBackend());
+    ~HidDevice();
+    HidDevice(const HidDevice&) = delete;
+    HidDevice& operator=(const HidDevice&) = delete;
+
+    // Enumeration: every present interface path, walked with a cursor.
+    bool EnumerateInterfaces();
+    std::optional<std::string> NextInterfacePath();
+    void ReleaseInterfaceList();
+
+    bool Open(const std::string& path, bool read, bool write, bool overlapped, bool exclusive);
+    void Close();
+    bool IsOpen() const;
+
+    // One transfer with a time-out in ms (kInfinite waits until data arrives
+    // or Close is called). Returns false on time-out, cancel or I/O error;
+    // `transferred` gets the byte count (0 on failure).
+    bool Read(uint8_t* buffer, size_t length, size_t* transferred, int timeoutMs);
+    bool Write(const uint8_t* buffer, size_t length, size_t* transferred, int timeoutMs);
+
+    // Fills the input usage data from one input report.
+    bool UnpackInputReport(const uint8_t* report, size_t length);
+
+    uint16_t VendorId() const;
+    uint16_t ProductId() const;
+    uint16_t VersionNumber() const;
+    uint16_t UsagePage() const;
+    uint16_t Usage() const;
+    uint16_t InputReportByteLength() const;
+    uint16_t OutputReportByteLength() const;
+    uint16_t FeatureReportByteLength() const;
+    uint32_t InterfaceNumber() const;
+    uint32_t CollectionNumber() const;
+    const std::string& DevicePath() const;
+    std::vector<uint8_t>& InputReportBuffer();
+    const std::vector<UsageData>& InputUsageData() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
+
+// "&mi_" and "&col" numbers of an interface path, hexadecimal, found without
+// regard to case; 0 when absent.
+uint32_t InterfaceNumberFromPath(const std::string& path);
+uint32_t CollectionNumberFromPath(const std::string& path);
+
+}  // namespace viremo::hid

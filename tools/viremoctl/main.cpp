@@ -1,0 +1,71 @@
+// viremoctl: the command line over the same libraries as the application.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "command.h"
+#include "platform/log.h"
+#include "profiles/json_file.h"
+
+namespace viremoctl {
+
+// Each group lives in cmd_<group>.cpp.
+int runList(const Options&, Arguments);
+
+namespace {
+
+const Command kCommands[] = {
+    {"list", "list                      supported HID interfaces present", runList},
+};
+
+void printHelp() {
+    std::puts(
+        "usage: viremoctl [--demo] [--json] [--debug] <command> [arguments]\n"
+        "\n"
+        "  --demo    use emulated devices (keyboard, mouse through its receiver,\n"
+        "            mouse pad, headset) instead of the real ones\n"
+        "  --json    print results as JSON\n"
+        "  --debug   print the debug log (command packets and replies) on stderr\n"
+        "  --help    show this text\n"
+        "\n"
+        "commands:");
+    for (const auto& command : kCommands) std::printf("  %.*s\n", int(command.usage.size()), command.usage.data());
+}
+
+}  // namespace
+
+int fail(std::string_view reason) {
+    std::fprintf(stderr, "viremoctl: %.*s\n", int(reason.size()), reason.data());
+    return kFailure;
+}
+
+void printJson(const Json::Value& document) { std::cout << viremo::json::styledText(document) << std::flush; }
+
+}  // namespace viremoctl
+
+int main(int argc, char** argv) {
+    using namespace viremoctl;
+    Options options;
+    std::vector<std::string> words;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--json") options.json = true;
+        else if (word == "--demo") options.demo = true;
+        else if (word == "--debug") options.debug = true;
+        else if (word == "--help" || word == "-h") {
+            printHelp();
+            return kSuccess;
+        } else words.push_back(word);
+    }
+    if (options.debug) viremo::log::toStderr();
+    if (words.empty()) {
+        printHelp();
+        return kFailure;
+    }
+    for (const auto& command : kCommands) {
+        if (command.name == words.front())
+            return command.run(options, Arguments(words).subspan(1));
+    }
+    return fail("unknown command '" + words.front() + "' (see viremoctl --help)");
+}
