@@ -1,0 +1,17 @@
+#pragma once
+// Text helpers: UTF-8 to code points and back, and the case-insensitive
+// comparison profile names use (it folds non-ASCII letters too).
+#include <string>
+#include <string_view>
+
+namespace viremo::text {
+
+// Invalid UTF-8 sequences become U+FFFD.
+std::u32string toWide(std::string_view utf8);
+std::string toUtf8(std::u32string_view wide);
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b);
+// Without leading and trailing white space.
+std::string_view trimmed(std::string_view text);
+
+}  // namespace viremo::text
