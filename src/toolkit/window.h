@@ -1,0 +1,72 @@
+#pragma once
+// A window: a message handler with a handle, a paint manager for its control
+// tree and a native host from the window system. Derived windows override
+// HandleMessage (call the base for what they do not handle) and
+// OnFinalMessage.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "toolkit/message_queue.h"
+#include "toolkit/paint_manager.h"
+#include "toolkit/window_host.h"
+
+namespace viremo::toolkit {
+
+class CWindowWnd : public IMessageHandler {
+public:
+    explicit CWindowWnd(CMessageQueue& queue = UiQueue(), const Clock& clock = systemClock());
+    ~CWindowWnd() override;
+    CWindowWnd(const CWindowWnd&) = delete;
+    CWindowWnd& operator=(const CWindowWnd&) = delete;
+
+    WindowHandle GetHWND() const { return m_hWnd; }
+    CPaintManagerUI& GetPaintManager() { return m_pm; }
+    CMessageQueue& GetQueue() const { return m_queue; }
+    IWindowHost* GetHost() const { return m_host.get(); }
+
+    // Creates the native window and registers the handle. False when it
+    // exists already.
+    bool Create(const WindowOptions& options);
+    bool IsCreated() const { return m_hWnd != kNoWindow; }
+    void ShowWindow(bool show = true, bool activate = true);
+    bool IsShown() const { return m_bShown; }
+    void CenterWindow();
+    void SetBounds(const Rect& screenRect);
+
+    // Shows the window and runs events until Close; returns Close's result.
+    int ShowModal();
+    bool IsModal() const { return m_bModal; }
+    // Ends a modal run with the result, hides and destroys the window, then
+    // calls OnFinalMessage (which may delete the object).
+    void Close(int result = 0);
+
+    // Window timers: kMsgTimer with wParam = id reaches HandleMessage.
+    bool SetTimer(unsigned id, unsigned elapseMs);
+    bool KillTimer(unsigned id);
+
+    // Convenience: post or send to this window through its queue.
+    bool PostMessage(Message msg);
+
+    std::intptr_t HandleMessage(Message& msg) override;
+
+protected:
+    // After the window is destroyed; the object is no longer used by the
+    // toolkit. Self-owned windows delete themselves here.
+    virtual void OnFinalMessage() {}
+
+    CMessageQueue& m_queue;
+    CPaintManagerUI m_pm;
+
+private:
+    void Destroy();
+
+    std::unique_ptr<IWindowHost> m_host;
+    WindowHandle m_hWnd = kNoWindow;
+    bool m_bShown = false;
+    bool m_bModal = false;
+    std::optional<int> m_modalResult;
+};
+
+}  // namespace viremo::toolkit
