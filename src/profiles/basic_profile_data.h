@@ -8,6 +8,7 @@
 // the entry at its profile index (always 0 today). Other root members and
 // other entries are carried along untouched when the file is rewritten.
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include <json/value.h>
@@ -82,14 +83,18 @@ public:
     static constexpr int kMaxArrayIndex = 1023;
 
 protected:
-    Json::Value& main() { return main_; }
+    Json::Value& mainEntry() { return main_; }
 
 private:
     Json::Value loadEntry(const std::filesystem::path& path);
+    // Files in the factory default folder are only ever read.
+    bool isFactoryFile(const std::filesystem::path& path) const;
+    std::filesystem::path effectFile(const std::string& guid) const;
 
     std::filesystem::path profilePath_;
     std::filesystem::path defaultPath_;
     LightRecord lightInfo_;
+    const LightRecord defaultLightInfo_{};
     AudioLightRecord audioLightInfo_;
     std::vector<LightRecord> lightList_;
     Json::Value main_;

@@ -111,7 +111,7 @@ private:
     bool nameTaken(std::string_view name, int except = -1) const;
     Json::Value readTemplate() const;
     bool writeProfileFile(Json::Value document, const std::string& name, const std::string& id);
-    ProfileResult appendProfile(const std::string& name, Json::Value document);
+    ProfileResult appendProfile(Json::Value& list, const std::string& name, const Json::Value& document);
 
     std::filesystem::path folder_;
     std::filesystem::path template_;
@@ -120,6 +120,7 @@ private:
     std::vector<ProfileEntry> profiles_;
     int selected_ = -1;
     std::string currentId_;
+    Json::Value countList_;  // the list as the count and path queries read it
 };
 
 }  // namespace viremo

@@ -5,9 +5,10 @@
 
 namespace viremo {
 
-std::string timeStampIdentifier(const Clock& clock) {
-    const auto wall = clock.wallNow();
-    const auto sinceEpoch = wall.time_since_epoch();
+std::string timeStampIdentifier(const Clock& clock) { return timeStampIdentifier(clock.wallNow()); }
+
+std::string timeStampIdentifier(Clock::Wall time) {
+    const auto sinceEpoch = time.time_since_epoch();
     const std::time_t seconds = std::chrono::duration_cast<std::chrono::seconds>(sinceEpoch).count();
     const auto milliseconds =
         std::chrono::duration_cast<std::chrono::milliseconds>(sinceEpoch).count() % 1000;

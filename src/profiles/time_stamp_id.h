@@ -8,5 +8,6 @@
 namespace viremo {
 
 std::string timeStampIdentifier(const Clock& clock);
+std::string timeStampIdentifier(Clock::Wall time);
 
 }  // namespace viremo
