@@ -1,0 +1,42 @@
+#pragma once
+// The macro list of a device data folder, "macro.config":
+//   {"MacroInfo": [{"MacroName": "macro_1", "Guid": "2024_03_09_14_05_07_042"}, ...]}
+// A key bound to a macro stores its position in "MacroInfo", so every entry
+// counts, malformed ones included (they read as an empty name and Guid).
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <json/value.h>
+
+#include "profiles/json_file.h"
+
+namespace viremo {
+
+inline constexpr std::string_view kMacroConfigName = "macro.config";
+inline constexpr std::string_view kMacroFileExtension = ".mac";
+
+struct MacroEntry {
+    std::string name;
+    std::string guid;
+};
+
+struct MacroConfig {
+    // Broken also covers a document that is not an object or whose
+    // "MacroInfo" is not an array: writing it back would lose entries.
+    json::FileState state = json::FileState::Absent;
+    Json::Value root{Json::objectValue};  // the whole document, kept for rewriting
+    std::vector<MacroEntry> entries;
+};
+
+MacroConfig readMacroConfig(const std::filesystem::path& folder);
+MacroConfig parseMacroConfig(const json::Document& document);
+bool writeMacroConfig(const std::filesystem::path& folder, const Json::Value& root);
+
+// The names in list order; empty when the list is missing or unreadable.
+std::vector<std::string> macroNames(const std::filesystem::path& folder);
+
+// folder + Guid + ".mac"; nullopt when the Guid is not a plain file name.
+std::optional<std::filesystem::path> macroEventFile(const std::filesystem::path& folder, const std::string& guid);
+
+}  // namespace viremo

@@ -1,0 +1,114 @@
+#include "macros/recoil_store.h"
+
+#include <string>
+
+#include "macros/macro_event.h"
+#include "macros/text.h"
+#include "platform/atomic_file.h"
+#include "profiles/json_file.h"
+
+namespace viremo {
+namespace {
+
+constexpr int kClickDelay = 10;
+constexpr int kMoveDelay = 5;
+constexpr uint8_t kLeftButton = 1;
+
+// Sets the four members of an element, keeping any others it has.
+void setEvent(Json::Value& element, int type, bool down, int64_t button, int64_t delay) {
+    if (!element.isObject()) element = Json::Value(Json::objectValue);
+    element["Action"] = std::string(actionText(down));
+    element["Button"] = static_cast<Json::Int64>(button);
+    element["Delay"] = static_cast<Json::Int64>(delay);
+    element["Type"] = type;
+}
+
+const Json::Value& elementAt(const Json::Value* events, size_t index) {
+    static const Json::Value kNull;
+    if (!events || index >= events->size()) return kNull;
+    return (*events)[static_cast<Json::ArrayIndex>(index)];
+}
+
+bool isDown(const Json::Value& event) {
+    return equalsIgnoringAsciiCase(json::stringMember(event, "Action").value_or(""), "down");
+}
+
+}  // namespace
+
+bool isGun(int gun) { return gun >= 0 && gun < RecoilStore::kGuns; }
+bool isBullet(int bullet) { return bullet >= 0 && bullet < RecoilStore::kBullets; }
+
+RecoilStore::RecoilStore(std::filesystem::path folder, std::filesystem::path factoryFolder)
+    : folder_(std::move(folder)), factoryFolder_(std::move(factoryFolder)) {}
+
+std::filesystem::path RecoilStore::gunFileName(int gun) { return "ShootData_" + std::to_string(gun) + ".Shoot"; }
+std::filesystem::path RecoilStore::gunFile(int gun) const { return folder_ / gunFileName(gun); }
+std::filesystem::path RecoilStore::factoryFile(int gun) const { return factoryFolder_ / gunFileName(gun); }
+
+bool RecoilStore::initialise() const {
+    bool complete = true;
+    for (int gun = 0; gun < kGuns; ++gun) {
+        if (json::readFile(gunFile(gun)).isNull()) complete = resetGun(gun) && complete;
+    }
+    return complete;
+}
+
+Bullet RecoilStore::showBullet(int gun, int bullet) const {
+    if (!isGun(gun) || !isBullet(bullet)) return {};
+    const Json::Value document = json::readFile(gunFile(gun));
+    const Json::Value* events = json::arrayMember(document, "Events");
+    const size_t first = static_cast<size_t>(bullet) * kEventsPerBullet;
+    const Json::Value& horizontal = elementAt(events, first + 2);
+    const Json::Value& vertical = elementAt(events, first + 3);
+    return {isDown(horizontal), readEventNumber(horizontal, "Button"), isDown(vertical),
+            readEventNumber(vertical, "Button"), readEventNumber(vertical, "Delay")};
+}
+
+bool RecoilStore::saveBullet(int gun, int bullet, const Bullet& values) const {
+    if (!isGun(gun) || !isBullet(bullet)) return false;
+    const auto file = gunFile(gun);
+    json::Document read = json::readDocument(file);
+    Json::Value document = read.root;
+    if (read.state == json::FileState::Broken || (read.state == json::FileState::Read && !document.isObject())) {
+        keepAsBad(file);
+        document = Json::Value(Json::objectValue);
+    }
+    if (!document.isObject()) document = Json::Value(Json::objectValue);
+    Json::Value& events = document["Events"];
+    if (!events.isArray()) events = Json::Value(Json::arrayValue);
+
+    const int64_t horizontal = clampTo(values.horizontal, 0, 255);
+    const int64_t vertical = clampTo(values.vertical, 0, 255);
+    const int64_t delay = clampTo(values.delay, 0, kMaxDelay);
+    const auto first = static_cast<Json::ArrayIndex>(bullet * kEventsPerBullet);
+    // Indexing past the end creates the elements before as nulls.
+    setEvent(events[first], macro_type::kMouseButton, true, kLeftButton, kClickDelay);
+    setEvent(events[first + 1], macro_type::kMouseButton, false, kLeftButton, 0);
+    setEvent(events[first + 2], macro_type::kHorizontalMove, values.leftward, horizontal, kMoveDelay);
+    setEvent(events[first + 3], macro_type::kVerticalMove, values.upward, vertical, delay);
+    setEvent(events[first + 4], macro_type::kHorizontalMove, values.leftward, 0, 0);
+    setEvent(events[first + 5], macro_type::kVerticalMove, values.upward, 0, 0);
+    return json::writeFile(file, document);
+}
+
+bool RecoilStore::resetGun(int gun) const {
+    return isGun(gun) && copyFileAtomically(factoryFile(gun), gunFile(gun));
+}
+
+bool RecoilStore::importGun(int gun, const std::filesystem::path& source) const {
+    return isGun(gun) && !source.empty() && copyFileAtomically(source, gunFile(gun));
+}
+
+bool RecoilStore::exportGun(int gun, const std::filesystem::path& destination) const {
+    return isGun(gun) && !destination.empty() && copyFileAtomically(gunFile(gun), destination);
+}
+
+std::vector<EventBlock> RecoilStore::loadBlocks() const {
+    std::vector<EventBlock> guns;
+    for (int gun = 0; gun < kGuns; ++gun) guns.push_back(packEvents(json::readFile(gunFile(gun))));
+    return guns;
+}
+
+std::optional<std::vector<uint8_t>> buildRecoilImage(std::span<const EventBlock> guns) { return buildEventImage(guns); }
+
+}  // namespace viremo

@@ -1,0 +1,76 @@
+#pragma once
+// Recoil patterns of a mouse ("guns"): four files "ShootData_<n>.Shoot" in
+// the mouse's data folder, shared by all its profiles, each an "Events"
+// array of macro events. A gun is 30 bullets of six events each:
+//
+//   6b    left button down, delay 10
+//   6b+1  left button up, delay 0
+//   6b+2  horizontal move by the bullet's distance, delay 5
+//   6b+3  vertical move by the bullet's distance, delay = the bullet's delay
+//   6b+4  horizontal move by 0, delay 0
+//   6b+5  vertical move by 0, delay 0
+//
+// All numbers are written as integers. Missing gun files are created from
+// the factory files of the same name in "DefaultData".
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "macros/event_image.h"
+
+namespace viremo {
+
+struct Bullet {
+    bool leftward = false;  // horizontal "down"; otherwise to the right
+    int64_t horizontal = 0;
+    bool upward = false;    // vertical "down"; otherwise downwards
+    int64_t vertical = 0;
+    int64_t delay = 0;
+
+    bool operator==(const Bullet&) const = default;
+};
+
+class RecoilStore {
+public:
+    static constexpr int kGuns = 4;
+    static constexpr int kBullets = 30;
+    static constexpr int kEventsPerBullet = 6;
+
+    RecoilStore(std::filesystem::path folder, std::filesystem::path factoryFolder);
+
+    static std::filesystem::path gunFileName(int gun);  // "ShootData_<gun>.Shoot"
+    std::filesystem::path gunFile(int gun) const;
+    std::filesystem::path factoryFile(int gun) const;
+
+    // Every gun file that is missing, empty or not JSON becomes a copy of its
+    // factory file. False when one of them could not be made.
+    bool initialise() const;
+
+    // A missing file, element or member reads as 0 (and not "down").
+    Bullet showBullet(int gun, int bullet) const;
+    // Distances are clamped to 0..255 and the delay to 0..65535. False for a
+    // gun or bullet out of range or when the file cannot be written.
+    bool saveBullet(int gun, int bullet, const Bullet& values) const;
+
+    // Copies, unchanged; the gun file is kept when the source cannot be read.
+    bool resetGun(int gun) const;
+    bool importGun(int gun, const std::filesystem::path& source) const;
+    bool exportGun(int gun, const std::filesystem::path& destination) const;
+
+    // The four guns' events, packed; a missing file gives an empty block.
+    std::vector<EventBlock> loadBlocks() const;
+
+private:
+    std::filesystem::path folder_;
+    std::filesystem::path factoryFolder_;
+};
+
+bool isGun(int gun);
+bool isBullet(int bullet);
+
+// The recoil image: the four guns in the event container, without a
+// capacity check; nullopt when the files are too large for its 16-bit fields.
+std::optional<std::vector<uint8_t>> buildRecoilImage(std::span<const EventBlock> guns);
+
+}  // namespace viremo
