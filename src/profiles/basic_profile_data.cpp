@@ -117,7 +117,8 @@ Json::Value CBasicProfiledata::loadEntry(const std::filesystem::path& path) {
 
     // No usable entry: start from the factory one and repair the file. The
     // factory files themselves are never written.
-    const Json::Value* factory = deviceEntry(json::readFile(defaultPath_), profileIndex_);
+    const Json::Value factoryDocument = json::readFile(defaultPath_);
+    const Json::Value* factory = deviceEntry(factoryDocument, profileIndex_);
     Json::Value entry = factory ? *factory : Json::Value();
     if (isFactoryFile(path) || !indexInRange(profileIndex_)) return entry;
     if (isBroken(document, path)) keepAsBad(path);
