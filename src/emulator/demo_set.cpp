@@ -1,0 +1,25 @@
+#include "emulator/demo_set.h"
+
+#include "emulator/products.h"
+
+namespace viremo::emulator {
+
+DemoSet plugDemoSet(hid::EmulatedBus& bus) {
+    DemoSet set;
+    set.keyboard = keyboardFirmware();
+    set.mouse = mouseFirmware();
+    set.mousePad = mousePadFirmware();
+    set.headset = headsetFirmware();
+    set.mouseReceiver = std::make_shared<Receiver>(set.mouse);
+
+    set.keyboardUsb = keyboardOnCable(set.keyboard);
+    set.mouseReceiverUsb = mouseReceiver(set.mouseReceiver);
+    set.mousePadUsb = mousePad(set.mousePad);
+    set.headsetUsb = headset(set.headset);
+
+    for (const EmulatedProduct* product : {&set.keyboardUsb, &set.mouseReceiverUsb, &set.mousePadUsb, &set.headsetUsb})
+        product->plug(bus);
+    return set;
+}
+
+}  // namespace viremo::emulator

@@ -1,0 +1,33 @@
+#pragma once
+// The demo set: the keyboard on its cable, the mouse through its receiver, the
+// mouse pad and the headset, plugged into an emulated bus.
+#include <memory>
+
+#include "emulator/device_firmware.h"
+#include "emulator/emulated_product.h"
+#include "emulator/receiver.h"
+#include "hid/emulated_bus.h"
+
+namespace viremo::emulator {
+
+struct DemoSet {
+    // The devices' firmware: memory, sessions, light control.
+    std::shared_ptr<DeviceFirmware> keyboard;
+    std::shared_ptr<DeviceFirmware> mouse;
+    std::shared_ptr<DeviceFirmware> mousePad;
+    std::shared_ptr<DeviceFirmware> headset;
+    // The mouse's radio link.
+    std::shared_ptr<Receiver> mouseReceiver;
+    // The USB devices as plugged: their interfaces (packet logs, faults,
+    // notifications) and unplug.
+    EmulatedProduct keyboardUsb;
+    EmulatedProduct mouseReceiverUsb;
+    EmulatedProduct mousePadUsb;
+    EmulatedProduct headsetUsb;
+};
+
+// Plugs the demo set into `bus`. A product whose nodes are already taken is
+// left out.
+DemoSet plugDemoSet(hid::EmulatedBus& bus);
+
+}  // namespace viremo::emulator

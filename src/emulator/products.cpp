@@ -1,0 +1,167 @@
+#include "emulator/products.h"
+
+#include "emulator/command_codes.h"
+#include "emulator/report_descriptors.h"
+
+namespace viremo::emulator {
+
+namespace {
+
+// Firmware versions, reported as the USB version number and in the device
+// information block.
+constexpr uint16_t kKeyboardVersion = 0x0105;
+constexpr uint16_t kKeyboardReceiverVersion = 0x0102;
+constexpr uint16_t kMouseVersion = 0x0110;
+constexpr uint16_t kMouseReceiverVersion = 0x0103;
+constexpr uint16_t kMousePadVersion = 0x0101;
+constexpr uint16_t kHeadsetVersion = 0x0100;
+
+constexpr uint8_t kFullBattery = 100;
+
+struct DeviceInfoFields {
+    uint16_t productId = 0;
+    uint16_t version = 0;
+    uint8_t keyCount = 0;
+    uint8_t macroUnits = 0;
+};
+
+void putWord(std::vector<uint8_t>& bytes, size_t offset, uint16_t value) {
+    bytes[offset] = uint8_t(value & 0xFF);
+    bytes[offset + 1] = uint8_t(value >> 8);
+}
+
+std::vector<uint8_t> deviceInfo(const DeviceInfoFields& fields) {
+    std::vector<uint8_t> info(kDeviceInfoLength, 0);
+    putWord(info, 0, fields.productId);
+    putWord(info, 2, fields.version);
+    info[5] = fields.keyCount;
+    info[6] = fields.macroUnits;
+    return info;
+}
+
+std::vector<uint8_t> statusBlock(uint8_t battery) {
+    std::vector<uint8_t> status(kStatusLength, 0);
+    status[kStatusBatteryByte] = battery;
+    return status;
+}
+
+MemoryRegion deviceInfoRegion(std::vector<uint8_t> info) {
+    return {std::string(region::DeviceInfo), command::ReadDeviceInfo, kNoCommand, std::move(info)};
+}
+
+MemoryRegion statusRegion(uint8_t battery) {
+    return {std::string(region::Status), command::ReadStatus, kNoCommand, statusBlock(battery)};
+}
+
+MemoryRegion settingsRegion(size_t size) {
+    return {std::string(region::Settings), command::ReadSettings, command::WriteSettings,
+            std::vector<uint8_t>(size, 0)};
+}
+
+MemoryRegion lightFrameRegion() {
+    return {std::string(region::LightFrame), kNoCommand, command::StreamLightFrame,
+            std::vector<uint8_t>(kLightFrameLength, 0)};
+}
+
+// Interface 0 (a boot keyboard or mouse) and interface 1 (the composite
+// interface with the command collection) of a 320F product.
+EmulatedProduct vendrakeProduct(std::string name, uint16_t productId, uint16_t version,
+                                std::vector<uint8_t> bootDescriptor, std::shared_ptr<CommandTarget> target) {
+    EmulatedProduct product;
+    product.name = std::move(name);
+    product.vendorId = kVendrakeVendorId;
+    product.productId = productId;
+    product.versionNumber = version;
+    product.interfaces.push_back({0, std::move(bootDescriptor), std::make_shared<InterfaceFirmware>()});
+    product.interfaces.push_back({1, commandInterfaceDescriptor(),
+                                  std::make_shared<InterfaceFirmware>(std::move(target), kConsumerReportId)});
+    return product;
+}
+
+}  // namespace
+
+std::shared_ptr<DeviceFirmware> keyboardFirmware() {
+    constexpr uint8_t kKeyPositions = 128;  // a 384-byte key table
+    constexpr uint8_t kMacroUnits = 32;     // 4 KiB of macro memory
+    return std::make_shared<DeviceFirmware>(MemoryMap({
+        deviceInfoRegion(deviceInfo({kKeyboardProductId, kKeyboardVersion, kKeyPositions, kMacroUnits})),
+        statusRegion(kFullBattery),
+        settingsRegion(256),
+        lightFrameRegion(),
+    }));
+}
+
+std::shared_ptr<DeviceFirmware> mouseFirmware() {
+    constexpr uint8_t kButtons = 11;
+    constexpr uint8_t kMacroUnits = 16;
+    constexpr uint16_t kSensor = 0x3325;
+    constexpr uint8_t kDpiStep = 50;
+    constexpr uint16_t kHighestDpiLevel = 88;
+    constexpr uint16_t kLowestDpi = 100;
+    constexpr size_t kProfileSlots = 4;  // settings slot n at n x 128
+    auto info = deviceInfo({kMouseProductId, kMouseVersion, kButtons, kMacroUnits});
+    putWord(info, 9, kSensor);
+    info[11] = kDpiStep;
+    putWord(info, 12, kHighestDpiLevel);
+    putWord(info, 14, kLowestDpi);
+    return std::make_shared<DeviceFirmware>(MemoryMap({
+        deviceInfoRegion(std::move(info)),
+        statusRegion(kFullBattery),
+        settingsRegion(kProfileSlots * 128),
+        lightFrameRegion(),
+    }));
+}
+
+std::shared_ptr<DeviceFirmware> mousePadFirmware() {
+    return std::make_shared<DeviceFirmware>(MemoryMap({
+        deviceInfoRegion(deviceInfo({kMousePadProductId, kMousePadVersion, 0, 0})),
+        statusRegion(0),
+        settingsRegion(128),
+        lightFrameRegion(),
+    }));
+}
+
+std::shared_ptr<DeviceFirmware> headsetFirmware() {
+    return std::make_shared<DeviceFirmware>(MemoryMap({
+        deviceInfoRegion(deviceInfo({kHeadsetProductId, kHeadsetVersion, 0, 0})),
+        statusRegion(kFullBattery),
+        settingsRegion(128),
+    }));
+}
+
+EmulatedProduct keyboardOnCable(std::shared_ptr<DeviceFirmware> keyboard) {
+    return vendrakeProduct("keyboard", kKeyboardProductId, kKeyboardVersion, bootKeyboardDescriptor(),
+                           std::move(keyboard));
+}
+
+EmulatedProduct keyboardReceiver(std::shared_ptr<Receiver> receiver) {
+    return vendrakeProduct("keyboard-receiver", kKeyboardReceiverProductId, kKeyboardReceiverVersion,
+                           bootKeyboardDescriptor(), std::move(receiver));
+}
+
+EmulatedProduct mouseOnCable(std::shared_ptr<DeviceFirmware> mouse) {
+    return vendrakeProduct("mouse", kMouseProductId, kMouseVersion, bootMouseDescriptor(), std::move(mouse));
+}
+
+EmulatedProduct mouseReceiver(std::shared_ptr<Receiver> receiver) {
+    return vendrakeProduct("mouse-receiver", kMouseReceiverProductId, kMouseReceiverVersion,
+                           bootMouseDescriptor(), std::move(receiver));
+}
+
+EmulatedProduct mousePad(std::shared_ptr<DeviceFirmware> pad) {
+    return vendrakeProduct("mouse-pad", kMousePadProductId, kMousePadVersion, bootKeyboardDescriptor(),
+                           std::move(pad));
+}
+
+EmulatedProduct headset(std::shared_ptr<DeviceFirmware> headset) {
+    EmulatedProduct product;
+    product.name = "headset";
+    product.vendorId = kHeadsetVendorId;
+    product.productId = kHeadsetProductId;
+    product.versionNumber = kHeadsetVersion;
+    product.interfaces.push_back(
+        {3, headsetDescriptor(), std::make_shared<InterfaceFirmware>(std::move(headset), kHeadsetConsumerReportId)});
+    return product;
+}
+
+}  // namespace viremo::emulator
