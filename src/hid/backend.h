@@ -3,6 +3,10 @@
 // the emulated bus for the demo and the tests. HidDevice works the same over
 // both. (Contract for the emulated bus and HidDevice; the hidraw backend
 // implements it in hidraw_backend.cpp.)
+//
+// Reports are seen as on Windows on both: every report starts with its
+// report-id byte (0 when the descriptor uses no report ids) and the report
+// lengths of a Collection count that byte.
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -21,6 +25,9 @@ struct OpenFlags {
 
 enum class IoStatus { Done, TimedOut, Cancelled, Failed };
 
+// Why an open failed.
+enum class OpenError { None, NotFound, AccessDenied, Failed };
+
 // One open interface (one top-level collection).
 class Connection {
 public:
@@ -34,6 +41,8 @@ public:
     virtual IoStatus read(std::span<uint8_t> buffer, size_t& transferred, int timeoutMs) = 0;
     virtual IoStatus write(std::span<const uint8_t> report, size_t& transferred, int timeoutMs) = 0;
     // Wakes a blocked read or write, which then returns Cancelled. Thread-safe.
+    // Cancelling is for closing: every later transfer returns Cancelled too,
+    // so a cancel that comes just before a read starts is not lost.
     virtual void cancel() = 0;
 };
 
@@ -49,8 +58,16 @@ class Backend {
 public:
     virtual ~Backend() = default;
     virtual std::vector<std::string> enumeratePaths() = 0;
-    // Null when the path cannot be opened; `error` says why.
+    // Null when the path cannot be opened. With neither read nor write in
+    // `flags` the open is a query: it succeeds while the interface is
+    // present, without needing access rights, and transfers on it fail.
     virtual std::unique_ptr<Connection> open(const std::string& path, const OpenFlags& flags) = 0;
+    // As open, and says why it failed.
+    virtual std::unique_ptr<Connection> tryOpen(const std::string& path, const OpenFlags& flags, OpenError& error) {
+        auto connection = open(path, flags);
+        error = connection ? OpenError::None : OpenError::Failed;
+        return connection;
+    }
     virtual std::unique_ptr<ChangeMonitor> monitorChanges() = 0;
 };
 

@@ -18,8 +18,10 @@
 
 namespace viremo::hid {
 
-// Delivers one input report (report-id byte first) from the device to the
-// host; the bus routes it to the collection that owns the report id.
+// Delivers one input report (report-id byte first, 0 when the descriptor
+// uses no report ids) from the device to the host; the bus routes it to the
+// collection that owns the report id and fits it to that collection's input
+// report length.
 using InputReportSender = std::function<void(std::span<const uint8_t> report)>;
 
 // The device side of one USB interface: implemented by emulator/.
@@ -32,8 +34,8 @@ public:
     virtual void connect(InputReportSender send) = 0;
     // Called when unplugged; `send` must not be used after this returns.
     virtual void disconnect() = 0;
-    // An output report written by the host (report-id byte first), on the
-    // writer's thread.
+    // An output report written by the host (report-id byte first, 0 when the
+    // descriptor uses no report ids), on the writer's thread.
     virtual void onOutputReport(std::span<const uint8_t> report) = 0;
 };
 
@@ -64,10 +66,12 @@ public:
     // Backend
     std::vector<std::string> enumeratePaths() override;
     std::unique_ptr<Connection> open(const std::string& path, const OpenFlags& flags) override;
+    std::unique_ptr<Connection> tryOpen(const std::string& path, const OpenFlags& flags, OpenError& error) override;
     std::unique_ptr<ChangeMonitor> monitorChanges() override;
 
-private:
     struct Impl;
+
+private:
     std::shared_ptr<Impl> impl_;
 };
 

@@ -37,6 +37,8 @@ public:
     bool Open(const std::string& path, bool read, bool write, bool overlapped, bool exclusive);
     void Close();
     bool IsOpen() const;
+    // Why the last Open failed (None after a successful one).
+    OpenError LastOpenError() const;
 
     // One transfer with a time-out in ms (kInfinite waits until data arrives
     // or Close is called). Returns false on time-out, cancel or I/O error;
@@ -44,8 +46,9 @@ public:
     bool Read(uint8_t* buffer, size_t length, size_t* transferred, int timeoutMs);
     bool Write(const uint8_t* buffer, size_t length, size_t* transferred, int timeoutMs);
 
-    // Fills the input usage data from one input report.
+    // Fills the input usage data from one input report (report-id byte first).
     bool UnpackInputReport(const uint8_t* report, size_t length);
+    const Collection& Capabilities() const;  // of the open interface
 
     uint16_t VendorId() const;
     uint16_t ProductId() const;
@@ -66,8 +69,11 @@ private:
     std::unique_ptr<State> state_;
 };
 
-// "&mi_" and "&col" numbers of an interface path, hexadecimal, found without
-// regard to case; 0 when absent.
+// "vid_", "pid_", "&mi_" and "&col" numbers of an interface path,
+// hexadecimal, found without regard to case; 0 when absent. They are not
+// narrowed: a value too large for its field matches no table row.
+uint32_t VendorIdFromPath(const std::string& path);
+uint32_t ProductIdFromPath(const std::string& path);
 uint32_t InterfaceNumberFromPath(const std::string& path);
 uint32_t CollectionNumberFromPath(const std::string& path);
 

@@ -1,0 +1,90 @@
+#include "hid/sysfs_hid.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace viremo::hid {
+namespace {
+
+std::optional<std::string> readText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::optional<uint32_t> parseHex(std::string_view text, size_t maxDigits) {
+    uint32_t value = 0;
+    size_t digits = 0;
+    for (char c : text) {
+        int digit = -1;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (digit < 0) break;
+        if (++digits > maxDigits) return std::nullopt;
+        value = value * 16 + uint32_t(digit);
+    }
+    if (digits == 0) return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+std::optional<HidIds> parseHidId(std::string_view uevent) {
+    constexpr std::string_view key = "HID_ID=";
+    for (size_t start = 0; start < uevent.size();) {
+        size_t end = uevent.find('\n', start);
+        if (end == std::string_view::npos) end = uevent.size();
+        std::string_view line = uevent.substr(start, end - start);
+        start = end + 1;
+        if (!line.starts_with(key)) continue;
+        // bus:vendor:product, each field eight hex digits at most
+        line.remove_prefix(key.size());
+        const size_t first = line.find(':');
+        const size_t second = line.find(':', first == std::string_view::npos ? first : first + 1);
+        if (second == std::string_view::npos) return std::nullopt;
+        const auto vendor = parseHex(line.substr(first + 1, second - first - 1), 8);
+        const auto product = parseHex(line.substr(second + 1), 8);
+        if (!vendor || !product || *vendor > 0xFFFF || *product > 0xFFFF) return std::nullopt;
+        return HidIds{static_cast<uint16_t>(*vendor), static_cast<uint16_t>(*product)};
+    }
+    return std::nullopt;
+}
+
+std::optional<uint16_t> parseHexAttribute(std::string_view text) {
+    const auto value = parseHex(text, 4);
+    if (!value) return std::nullopt;
+    return static_cast<uint16_t>(*value);
+}
+
+std::optional<HidrawNode> readHidrawNode(const std::string& devnode, const SysfsFolders& folders,
+                                         std::string& error) {
+    const auto uevent = readText(folders.hidDevice / "uevent");
+    const auto ids = uevent ? parseHidId(*uevent) : std::nullopt;
+    if (!ids) {
+        error = "no HID_ID in " + (folders.hidDevice / "uevent").string();
+        return std::nullopt;
+    }
+    const auto descriptor = readText(folders.hidDevice / "report_descriptor");
+    if (!descriptor || descriptor->empty()) {
+        error = "no report descriptor in " + folders.hidDevice.string();
+        return std::nullopt;
+    }
+    HidrawNode node;
+    node.devnode = devnode;
+    node.vendorId = ids->vendorId;
+    node.productId = ids->productId;
+    node.reportDescriptor.assign(descriptor->begin(), descriptor->end());
+    if (!folders.usbInterface.empty()) {
+        const auto text = readText(folders.usbInterface / "bInterfaceNumber");
+        const auto number = text ? parseHexAttribute(*text) : std::nullopt;
+        if (number && *number <= 0xFF) node.interfaceNumber = static_cast<uint8_t>(*number);
+    }
+    if (!folders.usbDevice.empty()) {
+        const auto text = readText(folders.usbDevice / "bcdDevice");
+        node.versionNumber = (text ? parseHexAttribute(*text) : std::nullopt).value_or(0);
+    }
+    return node;
+}
+
+}  // namespace viremo::hid
