@@ -1,0 +1,177 @@
+// viremoctl macro: the macro library of a keyboard or mouse.
+//
+//   macro <keyboard|mouse> list
+//   macro <keyboard|mouse> show <macro>
+//   macro <keyboard|mouse> add
+//   macro <keyboard|mouse> rename <macro> <new name>
+//   macro <keyboard|mouse> delete <macro>
+//   macro <keyboard|mouse> import <file.mac>
+//   macro <keyboard|mouse> export <macro> <file.mac>
+//
+// A macro is its number (as "list" shows it) or its name. Deleting a macro
+// renumbers the key bindings of every profile of the device.
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "command.h"
+#include "macros/key_table.h"
+#include "macros/macro_event.h"
+#include "macros/macro_event_list.h"
+#include "macros/macro_library.h"
+#include "macros/macro_renumbering.h"
+#include "macros/text.h"
+#include "platform/folders.h"
+#include "profiles/text.h"
+
+namespace viremoctl {
+namespace {
+
+using viremo::MacroLibrary;
+using viremo::MacroResult;
+
+constexpr std::string_view kUsage =
+    "usage: macro <keyboard|mouse> list | show <macro> | add | rename <macro> <name> | delete <macro> | "
+    "import <file> | export <macro> <file>";
+
+bool isMacroDevice(std::string_view kind) { return kind == "keyboard" || kind == "mouse"; }
+
+std::optional<int> findMacro(const std::vector<viremo::MacroEntry>& entries, const std::string& word) {
+    if (!word.empty() && word.find_first_not_of("0123456789") == std::string::npos) {
+        const auto index = viremo::readDecimal(word);
+        if (index < int64_t(entries.size())) return int(index);
+        return std::nullopt;
+    }
+    for (size_t index = 0; index < entries.size(); ++index)
+        if (viremo::text::equalsIgnoringCase(entries[index].name, word)) return int(index);
+    return std::nullopt;
+}
+
+int refused(MacroResult result) { return fail(std::string(viremo::describe(result))); }
+
+int reportEntry(const Options& options, std::string_view what, int index, const viremo::MacroEntry& entry) {
+    if (options.json) {
+        Json::Value row(Json::objectValue);
+        row["macro"] = index;
+        row["name"] = entry.name;
+        row["guid"] = entry.guid;
+        printJson(row);
+    } else {
+        std::printf("%.*s macro %d: %s\n", int(what.size()), what.data(), index, entry.name.c_str());
+    }
+    return kSuccess;
+}
+
+int list(const Options& options, const MacroLibrary& library) {
+    const auto entries = library.entries();
+    Json::Value rows(Json::arrayValue);
+    for (size_t index = 0; index < entries.size(); ++index) {
+        const Json::Value events = library.readEventFile(int(index));
+        const Json::Value* array = viremo::json::arrayMember(events, "Events");
+        Json::Value row(Json::objectValue);
+        row["macro"] = Json::UInt64(index);
+        row["name"] = entries[index].name;
+        row["guid"] = entries[index].guid;
+        row["events"] = array ? array->size() : 0u;
+        rows.append(row);
+    }
+    if (options.json) printJson(rows);
+    else
+        for (const auto& row : rows)
+            std::printf("%3u  %-24s %4u events  %s\n", row["macro"].asUInt(), row["name"].asCString(),
+                        row["events"].asUInt(), row["guid"].asCString());
+    return kSuccess;
+}
+
+// "A", "LShift", "mouse left", "move up 5" ...
+std::string eventName(const Json::Value& event) {
+    const auto view = viremo::describeMacroEvent(event);
+    const auto fields = viremo::readMacroEvent(event);
+    std::string name(viremo::shortKeyName(view.nameId));
+    if (name.empty()) name = "type " + std::to_string(fields.type) + " button " + std::to_string(fields.button);
+    return name;
+}
+
+int show(const Options& options, const MacroLibrary& library, int index) {
+    viremo::MacroEventList list;
+    list.load(library.readEventFile(index));
+    Json::Value rows(Json::arrayValue);
+    for (size_t i = 0; i < list.size(); ++i) {
+        const auto& event = list.row(i).event;
+        const auto fields = viremo::readMacroEvent(event);
+        Json::Value row(Json::objectValue);
+        row["name"] = eventName(event);
+        row["action"] = viremo::describeMacroEvent(event).actionText;
+        row["type"] = Json::Int64(fields.type);
+        row["button"] = Json::Int64(fields.button);
+        row["delay"] = Json::Int64(fields.delay);
+        rows.append(row);
+    }
+    if (options.json) printJson(rows);
+    else
+        for (Json::ArrayIndex i = 0; i < rows.size(); ++i)
+            std::printf("%4u  %-28s %-5s %6lld ms\n", i, rows[i]["name"].asCString(), rows[i]["action"].asCString(),
+                        static_cast<long long>(rows[i]["delay"].asInt64()));
+    return kSuccess;
+}
+
+int remove(const Options& options, MacroLibrary& library, int index) {
+    const auto entry = library.entries()[size_t(index)];
+    const auto removed = library.remove(entry.guid);
+    if (removed.result != MacroResult::Done) return refused(removed.result);
+    const auto profiles = viremo::renumberProfileFiles(library.folder(), removed.index);
+    if (!profiles.failed.empty())
+        return fail("macro deleted, but the profile " + profiles.failed.front().string() + " could not be rewritten");
+    if (options.json) {
+        Json::Value row(Json::objectValue);
+        row["macro"] = removed.index;
+        row["name"] = entry.name;
+        row["profilesChanged"] = Json::UInt64(profiles.changed.size());
+        printJson(row);
+    } else {
+        std::printf("deleted macro %d: %s (%zu profiles renumbered)\n", removed.index, entry.name.c_str(),
+                    profiles.changed.size());
+    }
+    return kSuccess;
+}
+
+}  // namespace
+
+int runMacro(const Options& options, Arguments arguments) {
+    if (arguments.size() < 2 || !isMacroDevice(arguments[0])) return fail(kUsage);
+    MacroLibrary library(viremo::folders::deviceData(arguments[0]));
+    const std::string& verb = arguments[1];
+    const auto entries = library.entries();
+    auto macroArgument = [&]() { return arguments.size() > 2 ? findMacro(entries, arguments[2]) : std::nullopt; };
+
+    if (verb == "list" && arguments.size() == 2) return list(options, library);
+    if (verb == "add" && arguments.size() == 2) {
+        const auto added = library.add();
+        if (added.result != MacroResult::Done) return refused(added.result);
+        return reportEntry(options, "added", added.index, added.entry);
+    }
+    if (verb == "import" && arguments.size() == 3) {
+        const auto added = library.importFile(arguments[2]);
+        if (added.result != MacroResult::Done) return refused(added.result);
+        return reportEntry(options, "imported", added.index, added.entry);
+    }
+    const bool takesMacro = (verb == "show" || verb == "delete") ? arguments.size() == 3
+                            : (verb == "rename" || verb == "export") ? arguments.size() == 4
+                                                                     : false;
+    if (!takesMacro) return fail(kUsage);
+    const auto index = macroArgument();
+    if (!index) return fail("no macro '" + arguments[2] + "' (see viremoctl macro " + arguments[0] + " list)");
+    if (verb == "show") return show(options, library, *index);
+    if (verb == "delete") return remove(options, library, *index);
+    if (verb == "rename") {
+        const auto result = library.rename(*index, arguments[3]);
+        if (result != MacroResult::Done) return refused(result);
+        return reportEntry(options, "renamed", *index, library.entries()[size_t(*index)]);
+    }
+    const auto result = library.exportFile(*index, arguments[3]);
+    if (result != MacroResult::Done) return refused(result);
+    return reportEntry(options, "exported", *index, entries[size_t(*index)]);
+}
+
+}  // namespace viremoctl
