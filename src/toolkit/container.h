@@ -48,6 +48,10 @@ public:
     void SetInset(const Rect& inset);
     int GetChildPadding() const { return m_iChildPadding; }
     void SetChildPadding(int padding);
+    // Where children narrower (or lower) than the layout's cross axis sit.
+    enum class ChildAlign { Start, Center, End };
+    ChildAlign GetChildAlign() const { return m_childAlign; }
+    void SetChildAlign(ChildAlign align);
 
     // Scrolling. The scroll position is how far the content is moved up and
     // left; the range is how far it can be.
@@ -75,23 +79,30 @@ public:
     void DoEvent(TEventUI& event) override;
     void DoPaint(IRenderer& renderer, const Rect& paint) override;
     void SetAttribute(std::string_view name, std::string_view value) override;
-    CControlUI* FindControl(const FindPredicate& match, unsigned flags) override;
+    CControlUI* FindControl(const FindPredicate& match, unsigned flags, Point point = {}) override;
     void OnLanguageChanged() override;
 
 protected:
     // The rectangle children are laid out in: the item rectangle less the
     // inset and the scroll bars.
     Rect GetInnerRect() const;
-    // Places a floating child relative to the inner rectangle.
+    // Lays the children out in a row (horizontal) or a column: fixed sizes
+    // first, the rest shared by the children without one.
+    void LayOutLinear(bool horizontal);
+    // Places a floating child relative to the container's top-left corner.
     void SetFloatPos(CControlUI* child);
     // Sizes the scroll bars for the content's extent (cx, cy) and keeps the
     // scroll position in range.
     void ProcessScrollBar(const Rect& inner, int cxRequired, int cyRequired);
     virtual void OnScrollChanged() {}
+    // Offset of a child of the given cross size in a space of the given size.
+    int AlignOffset(int space, int size) const;
 
     std::vector<std::unique_ptr<CControlUI>> m_items;
     Rect m_rcInset;
     int m_iChildPadding = 0;
+    ChildAlign m_childAlign = ChildAlign::Start;
+    bool m_bInScrollRelayout = false;
     std::unique_ptr<CScrollBarUI> m_pVerticalScrollBar;
     std::unique_ptr<CScrollBarUI> m_pHorizontalScrollBar;
 };

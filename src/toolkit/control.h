@@ -115,6 +115,8 @@ public:
     void SetBorderSize(int size);
     Size GetBorderRound() const { return m_cxyBorderRound; }
     void SetBorderRound(Size round);
+    // Name of the pointer shape over the control ("hand", "ibeam", ...);
+    // empty takes the container's.
     const std::string& GetCursor() const { return m_sCursor; }
     void SetCursor(std::string cursor) { m_sCursor = std::move(cursor); }
 
@@ -179,10 +181,11 @@ public:
     // A list of name="value" pairs (the skin's default attributes, styles).
     void ApplyAttributeList(std::string_view list);
 
-    // Depth-first search of this control (and a container's children).
-    virtual CControlUI* FindControl(const FindPredicate& match, unsigned flags);
-    // The same with a point (kFindHitTest).
-    CControlUI* FindControlAt(Point point, unsigned flags);
+    // Depth-first search of this control (and a container's children); the
+    // point is used with kFindHitTest.
+    virtual CControlUI* FindControl(const FindPredicate& match, unsigned flags, Point point = {});
+    // The topmost visible control at the point that takes mouse input.
+    CControlUI* FindControlAt(Point point);
 
 protected:
     std::string ResolveImagePath(const std::string& file) const;

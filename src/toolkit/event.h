@@ -25,7 +25,6 @@ enum class EventType {
     SetFocus,
     KillFocus,
     Timer,
-    SetCursor,
 };
 
 // Modifier and button state bits of an event.

@@ -16,6 +16,7 @@ struct Message {
 
 // Numbers the toolkit itself uses. Program messages start at kMsgUser;
 // registered messages at kMsgRegisteredFirst.
+inline constexpr unsigned kMsgDestroy = 0x0002;
 inline constexpr unsigned kMsgClose = 0x0010;
 inline constexpr unsigned kMsgTimer = 0x0113;
 inline constexpr unsigned kMsgActivate = 0x0006;

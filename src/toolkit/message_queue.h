@@ -22,7 +22,7 @@ namespace viremo::toolkit {
 class IMessageHandler {
 public:
     virtual ~IMessageHandler() = default;
-    virtual std::intptr_t HandleMessage(Message& msg) = 0;
+    virtual std::intptr_t DispatchMessage(Message& msg) = 0;
 };
 
 class CMessageQueue {

@@ -24,6 +24,7 @@
 namespace viremo::toolkit {
 
 class IWindowHost;
+class CWindowWnd;
 
 class CPaintManagerUI {
 public:
@@ -39,6 +40,15 @@ public:
     void SetTextMeasurer(ITextMeasurer* measurer);
     ITextMeasurer& GetTextMeasurer() const;
     const Clock& GetClock() const { return m_clock; }
+    // The window whose tree this is (null for a tree outside any window).
+    void SetOwnerWindow(CWindowWnd* window) { m_pWindow = window; }
+    CWindowWnd* GetOwnerWindow() const { return m_pWindow; }
+    // The skin's wish for the window: its initial client size and the
+    // caption band the user drags the window by (negative bottom: none).
+    void SetInitSize(Size size) { m_szInit = size; }
+    Size GetInitSize() const { return m_szInit; }
+    void SetCaptionRect(const Rect& caption) { m_rcCaption = caption; }
+    const Rect& GetCaptionRect() const { return m_rcCaption; }
     std::uint64_t NowMilliseconds() const;
 
     // The tree. AttachDialog replaces the root, attaches every control,
@@ -49,6 +59,9 @@ public:
     void InitControl(CControlUI* control);
     void ReapControl(CControlUI* control);
     void RenameControl(CControlUI* control, const std::string& oldName);
+    // Destroys a control removed while an event or notification may still
+    // be using it, once the current input event is done.
+    void AddDelayedCleanup(std::unique_ptr<CControlUI> control);
 
     // Lookup. Names are compared exactly; the first control with a name wins.
     CControlUI* FindControl(std::string_view name) const;
@@ -87,12 +100,13 @@ public:
     void ProcessTimers();
     std::optional<Clock::Monotonic> NextTimerDeadline() const;
 
-    // Focus and capture.
+    // Focus and capture. The control a mouse button went down on gets every
+    // mouse move until the button is released.
     CControlUI* GetFocus() const { return m_pFocus; }
     void SetFocus(CControlUI* control);
     void SetCapture(CControlUI* control);
     void ReleaseCapture();
-    CControlUI* GetCapture() const { return m_pCapture; }
+    CControlUI* GetCapture() const { return m_pPressed; }
     CControlUI* GetHot() const { return m_pHot; }
 
     // Layout and painting.
@@ -157,27 +171,57 @@ private:
         Clock::Monotonic due;
     };
 
+    // Keeps a pointer to a control that becomes null when the control
+    // leaves the window while events run.
+    class Watch {
+    public:
+        Watch(CPaintManagerUI& manager, CControlUI* control);
+        ~Watch();
+        Watch(const Watch&) = delete;
+        Watch& operator=(const Watch&) = delete;
+        CControlUI* Get() const { return m_control; }
+
+    private:
+        CPaintManagerUI& m_manager;
+        CControlUI* m_control;
+    };
+
     void ScheduleHostTimer();
-    void SendEvent(CControlUI* control, EventType type, Point point, unsigned keyState,
-                   std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
-    void SetHot(CControlUI* control, Point point, unsigned keyState);
-    CControlUI* FindInputTarget(Point point) const;
-    void ForgetControl(CControlUI* control);
+    void SendEvent(CControlUI* control, EventType type, Point point, unsigned keyState = 0,
+                   std::uintptr_t wParam = 0, std::intptr_t lParam = 0, unsigned key = 0);
+    void UpdateHot(Point point, unsigned keyState);
+    void UpdateCursor();
+    CControlUI* InputTarget(Point point) const;
+    void PressAt(Point point, unsigned keyState, EventType type);
+    void FinishInput();
+    void AddName(CControlUI* control, const std::string& name);
+    void RemoveName(CControlUI* control, const std::string& name);
 
     const Clock& m_clock;
     IWindowHost* m_pHost = nullptr;
+    CWindowWnd* m_pWindow = nullptr;
+    Size m_szInit;
+    Rect m_rcCaption;
+    int m_languageListener = 0;
     ITextMeasurer* m_pMeasurer = nullptr;
     std::unique_ptr<CControlUI> m_pRoot;
-    std::unordered_map<std::string, CControlUI*> m_names;
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    };
+    // Every attached control by name; the first attached of a name is found.
+    std::unordered_map<std::string, std::vector<CControlUI*>, NameHash, std::equal_to<>> m_names;
     std::vector<INotifyUI*> m_notifiers;
     std::vector<TNotifyUI> m_asyncNotify;
+    std::vector<std::unique_ptr<CControlUI>> m_delayedCleanup;
     std::vector<IMessageFilterUI*> m_filters;
     std::vector<Timer> m_timers;
     std::function<void(unsigned)> m_windowTimerHandler;
     CControlUI* m_pFocus = nullptr;
-    CControlUI* m_pCapture = nullptr;
     CControlUI* m_pHot = nullptr;
     CControlUI* m_pPressed = nullptr;
+    Point m_ptLastMouse;
+    std::vector<CControlUI**> m_watches;
     bool m_bActive = true;
     bool m_bUpdateNeeded = true;
     bool m_bFirstLayout = true;

@@ -1,7 +1,8 @@
 #pragma once
 // A window: a message handler with a handle, a paint manager for its control
-// tree and a native host from the window system. Derived windows override
-// HandleMessage (call the base for what they do not handle) and
+// tree and a native host from the window system. Messages reach the paint
+// manager's message filters first, then HandleMessage. Derived windows
+// override HandleMessage (and pass what they do not handle to the base) and
 // OnFinalMessage.
 #include <cstdint>
 #include <memory>
@@ -38,8 +39,9 @@ public:
     // Shows the window and runs events until Close; returns Close's result.
     int ShowModal();
     bool IsModal() const { return m_bModal; }
-    // Ends a modal run with the result, hides and destroys the window, then
-    // calls OnFinalMessage (which may delete the object).
+    // Ends a modal run with the result, or hides a modeless window and
+    // destroys it once the current message is done; OnFinalMessage follows
+    // the destruction (and may delete the object).
     void Close(int result = 0);
 
     // Window timers: kMsgTimer with wParam = id reaches HandleMessage.
@@ -49,7 +51,8 @@ public:
     // Convenience: post or send to this window through its queue.
     bool PostMessage(Message msg);
 
-    std::intptr_t HandleMessage(Message& msg) override;
+    std::intptr_t DispatchMessage(Message& msg) final;
+    virtual std::intptr_t HandleMessage(Message& msg);
 
 protected:
     // After the window is destroyed; the object is no longer used by the

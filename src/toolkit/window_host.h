@@ -61,8 +61,8 @@ class IWindowSystem {
 public:
     virtual ~IWindowSystem() = default;
     virtual std::unique_ptr<IWindowHost> CreateHost(CWindowWnd& window, const WindowOptions& options) = 0;
-    // Runs events until done() is true (a modal window's loop).
-    virtual void RunModalLoop(const std::function<bool()>& done) = 0;
+    // Runs events until done() is true (the loop of a modal window).
+    virtual void RunModalLoop(CWindowWnd& window, const std::function<bool()>& done) = 0;
     // The usable part of the screen the window is on.
     virtual Rect WorkArea() const = 0;
 };
