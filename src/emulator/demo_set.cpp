@@ -4,7 +4,11 @@
 
 namespace viremo::emulator {
 
-DemoSet plugDemoSet(hid::EmulatedBus& bus) {
+std::vector<const EmulatedProduct*> DemoSet::products() const {
+    return {&keyboardUsb, &mouseReceiverUsb, &mousePadUsb, &headsetUsb};
+}
+
+DemoSet makeDemoSet() {
     DemoSet set;
     set.keyboard = keyboardFirmware();
     set.mouse = mouseFirmware();
@@ -16,9 +20,12 @@ DemoSet plugDemoSet(hid::EmulatedBus& bus) {
     set.mouseReceiverUsb = mouseReceiver(set.mouseReceiver);
     set.mousePadUsb = mousePad(set.mousePad);
     set.headsetUsb = headset(set.headset);
+    return set;
+}
 
-    for (const EmulatedProduct* product : {&set.keyboardUsb, &set.mouseReceiverUsb, &set.mousePadUsb, &set.headsetUsb})
-        product->plug(bus);
+DemoSet plugDemoSet(hid::EmulatedBus& bus) {
+    DemoSet set = makeDemoSet();
+    for (const EmulatedProduct* product : set.products()) product->plug(bus);
     return set;
 }
 

@@ -2,6 +2,7 @@
 // The demo set: the keyboard on its cable, the mouse through its receiver, the
 // mouse pad and the headset, plugged into an emulated bus.
 #include <memory>
+#include <vector>
 
 #include "emulator/device_firmware.h"
 #include "emulator/emulated_product.h"
@@ -24,10 +25,16 @@ struct DemoSet {
     EmulatedProduct mouseReceiverUsb;
     EmulatedProduct mousePadUsb;
     EmulatedProduct headsetUsb;
+
+    // The four USB devices, in the order above.
+    std::vector<const EmulatedProduct*> products() const;
 };
 
-// Plugs the demo set into `bus`. A product whose nodes are already taken is
-// left out.
+// The demo set, not yet plugged anywhere.
+DemoSet makeDemoSet();
+
+// Makes the demo set and plugs it into `bus`. A product whose nodes are
+// already taken is left out.
 DemoSet plugDemoSet(hid::EmulatedBus& bus);
 
 }  // namespace viremo::emulator

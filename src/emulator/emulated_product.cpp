@@ -12,18 +12,21 @@ std::shared_ptr<InterfaceFirmware> EmulatedProduct::commandInterface() const {
     return nullptr;
 }
 
+hid::EmulatedUsbInterface EmulatedProduct::usbInterface(const Interface& usbInterface) const {
+    hid::EmulatedUsbInterface plugged;
+    plugged.node = node(usbInterface.number);
+    plugged.vendorId = vendorId;
+    plugged.productId = productId;
+    plugged.versionNumber = versionNumber;
+    plugged.interfaceNumber = usbInterface.number;
+    plugged.reportDescriptor = usbInterface.reportDescriptor;
+    plugged.firmware = usbInterface.firmware;
+    return plugged;
+}
+
 bool EmulatedProduct::plug(hid::EmulatedBus& bus) const {
     for (size_t i = 0; i < interfaces.size(); ++i) {
-        const Interface& usbInterface = interfaces[i];
-        hid::EmulatedUsbInterface plugged;
-        plugged.node = node(usbInterface.number);
-        plugged.vendorId = vendorId;
-        plugged.productId = productId;
-        plugged.versionNumber = versionNumber;
-        plugged.interfaceNumber = usbInterface.number;
-        plugged.reportDescriptor = usbInterface.reportDescriptor;
-        plugged.firmware = usbInterface.firmware;
-        if (!bus.plug(std::move(plugged))) {
+        if (!bus.plug(usbInterface(interfaces[i]))) {
             for (size_t j = 0; j < i; ++j) bus.unplug(node(interfaces[j].number));
             return false;
         }

@@ -26,6 +26,8 @@ struct EmulatedProduct {
 
     // The node standing in for the hidraw node of one interface.
     std::string node(uint8_t interfaceNumber) const;
+    // One interface as a bus (or uhid) plugs it.
+    hid::EmulatedUsbInterface usbInterface(const Interface& usbInterface) const;
     // The interface that carries the command collection (null if none).
     std::shared_ptr<InterfaceFirmware> commandInterface() const;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "emulator/products.h"
+#include "hid/usage_data.h"
 #include "wire.h"
 
 namespace viremo::emulator {
@@ -108,6 +109,32 @@ TEST_F(DemoSetTest, NotificationsReachOnlyTheConsumerCollection) {
     EXPECT_TRUE(set.keyboardUsb.commandInterface()->sendNotification(0x0401));
     EXPECT_EQ(readOne(*consumer), (Bytes{3, 0x01, 0x04}));
     EXPECT_TRUE(readOne(*command, 50).empty());
+}
+
+// The host's notification readers take the event code from the first usage
+// record of the consumer-control collection.
+TEST_F(DemoSetTest, EventCodesUnpackFromTheConsumerCollections) {
+    struct Case {
+        const char* path;
+        std::shared_ptr<InterfaceFirmware> port;
+        uint16_t code;
+    };
+    const Case cases[] = {
+        {kKeyboardConsumer, set.keyboardUsb.commandInterface(), 0x0401},
+        {"emulated/mouse-receiver/if1#vid_320f&pid_221d&mi_01&col03", set.mouseReceiverUsb.commandInterface(), 0x11F3},
+        {kHeadset, set.headsetUsb.commandInterface(), 0x0401},
+    };
+    for (const auto& c : cases) {
+        auto consumer = open(c.path);
+        ASSERT_TRUE(consumer) << c.path;
+        ASSERT_TRUE(c.port->sendNotification(c.code));
+        const Bytes report = readOne(*consumer);
+        auto records = hid::buildInputUsageData(consumer->collection());
+        ASSERT_TRUE(hid::unpackInputReport(consumer->collection(), report, records)) << c.path;
+        ASSERT_FALSE(records.empty());
+        ASSERT_FALSE(records.front().usagesOn.empty()) << c.path;
+        EXPECT_EQ(records.front().usagesOn.front(), c.code) << c.path;
+    }
 }
 
 TEST_F(DemoSetTest, UnpluggedProductDisappears) {
