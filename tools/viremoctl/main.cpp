@@ -12,11 +12,13 @@ namespace viremoctl {
 
 // Each group lives in cmd_<group>.cpp.
 int runList(const Options&, Arguments);
+int runProfile(const Options&, Arguments);
 
 namespace {
 
 const Command kCommands[] = {
     {"list", "list                      supported HID interfaces present", runList},
+    {"profile", "profile <kind> list|show|add|copy|rename|delete|reset|import|export|switch   named profiles", runProfile},
 };
 
 void printHelp() {
