@@ -27,6 +27,7 @@ CControlUI* CContainerUI::AddAt(std::unique_ptr<CControlUI> control, int index) 
     m_items.insert(m_items.begin() + index, std::move(control));
     raw->SetManager(m_pManager, this, m_pManager != nullptr);
     raw->SetInternVisible(IsVisible());
+    OnItemsChanged();
     NeedUpdate();
     return raw;
 }
@@ -41,12 +42,14 @@ std::unique_ptr<CControlUI> CContainerUI::RemoveAt(int index) {
     std::unique_ptr<CControlUI> control = std::move(m_items[index]);
     m_items.erase(m_items.begin() + index);
     control->SetManager(nullptr, nullptr, false);
+    OnItemsChanged();
     NeedUpdate();
     return control;
 }
 
 void CContainerUI::RemoveAll() {
     m_items.clear();
+    OnItemsChanged();
     NeedUpdate();
 }
 
@@ -67,6 +70,7 @@ bool CContainerUI::SetItemIndex(CControlUI* control, int index) {
     std::unique_ptr<CControlUI> moving = std::move(m_items[from]);
     m_items.erase(m_items.begin() + from);
     m_items.insert(m_items.begin() + index, std::move(moving));
+    OnItemsChanged();
     NeedUpdate();
     return true;
 }
@@ -171,9 +175,10 @@ void CContainerUI::EnsureVisible(const CControlUI* child) {
 
 void CContainerUI::SetManager(CPaintManagerUI* manager, CControlUI* parent, bool init) {
     if (m_pManager && m_pManager != manager) m_pManager->ReapControl(this);
+    bool joining = manager && manager != m_pManager;
     m_pManager = manager;
     m_pParent = parent;
-    if (init && manager) manager->InitControl(this);
+    if (joining) manager->InitControl(this);
     for (auto& item : m_items) item->SetManager(manager, this, init);
     if (m_pVerticalScrollBar) m_pVerticalScrollBar->SetManager(manager, this, init);
     if (m_pHorizontalScrollBar) m_pHorizontalScrollBar->SetManager(manager, this, init);

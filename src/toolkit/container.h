@@ -95,6 +95,8 @@ protected:
     // scroll position in range.
     void ProcessScrollBar(const Rect& inner, int cxRequired, int cyRequired);
     virtual void OnScrollChanged() {}
+    // After children were added, removed or moved.
+    virtual void OnItemsChanged() {}
     // Offset of a child of the given cross size in a space of the given size.
     int AlignOffset(int space, int size) const;
 

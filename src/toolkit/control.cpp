@@ -93,12 +93,11 @@ std::string_view CControlUI::GetClass() const { return "Control"; }
 
 void CControlUI::SetManager(CPaintManagerUI* manager, CControlUI* parent, bool init) {
     if (m_pManager && m_pManager != manager) m_pManager->ReapControl(this);
+    bool joining = manager && manager != m_pManager;
     m_pManager = manager;
     m_pParent = parent;
-    if (init && manager) {
-        manager->InitControl(this);
-        Init();
-    }
+    if (joining) manager->InitControl(this);
+    if (init && manager) Init();
 }
 
 bool CControlUI::IsAncestorOf(const CControlUI* control) const {

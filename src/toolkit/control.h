@@ -51,7 +51,8 @@ public:
     virtual std::string_view GetClass() const;
 
     // Place in the tree. SetManager attaches the control (and a container's
-    // children) to a window; Init runs once when the tree is attached.
+    // children) to a window and indexes its name; Init runs when the control
+    // joins a window, after the whole tree it comes with is attached.
     CPaintManagerUI* GetManager() const { return m_pManager; }
     CControlUI* GetParent() const { return m_pParent; }
     virtual void SetManager(CPaintManagerUI* manager, CControlUI* parent, bool init = true);

@@ -75,7 +75,15 @@ bool CPaintManagerUI::AttachDialog(std::unique_ptr<CControlUI> root) {
     m_pRoot.reset();
     m_pRoot = std::move(root);
     m_bFirstLayout = true;
-    m_pRoot->SetManager(this, nullptr, true);
+    m_pRoot->SetManager(this, nullptr, false);
+    // Init in tree order once every control is in place, so that an option
+    // finds the tab layout it is bound to wherever that lies.
+    m_pRoot->FindControl(
+        [](CControlUI* c) {
+            c->Init();
+            return false;
+        },
+        kFindAll | kFindMeFirst);
     NeedUpdate();
     return true;
 }

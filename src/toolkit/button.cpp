@@ -1,0 +1,111 @@
+#include "toolkit/button.h"
+
+#include "toolkit/image_description.h"
+
+namespace viremo::toolkit {
+
+CButtonUI::CButtonUI() {
+    m_uTextStyle = kTextCenter | kTextVCenter | kTextSingleLine;
+}
+
+std::string_view CButtonUI::GetClass() const { return "Button"; }
+
+void CButtonUI::SetNormalImage(std::string image) { m_sNormalImage = std::move(image); Invalidate(); }
+void CButtonUI::SetHotImage(std::string image) { m_sHotImage = std::move(image); Invalidate(); }
+void CButtonUI::SetPushedImage(std::string image) { m_sPushedImage = std::move(image); Invalidate(); }
+void CButtonUI::SetFocusedImage(std::string image) { m_sFocusedImage = std::move(image); Invalidate(); }
+void CButtonUI::SetDisabledImage(std::string image) { m_sDisabledImage = std::move(image); Invalidate(); }
+
+bool CButtonUI::Activate() {
+    if (!CControlUI::Activate()) return false;
+    NotifyManager("click");
+    return true;
+}
+
+void CButtonUI::DoEvent(TEventUI& event) {
+    switch (event.Type) {
+    case EventType::ButtonDown:
+    case EventType::DoubleClick:
+        if (m_rcItem.Contains(event.ptMouse) && IsEnabled()) {
+            m_uButtonState |= kStatePushed | kStateCaptured;
+            Invalidate();
+        }
+        return;
+    case EventType::MouseMove:
+        if (IsCaptured()) {
+            bool inside = m_rcItem.Contains(event.ptMouse);
+            if (inside != IsPushed()) {
+                m_uButtonState = inside ? m_uButtonState | kStatePushed : m_uButtonState & ~kStatePushed;
+                Invalidate();
+            }
+        }
+        return;
+    case EventType::ButtonUp:
+        if (IsCaptured()) {
+            m_uButtonState &= ~(kStatePushed | kStateCaptured);
+            Invalidate();
+            // Activation comes last: the click handler may remove the button.
+            if (m_rcItem.Contains(event.ptMouse)) Activate();
+        }
+        return;
+    case EventType::MouseEnter:
+        if (IsEnabled()) {
+            m_uButtonState |= kStateHot;
+            Invalidate();
+        }
+        return;
+    case EventType::MouseLeave:
+        m_uButtonState &= ~kStateHot;
+        Invalidate();
+        return;
+    case EventType::KeyDown:
+        if (IsKeyboardEnabled() && (event.chKey == kKeyReturn || event.chKey == ' ')) {
+            Activate();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    CLabelUI::DoEvent(event);
+}
+
+void CButtonUI::PaintBkColor(IRenderer& renderer) {
+    if (IsHot() && m_dwHotBkColor != 0 && IsEnabled()) {
+        renderer.FillRect(m_rcItem, m_dwHotBkColor);
+        return;
+    }
+    CLabelUI::PaintBkColor(renderer);
+}
+
+void CButtonUI::PaintStatusImage(IRenderer& renderer) {
+    // The most specific image the state has wins; normal is the fallback.
+    if (!IsEnabled() && DrawImage(renderer, m_sDisabledImage)) return;
+    if (IsEnabled() && IsPushed() && DrawImage(renderer, m_sPushedImage)) return;
+    if (IsEnabled() && IsHot() && DrawImage(renderer, m_sHotImage)) return;
+    if (IsFocused() && DrawImage(renderer, m_sFocusedImage)) return;
+    DrawImage(renderer, m_sNormalImage);
+}
+
+Color CButtonUI::CurrentTextColor() const {
+    if (!IsEnabled()) return m_dwDisabledTextColor;
+    if (IsPushed() && m_dwPushedTextColor != 0) return m_dwPushedTextColor;
+    if (IsHot() && m_dwHotTextColor != 0) return m_dwHotTextColor;
+    if (IsFocused() && m_dwFocusedTextColor != 0) return m_dwFocusedTextColor;
+    return m_dwTextColor;
+}
+
+void CButtonUI::SetAttribute(std::string_view name, std::string_view value) {
+    if (name == "normalimage") SetNormalImage(std::string(value));
+    else if (name == "hotimage") SetHotImage(std::string(value));
+    else if (name == "pushedimage") SetPushedImage(std::string(value));
+    else if (name == "focusedimage") SetFocusedImage(std::string(value));
+    else if (name == "disabledimage") SetDisabledImage(std::string(value));
+    else if (name == "hottextcolor") SetHotTextColor(ParseColor(value));
+    else if (name == "pushedtextcolor") SetPushedTextColor(ParseColor(value));
+    else if (name == "focusedtextcolor") SetFocusedTextColor(ParseColor(value));
+    else if (name == "hotbkcolor") SetHotBkColor(ParseColor(value));
+    else CLabelUI::SetAttribute(name, value);
+}
+
+}  // namespace viremo::toolkit
