@@ -10,13 +10,14 @@ std::vector<const EmulatedProduct*> DemoSet::products() const {
 
 DemoSet makeDemoSet() {
     DemoSet set;
-    set.keyboard = keyboardFirmware();
+    set.keyboardHandle = std::make_shared<KeyboardFirmware>();
+    set.keyboard = set.keyboardHandle->device();
     set.mouse = mouseFirmware();
     set.mousePad = mousePadFirmware();
     set.headset = headsetFirmware();
     set.mouseReceiver = std::make_shared<Receiver>(set.mouse);
 
-    set.keyboardUsb = keyboardOnCable(set.keyboard);
+    set.keyboardUsb = set.keyboardHandle->cable();
     set.mouseReceiverUsb = mouseReceiver(set.mouseReceiver);
     set.mousePadUsb = mousePad(set.mousePad);
     set.headsetUsb = headset(set.headset);

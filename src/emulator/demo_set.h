@@ -6,6 +6,7 @@
 
 #include "emulator/device_firmware.h"
 #include "emulator/emulated_product.h"
+#include "emulator/keyboard_firmware.h"
 #include "emulator/receiver.h"
 #include "hid/emulated_bus.h"
 
@@ -17,6 +18,9 @@ struct DemoSet {
     std::shared_ptr<DeviceFirmware> mouse;
     std::shared_ptr<DeviceFirmware> mousePad;
     std::shared_ptr<DeviceFirmware> headset;
+    // The keyboard's memory as the host left it, its notifications, and its
+    // receiver (not plugged).
+    std::shared_ptr<KeyboardFirmware> keyboardHandle;
     // The mouse's radio link.
     std::shared_ptr<Receiver> mouseReceiver;
     // The USB devices as plugged: their interfaces (packet logs, faults,

@@ -1,6 +1,8 @@
 #include "emulator/products.h"
 
 #include "emulator/command_codes.h"
+#include "emulator/keyboard_key_table.h"
+#include "emulator/keyboard_memory.h"
 #include "emulator/report_descriptors.h"
 
 namespace viremo::emulator {
@@ -81,14 +83,14 @@ EmulatedProduct vendrakeProduct(std::string name, uint16_t productId, uint16_t v
 }  // namespace
 
 std::shared_ptr<DeviceFirmware> keyboardFirmware() {
-    constexpr uint8_t kKeyPositions = 128;  // a 384-byte key table
-    constexpr uint8_t kMacroUnits = 32;     // 4 KiB of macro memory
-    return std::make_shared<DeviceFirmware>(MemoryMap({
-        deviceInfoRegion(deviceInfo({kKeyboardProductId, kKeyboardVersion, kKeyPositions, kMacroUnits})),
+    std::vector<MemoryRegion> regions{
+        deviceInfoRegion(deviceInfo({kKeyboardProductId, kKeyboardVersion, uint8_t(keyboard::kKeyPositions),
+                                     keyboard::kMacroUnits})),
         statusRegion(kFullBattery),
-        settingsRegion(256),
         lightFrameRegion(),
-    }));
+    };
+    for (auto& keyboardRegion : keyboard::keyboardRegions()) regions.push_back(std::move(keyboardRegion));
+    return std::make_shared<DeviceFirmware>(MemoryMap(std::move(regions)));
 }
 
 std::shared_ptr<DeviceFirmware> mouseFirmware() {

@@ -13,7 +13,8 @@
 //   "settings"     ReadSettings / WriteSettings.
 //   "light frame"  512 bytes written by StreamLightFrame (not the headset,
 //                  whose lights take their own colour reports).
-// The device issues add their key tables, macro memory and colour pages.
+// The keyboard adds its key table, key attributes, macro memory and colour
+// pages (keyboard_memory.h).
 #include <cstdint>
 #include <memory>
 #include <string_view>
