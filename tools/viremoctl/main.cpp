@@ -12,12 +12,14 @@ namespace viremoctl {
 
 // Each group lives in cmd_<group>.cpp.
 int runList(const Options&, Arguments);
+int runInfo(const Options&, Arguments);
 int runProfile(const Options&, Arguments);
 
 namespace {
 
 const Command kCommands[] = {
     {"list", "list                      supported HID interfaces present", runList},
+    {"info", "info <keyboard|mouse|pad|headset>   the device information block", runInfo},
     {"profile", "profile <kind> list|show|add|copy|rename|delete|reset|import|export|switch   named profiles", runProfile},
 };
 
