@@ -94,14 +94,7 @@ bool CComboWnd::SelectItem(int index, bool, bool notify) {
 }
 
 void CComboWnd::HandleItemEvent(TEventUI& event) {
-    // Rows select on a press only; Escape closes; the wheel scrolls.
-    if (event.Type == EventType::KeyDown) {
-        if (event.chKey == kKeyEscape && !m_bClosing) {
-            m_bClosing = true;
-            Close();
-        }
-        return;
-    }
+    // Rows select on a press only; the wheel scrolls.
     if (event.Type == EventType::ScrollWheel && m_pList) m_pList->CVerticalLayoutUI::DoEvent(event);
 }
 
