@@ -59,21 +59,44 @@ void CContainerUI::LayOutLinear(bool horizontal) {
     }
     if (!plan.empty()) taken += gap * static_cast<int>(plan.size() - 1);
 
-    // Second pass: share the rest and place everything.
+    // Second pass: share the rest among the children without a size. One
+    // held back by its min or max keeps that size and the others share
+    // again what is left.
     int remaining = std::max(0, mainSpace - taken);
-    int share = adjustables > 0 ? remaining / adjustables : 0;
-    int leftOver = adjustables > 0 ? remaining % adjustables : 0;
+    std::vector<Planned*> sharing;
+    for (Planned& p : plan) {
+        if (p.adjustable) sharing.push_back(&p);
+    }
+    bool settled = false;
+    while (!settled && !sharing.empty()) {
+        settled = true;
+        int share = remaining / static_cast<int>(sharing.size());
+        for (auto it = sharing.begin(); it != sharing.end(); ++it) {
+            Planned* p = *it;
+            int clamped = Clamp(share, minMain(p->control), maxMain(p->control));
+            if (clamped != share) {
+                p->main = clamped;
+                remaining = std::max(0, remaining - clamped);
+                sharing.erase(it);
+                settled = false;
+                break;
+            }
+        }
+    }
+    if (!sharing.empty()) {
+        int count = static_cast<int>(sharing.size());
+        int share = remaining / count;
+        int leftOver = remaining % count;
+        for (Planned* p : sharing) p->main = share + (leftOver-- > 0 ? 1 : 0);
+    }
+
+    // Third pass: place everything.
     const int mainStart = horizontal ? inner.left - scroll.cx : inner.top - scroll.cy;
     const int crossStart = horizontal ? inner.top - scroll.cy : inner.left - scroll.cx;
     int cursor = mainStart;
     int crossRequired = 0;
     for (Planned& p : plan) {
         CControlUI* child = p.control;
-        if (p.adjustable) {
-            p.main = share + (leftOver > 0 ? 1 : 0);
-            if (leftOver > 0) --leftOver;
-            p.main = Clamp(p.main, minMain(child), maxMain(child));
-        }
         Rect padding = scaledPadding(child);
         int padBefore = horizontal ? padding.left : padding.top;
         int padAfter = horizontal ? padding.right : padding.bottom;
