@@ -51,6 +51,30 @@ std::optional<HidIds> parseHidId(std::string_view uevent) {
     return std::nullopt;
 }
 
+std::optional<uint8_t> parsePhysInterfaceNumber(std::string_view uevent) {
+    constexpr std::string_view key = "HID_PHYS=";
+    constexpr std::string_view marker = "/input";
+    for (size_t start = 0; start < uevent.size();) {
+        size_t end = uevent.find('\n', start);
+        if (end == std::string_view::npos) end = uevent.size();
+        std::string_view line = uevent.substr(start, end - start);
+        start = end + 1;
+        if (!line.starts_with(key)) continue;
+        const size_t at = line.rfind(marker);
+        if (at == std::string_view::npos) return std::nullopt;
+        const std::string_view digits = line.substr(at + marker.size());
+        if (digits.empty() || digits.size() > 3) return std::nullopt;
+        unsigned number = 0;
+        for (char c : digits) {
+            if (c < '0' || c > '9') return std::nullopt;
+            number = number * 10 + unsigned(c - '0');
+        }
+        if (number > 0xFF) return std::nullopt;
+        return static_cast<uint8_t>(number);
+    }
+    return std::nullopt;
+}
+
 std::optional<uint16_t> parseHexAttribute(std::string_view text) {
     const auto value = parseHex(text, 4);
     if (!value) return std::nullopt;
@@ -79,6 +103,8 @@ std::optional<HidrawNode> readHidrawNode(const std::string& devnode, const Sysfs
         const auto text = readText(folders.usbInterface / "bInterfaceNumber");
         const auto number = text ? parseHexAttribute(*text) : std::nullopt;
         if (number && *number <= 0xFF) node.interfaceNumber = static_cast<uint8_t>(*number);
+    } else {
+        node.interfaceNumber = parsePhysInterfaceNumber(*uevent).value_or(0);
     }
     if (!folders.usbDevice.empty()) {
         const auto text = readText(folders.usbDevice / "bcdDevice");

@@ -4,8 +4,10 @@
 //   hid device     .../0003:320F:5078.0001/  uevent (HID_ID=...), report_descriptor
 //   USB interface  its parent                bInterfaceNumber
 //   USB device     the interface's parent    bcdDevice
-// A HID device that is not on USB has no interface folder; it reads as
-// interface 0, version 0.
+// A HID device that is not on USB has no interface folder: its interface
+// number is then the one at the end of HID_PHYS in its uevent, where USB HID
+// devices and those created through uhid carry it (".../input1"), else 0;
+// its version reads 0.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -37,6 +39,10 @@ struct HidIds {
 
 // "HID_ID=0003:0000320F:00005078" among the lines of a uevent file.
 std::optional<HidIds> parseHidId(std::string_view uevent);
+
+// The decimal number after the last "/input" of "HID_PHYS=..." among the
+// lines of a uevent file, when the value ends with it and it fits a byte.
+std::optional<uint8_t> parsePhysInterfaceNumber(std::string_view uevent);
 
 // A hexadecimal sysfs attribute such as bInterfaceNumber ("01\n") or
 // bcdDevice ("0102\n"); nothing when it is not a number that fits.

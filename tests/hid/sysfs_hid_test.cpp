@@ -10,6 +10,12 @@ namespace {
 const std::filesystem::path kUsbDevice = std::filesystem::path(VIREMO_TEST_DATA) / "sysfs/usb1/1-1";
 const std::filesystem::path kUsbInterface = kUsbDevice / "1-1:1.1";
 const std::filesystem::path kHidDevice = kUsbInterface / "0003:320F:5078.0002";
+// A device created through uhid: no USB folders, the interface in HID_PHYS.
+const std::filesystem::path kUhidDevice =
+    std::filesystem::path(VIREMO_TEST_DATA) / "sysfs/devices/virtual/misc/uhid/0003:320F:5078.0003";
+// A HID device on I2C: no USB folders, no interface anywhere.
+const std::filesystem::path kI2cHidDevice =
+    std::filesystem::path(VIREMO_TEST_DATA) / "sysfs/i2c/i2c-TPAD0001:00/0018:1234:5678.0001";
 
 TEST(SysfsHid, ReadsIdsInterfaceVersionAndDescriptorOfANode) {
     std::string error;
@@ -28,13 +34,47 @@ TEST(SysfsHid, ReadsIdsInterfaceVersionAndDescriptorOfANode) {
 
 TEST(SysfsHid, NodeOffUsbReadsAsInterfaceZeroAndMissingFilesAreReported) {
     std::string error;
-    const auto node = readHidrawNode("/dev/hidraw9", {kHidDevice, {}, {}}, error);
+    const auto node = readHidrawNode("/dev/hidraw9", {kI2cHidDevice, {}, {}}, error);
     ASSERT_TRUE(node) << error;
     EXPECT_EQ(node->interfaceNumber, 0);
     EXPECT_EQ(node->versionNumber, 0);
 
     EXPECT_FALSE(readHidrawNode("/dev/hidraw9", {kUsbInterface, {}, {}}, error));
     EXPECT_NE(error.find("HID_ID"), std::string::npos);
+}
+
+TEST(SysfsHid, UhidNodeTakesItsInterfaceFromThePhysicalPath) {
+    std::string error;
+    const auto node = readHidrawNode("/dev/hidraw5", {kUhidDevice, {}, {}}, error);
+    ASSERT_TRUE(node) << error;
+    EXPECT_EQ(node->vendorId, 0x320F);
+    EXPECT_EQ(node->productId, 0x5078);
+    EXPECT_EQ(node->interfaceNumber, 1);
+    EXPECT_EQ(node->versionNumber, 0);
+}
+
+TEST(SysfsHid, ParsesTheInterfaceAtTheEndOfHidPhys) {
+    const struct {
+        const char* uevent;
+        std::optional<uint8_t> interfaceNumber;
+    } cases[] = {
+        {"HID_ID=0003:0000320F:00005078\nHID_PHYS=usb-0000:00:14.0-1/input1\nHID_UNIQ=\n", 1},
+        {"HID_PHYS=viremo-uhid-12/input3", 3},
+        {"HID_PHYS=usb-0000:00:14.0-1.2/input10\n", 10},  // decimal, as the kernel writes it
+        {"HID_PHYS=usb-0000:00:14.0-1/input255\n", 255},
+        {"HID_PHYS=usb-0000:00:14.0-1/input256\n", std::nullopt},
+        {"HID_PHYS=usb-0000:00:14.0-1/input\n", std::nullopt},
+        {"HID_PHYS=usb-0000:00:14.0-1/input1a\n", std::nullopt},
+        {"HID_PHYS=usb-0000:00:14.0-1/input1/x\n", std::nullopt},
+        {"HID_PHYS=i2c-TPAD0001:00\n", std::nullopt},
+        {"HID_PHYS=\n", std::nullopt},
+        {"XHID_PHYS=usb-0000:00:14.0-1/input1\n", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.uevent);
+        EXPECT_EQ(parsePhysInterfaceNumber(c.uevent), c.interfaceNumber);
+    }
 }
 
 TEST(SysfsHid, ParsesHidIdLines) {
