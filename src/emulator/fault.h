@@ -11,6 +11,8 @@ enum class FaultKind {
 };
 
 inline constexpr int kAnyCommand = -1;
+// Repeat count of a fault that stays until cleared.
+inline constexpr int kForever = -1;
 
 struct Fault {
     FaultKind kind = FaultKind::NoReply;

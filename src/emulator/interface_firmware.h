@@ -22,8 +22,6 @@
 
 namespace viremo::emulator {
 
-inline constexpr int kForever = -1;
-
 class InterfaceFirmware : public hid::EmulatedInterface {
 public:
     // `notificationReportId`: the report id of the interface's consumer-control

@@ -15,6 +15,7 @@
 //                  whose lights take their own colour reports).
 // The keyboard adds its key table, key attributes, macro memory and colour
 // pages (keyboard_memory.h).
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>

@@ -19,7 +19,6 @@ public:
 
     void setLinkUp(bool up) { linkUp_ = up; }
     bool linkUp() const { return linkUp_; }
-    DeviceFirmware& device() const { return *device_; }
 
 private:
     std::shared_ptr<DeviceFirmware> device_;
