@@ -85,7 +85,7 @@ class UdevMonitor : public ChangeMonitor {
 public:
     UdevMonitor() : context_(udev_new()) {
         if (!context_) return;
-        monitor_.reset(udev_monitor_new_from_netlink(context_.get(), "udev"));
+        monitor_.reset(udev_monitor_new_from_netlink(context_.get(), eventSource()));
         if (!monitor_ || udev_monitor_filter_add_match_subsystem_devtype(monitor_.get(), "hidraw", nullptr) < 0 ||
             udev_monitor_enable_receiving(monitor_.get()) < 0)
             monitor_.reset();
@@ -107,6 +107,11 @@ public:
     }
 
 private:
+    // udevd passes each device on once it has set it up (access rights
+    // included). Where no udevd runs (a container, a bare initramfs), nothing
+    // comes from that source, and the kernel's own events are taken instead.
+    static const char* eventSource() { return ::access("/run/udev/control", F_OK) == 0 ? "udev" : "kernel"; }
+
     UdevPtr<udev> context_;
     UdevPtr<udev_monitor> monitor_;
 };
