@@ -29,6 +29,7 @@ struct Scratch {
         device = root / "device";
         factory = root / "factory";
         fs::create_directories(factory);
+        reset();
         viremo::writeFileAtomically(factory / "keyboard.Json",
                                     R"({"Device": [{"LightInfo": {"SelectItem": 1}, "KeyList": [{"Assignment": 1}]}]})");
     }
@@ -131,7 +132,6 @@ void exerciseStore(const Scratch& scratch, uint8_t operation) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     static const Scratch scratch;
     if (size == 0) return 0;
-    scratch.reset();
     const uint8_t choice = bytes[0];
     const std::string_view text(reinterpret_cast<const char*>(bytes + 1), size - 1);
     switch (choice % 5) {
@@ -153,6 +153,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
             exerciseLighting(scratch);
             break;
         default:
+            // The store leaves profile files behind: start from an empty folder.
+            scratch.reset();
             viremo::writeFileAtomically(scratch.device / "ProfileList.ini", text);
             viremo::writeFileAtomically(scratch.device / "p.Json", text);
             exerciseStore(scratch, uint8_t(choice / 5));
