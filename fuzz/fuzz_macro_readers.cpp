@@ -1,9 +1,10 @@
-// Feeds one text to every reader of macro and recoil data: as the macro list
-// "macro.config", as the event file "g.mac" (a list entry with Guid "g"
-// finds it), as the four recoil files and as a profile file listed for the
-// macro renumbering. The library, the event list, the image builders and the
-// recoil store then run their operations on whatever came out. Files live in
-// a scratch folder on /dev/shm.
+// Feeds one text to every reader of macro and recoil data. As files: the
+// macro list "macro.config", the event file "g.mac" (a list entry with Guid
+// "g" finds it) and a recoil file, read through the library, the image
+// loader and the recoil store. In memory: the same document as a macro list,
+// an event file (event list, packing, saving), a recoil file (every bullet
+// read and one written) and a profile entry whose key list is renumbered.
+// Files live in a scratch folder on /dev/shm.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -19,83 +20,68 @@
 #include "macros/recoil_store.h"
 #include "macros/used_macros.h"
 #include "platform/atomic_file.h"
-#include "platform/clock.h"
+#include "profiles/json_file.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Scratch {
-    fs::path device;
-    fs::path factory;
-    Scratch() {
-        const fs::path root = fs::path("/dev/shm") / ("viremo-fuzz-macros-" + std::to_string(::getpid()));
-        device = root / "device";
-        factory = root / "factory";
-        fs::create_directories(factory);
-        for (int gun = 0; gun < viremo::RecoilStore::kGuns; ++gun)
-            viremo::writeFileAtomically(factory / viremo::RecoilStore::gunFileName(gun), R"({"Events": []})");
-    }
-    void reset() const {
-        std::error_code ignored;
-        fs::remove_all(device, ignored);
-        fs::create_directories(device);
-    }
-};
+const fs::path& scratchFolder() {
+    static const fs::path folder = [] {
+        fs::path path = fs::path("/dev/shm") / ("viremo-fuzz-macros-" + std::to_string(::getpid()));
+        fs::create_directories(path);
+        return path;
+    }();
+    return folder;
+}
 
-void exerciseLibrary(const fs::path& folder) {
-    viremo::FakeClock clock;
-    viremo::MacroLibrary library(folder, clock);
+void readFiles(const fs::path& folder) {
+    const viremo::MacroLibrary library(folder);
     const auto entries = library.entries();
-    const int count = static_cast<int>(entries.size());
+    std::vector<int> used;
+    for (size_t i = 0; i < entries.size() && i < 60; ++i) used.push_back(int(i));
+    if (const auto blocks = viremo::loadMacroBlocks(folder, used)) viremo::buildMacroImage(*blocks, viremo::macroCapacity(255));
+    if (!entries.empty()) library.readEventFile(0);
 
-    std::vector<int> all;
-    for (int i = 0; i < count && i < 60; ++i) all.push_back(i);
-    if (const auto blocks = viremo::loadMacroBlocks(folder, all)) viremo::buildMacroImage(*blocks, viremo::macroCapacity(255));
-
-    for (int i = 0; i < count && i < 4; ++i) {
-        viremo::MacroEventList list;
-        list.load(library.readEventFile(i));
-        for (size_t row = 0; row < list.size() && row < 50; ++row) viremo::describeMacroEvent(list.row(row).event);
-        list.select(0);
-        list.moveDown();
-        list.insertMouseAction(512, 1, "300");
-        library.writeEventFile(i, list.eventsForSave());
-        library.exportFile(i, folder / "exported.mac");
-    }
-    library.rename(0, "macro_1");
-    library.add();
-    library.importFile(folder / "g.mac");
-    if (!entries.empty()) library.remove(entries.front().guid);
-}
-
-void exerciseRenumbering(const fs::path& folder) {
-    viremo::renumberProfileFiles(folder, 1);
-    viremo::writeFileAtomically(folder / "ProfileList.ini", R"({"profilelist": [{"profileUUID": "p"}]})");
-    viremo::renumberProfileFiles(folder, 0);
-}
-
-void exerciseRecoil(const Scratch& scratch) {
-    const viremo::RecoilStore store(scratch.device, scratch.factory);
-    for (int bullet = 0; bullet < viremo::RecoilStore::kBullets; ++bullet) store.showBullet(1, bullet);
+    const viremo::RecoilStore store(folder, folder);
+    store.showBullet(1, 3);
     viremo::buildRecoilImage(store.loadBlocks());
-    store.saveBullet(2, 29, {true, 300, false, -1, 70000});
-    store.initialise();
-    store.importGun(0, scratch.device / "g.mac");
+}
+
+void readDocument(const Json::Value& document) {
+    const auto config = viremo::parseMacroConfig({viremo::json::FileState::Read, document});
+    std::vector<viremo::AssignmentCode> codes;
+    for (const auto& entry : config.entries) codes.push_back(viremo::parseAssignment(entry.name).value_or(viremo::AssignmentCode{}));
+    viremo::usedMacros(codes, int(config.entries.size()));
+
+    viremo::isMacroFileDocument(document);
+    viremo::MacroEventList list;
+    list.load(document);
+    for (size_t row = 0; row < list.size(); ++row) viremo::describeMacroEvent(list.row(row).event);
+    list.select(1);
+    list.moveToTop();
+    list.insertMouseAction(512, 3, "300");
+    const viremo::EventBlock block = viremo::packEvents(document);
+    const std::vector<viremo::EventBlock> guns = {block, block, block, viremo::packEvents(list.eventsForSave())};
+    viremo::buildRecoilImage(guns);
+    viremo::buildMacroImage(guns, viremo::macroCapacity(1));
+
+    for (int bullet = 0; bullet < viremo::RecoilStore::kBullets; ++bullet) viremo::readBullet(document, bullet);
+    Json::Value edited = document.isObject() ? document : Json::Value(Json::objectValue);
+    viremo::writeBullet(edited, 29, {true, 300, false, -1, 70000});
+
+    Json::Value entry = document;
+    viremo::keyListUsesMacro(entry, 1);
+    viremo::renumberKeyList(entry, 1);
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
-    static const Scratch scratch;
-    scratch.reset();
     const std::string_view text(reinterpret_cast<const char*>(bytes), size);
-    for (const char* name : {"macro.config", "g.mac", "ShootData_1.Shoot", "ShootData_2.Shoot", "ShootData_3.Shoot",
-                             "ProfileList.ini", "p.Json"})
-        viremo::writeFileAtomically(scratch.device / name, text);
-    exerciseLibrary(scratch.device);
-    exerciseRenumbering(scratch.device);
-    exerciseRecoil(scratch);
-    if (size < 64) viremo::parseAssignment(text);
+    const fs::path& folder = scratchFolder();
+    for (const char* name : {"macro.config", "g.mac", "ShootData_1.Shoot"}) viremo::writeFileAtomically(folder / name, text);
+    readFiles(folder);
+    if (const auto document = viremo::json::parse(text)) readDocument(*document);
     return 0;
 }

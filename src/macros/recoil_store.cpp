@@ -55,39 +55,20 @@ bool RecoilStore::initialise() const {
 
 Bullet RecoilStore::showBullet(int gun, int bullet) const {
     if (!isGun(gun) || !isBullet(bullet)) return {};
-    const Json::Value document = json::readFile(gunFile(gun));
-    const Json::Value* events = json::arrayMember(document, "Events");
-    const size_t first = static_cast<size_t>(bullet) * kEventsPerBullet;
-    const Json::Value& horizontal = elementAt(events, first + 2);
-    const Json::Value& vertical = elementAt(events, first + 3);
-    return {isDown(horizontal), readEventNumber(horizontal, "Button"), isDown(vertical),
-            readEventNumber(vertical, "Button"), readEventNumber(vertical, "Delay")};
+    return readBullet(json::readFile(gunFile(gun)), bullet);
 }
 
 bool RecoilStore::saveBullet(int gun, int bullet, const Bullet& values) const {
     if (!isGun(gun) || !isBullet(bullet)) return false;
     const auto file = gunFile(gun);
-    json::Document read = json::readDocument(file);
+    const json::Document read = json::readDocument(file);
     Json::Value document = read.root;
     if (read.state == json::FileState::Broken || (read.state == json::FileState::Read && !document.isObject())) {
         keepAsBad(file);
         document = Json::Value(Json::objectValue);
     }
     if (!document.isObject()) document = Json::Value(Json::objectValue);
-    Json::Value& events = document["Events"];
-    if (!events.isArray()) events = Json::Value(Json::arrayValue);
-
-    const int64_t horizontal = clampTo(values.horizontal, 0, 255);
-    const int64_t vertical = clampTo(values.vertical, 0, 255);
-    const int64_t delay = clampTo(values.delay, 0, kMaxDelay);
-    const auto first = static_cast<Json::ArrayIndex>(bullet * kEventsPerBullet);
-    // Indexing past the end creates the elements before as nulls.
-    setEvent(events[first], macro_type::kMouseButton, true, kLeftButton, kClickDelay);
-    setEvent(events[first + 1], macro_type::kMouseButton, false, kLeftButton, 0);
-    setEvent(events[first + 2], macro_type::kHorizontalMove, values.leftward, horizontal, kMoveDelay);
-    setEvent(events[first + 3], macro_type::kVerticalMove, values.upward, vertical, delay);
-    setEvent(events[first + 4], macro_type::kHorizontalMove, values.leftward, 0, 0);
-    setEvent(events[first + 5], macro_type::kVerticalMove, values.upward, 0, 0);
+    writeBullet(document, bullet, values);
     return json::writeFile(file, document);
 }
 
@@ -107,6 +88,33 @@ std::vector<EventBlock> RecoilStore::loadBlocks() const {
     std::vector<EventBlock> guns;
     for (int gun = 0; gun < kGuns; ++gun) guns.push_back(packEvents(json::readFile(gunFile(gun))));
     return guns;
+}
+
+Bullet readBullet(const Json::Value& document, int bullet) {
+    if (!isBullet(bullet)) return {};
+    const Json::Value* events = json::arrayMember(document, "Events");
+    const size_t first = static_cast<size_t>(bullet) * RecoilStore::kEventsPerBullet;
+    const Json::Value& horizontal = elementAt(events, first + 2);
+    const Json::Value& vertical = elementAt(events, first + 3);
+    return {isDown(horizontal), readEventNumber(horizontal, "Button"), isDown(vertical),
+            readEventNumber(vertical, "Button"), readEventNumber(vertical, "Delay")};
+}
+
+void writeBullet(Json::Value& document, int bullet, const Bullet& values) {
+    if (!isBullet(bullet) || !document.isObject()) return;
+    Json::Value& events = document["Events"];
+    if (!events.isArray()) events = Json::Value(Json::arrayValue);
+    const int64_t horizontal = clampTo(values.horizontal, 0, 255);
+    const int64_t vertical = clampTo(values.vertical, 0, 255);
+    const int64_t delay = clampTo(values.delay, 0, kMaxDelay);
+    const auto first = static_cast<Json::ArrayIndex>(bullet * RecoilStore::kEventsPerBullet);
+    // Indexing past the end creates the elements before as nulls.
+    setEvent(events[first], macro_type::kMouseButton, true, kLeftButton, kClickDelay);
+    setEvent(events[first + 1], macro_type::kMouseButton, false, kLeftButton, 0);
+    setEvent(events[first + 2], macro_type::kHorizontalMove, values.leftward, horizontal, kMoveDelay);
+    setEvent(events[first + 3], macro_type::kVerticalMove, values.upward, vertical, delay);
+    setEvent(events[first + 4], macro_type::kHorizontalMove, values.leftward, 0, 0);
+    setEvent(events[first + 5], macro_type::kVerticalMove, values.upward, 0, 0);
 }
 
 std::optional<std::vector<uint8_t>> buildRecoilImage(std::span<const EventBlock> guns) { return buildEventImage(guns); }

@@ -17,6 +17,8 @@
 #include <optional>
 #include <vector>
 
+#include <json/value.h>
+
 #include "macros/event_image.h"
 
 namespace viremo {
@@ -68,6 +70,13 @@ private:
 
 bool isGun(int gun);
 bool isBullet(int bullet);
+
+// The bullet as a recoil document holds it (elements 6b+2 and 6b+3).
+Bullet readBullet(const Json::Value& document, int bullet);
+// Writes the bullet's six events into the document's "Events", creating the
+// array and null elements before the bullet where needed; distances are
+// clamped to 0..255 and the delay to 0..65535. The document must be an object.
+void writeBullet(Json::Value& document, int bullet, const Bullet& values);
 
 // The recoil image: the four guns in the event container, without a
 // capacity check; nullopt when the files are too large for its 16-bit fields.
