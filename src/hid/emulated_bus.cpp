@@ -67,6 +67,7 @@ struct PluggedDevice {
     EmulatedUsbInterface usb;
     std::vector<Collection> collections;
     uint64_t generation = 0;  // tells a replug of the same node from the old one
+    bool connected = false;   // the firmware has been connected: the host may see it
     std::vector<OpenPipe> pipes;
 
     std::string pathOf(const Collection& collection) const {
@@ -85,15 +86,19 @@ std::vector<uint8_t> fitted(std::span<const uint8_t> report, size_t length) {
 
 }  // namespace
 
+// The bus's one lock guards its lists; it is never held while the firmware
+// is called, so firmware may call back into the bus from any of its calls.
 struct EmulatedBus::Impl {
-    std::mutex plugging;  // serialises plug and unplug; never held by transfers
     mutable std::mutex mutex;
     std::vector<PluggedDevice> devices;
     std::vector<std::weak_ptr<MonitorState>> monitors;
     uint64_t nextGeneration = 1;
 
-    PluggedDevice* find(std::string_view node) {
-        auto it = std::find_if(devices.begin(), devices.end(), [&](const auto& d) { return d.usb.node == node; });
+    // A node being plugged is taken but not yet seen by the host.
+    PluggedDevice* find(std::string_view node, bool connectedOnly = true) {
+        auto it = std::find_if(devices.begin(), devices.end(), [&](const auto& d) {
+            return d.usb.node == node && (d.connected || !connectedOnly);
+        });
         return it == devices.end() ? nullptr : &*it;
     }
 
@@ -220,31 +225,34 @@ EmulatedBus::~EmulatedBus() {
 }
 
 bool EmulatedBus::plug(EmulatedUsbInterface usb) {
-    std::lock_guard plugging(impl_->plugging);
-    if (isPlugged(usb.node) || !usb.firmware) return false;
+    if (!usb.firmware) return false;
     ParsedDescriptor parsed = parseReportDescriptor(usb.reportDescriptor);
     if (!parsed.ok()) {
         log::linef("emulated bus: descriptor of %s rejected: %s", usb.node.c_str(), parsed.error.c_str());
         return false;
     }
-    PluggedDevice device{std::move(usb), std::move(parsed.collections), 0, {}};
+    const std::string node = usb.node;
+    const std::shared_ptr<EmulatedInterface> firmware = usb.firmware;
+    uint64_t generation = 0;
     {
         std::lock_guard lock(impl_->mutex);
-        device.generation = impl_->nextGeneration++;
+        if (impl_->find(node, false)) return false;
+        generation = impl_->nextGeneration++;
+        impl_->devices.push_back({std::move(usb), std::move(parsed.collections), generation, false, {}});
     }
-    // Connected before it is listed: nothing can be open on it yet.
     std::weak_ptr<Impl> bus = impl_;
-    device.usb.firmware->connect([bus, node = device.usb.node, generation = device.generation](auto report) {
+    firmware->connect([bus, node, generation](std::span<const uint8_t> report) {
         if (auto impl = bus.lock()) impl->deliver(node, generation, report);
     });
     std::lock_guard lock(impl_->mutex);
-    impl_->devices.push_back(std::move(device));
+    PluggedDevice* device = impl_->find(node, false);
+    if (!device || device->generation != generation) return false;  // unplugged while connecting
+    device->connected = true;
     impl_->signalMonitors();
     return true;
 }
 
 void EmulatedBus::unplug(const std::string& node) {
-    std::lock_guard plugging(impl_->plugging);
     std::shared_ptr<EmulatedInterface> firmware;
     {
         std::lock_guard lock(impl_->mutex);
@@ -273,7 +281,8 @@ std::vector<std::string> EmulatedBus::enumeratePaths() {
     std::lock_guard lock(impl_->mutex);
     std::vector<std::string> paths;
     for (const auto& device : impl_->devices)
-        for (const auto& collection : device.collections) paths.push_back(device.pathOf(collection));
+        if (device.connected)
+            for (const auto& collection : device.collections) paths.push_back(device.pathOf(collection));
     return paths;
 }
 

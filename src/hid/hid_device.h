@@ -34,6 +34,9 @@ public:
     std::optional<std::string> NextInterfacePath();
     void ReleaseInterfaceList();
 
+    // Every transfer is timed and cancellable whatever `overlapped` says, and
+    // opens are always shared: `exclusive` is remembered but neither hidraw
+    // nor the emulated bus has the Windows sharing modes (no caller asks).
     bool Open(const std::string& path, bool read, bool write, bool overlapped, bool exclusive);
     void Close();
     bool IsOpen() const;
