@@ -24,4 +24,17 @@ AssignmentCode deviceKeyCode(const AssignmentCode& current, const AssignmentCode
     return compact;
 }
 
+bool resetMissingMacroBindings(std::vector<KeyListEntry>& keys, int macroCount) {
+    bool changed = false;
+    for (auto& key : keys) {
+        const AssignmentCode current{key.current.category, key.current.first, key.current.second};
+        if (!current.isMacro() || current.first < macroCount) continue;
+        key.current.category = key.factory.category;
+        key.current.first = key.factory.first;
+        key.current.second = key.factory.second;
+        changed = true;
+    }
+    return changed;
+}
+
 }  // namespace viremo

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "macros/assignment_code.h"
+#include "profiles/profile_records.h"
 
 namespace viremo {
 
@@ -19,5 +20,9 @@ std::vector<int> usedMacros(std::span<const AssignmentCode> currents, int macroC
 // `used`, gets the factory code. Other codes pass unchanged.
 AssignmentCode deviceKeyCode(const AssignmentCode& current, const AssignmentCode& factory,
                              const std::vector<int>& used, int macroCount);
+
+// After the macro list changed: every key bound to a macro number at or
+// beyond `macroCount` gets its factory assignment back. True when any did.
+bool resetMissingMacroBindings(std::vector<KeyListEntry>& keys, int macroCount);
 
 }  // namespace viremo

@@ -20,5 +20,17 @@ TEST(UsedMacros, ListsMacrosInOrderOfFirstUseAndCompactsTheirNumbers) {
     EXPECT_EQ(deviceKeyCode({0x70, 10, 0}, factory, used, 10), factory);  // equal to the count
 }
 
+TEST(UsedMacros, BindingsBeyondTheLibraryGetTheirFactoryCodeBack) {
+    std::vector<KeyListEntry> keys = {
+        {KeyAssignment::fromCode(0, 0x700300), KeyAssignment::fromCode(0, 0x200004)},
+        {KeyAssignment::fromCode(1, 0x710205), KeyAssignment::fromCode(1, 0x200005)},
+    };
+    EXPECT_TRUE(resetMissingMacroBindings(keys, 3));
+    EXPECT_EQ(keys[0].current.code(), 0x200004u);
+    EXPECT_EQ(keys[0].current.position, 0);
+    EXPECT_EQ(keys[1].current.code(), 0x710205u);
+    EXPECT_FALSE(resetMissingMacroBindings(keys, 3));
+}
+
 }  // namespace
 }  // namespace viremo
