@@ -2,8 +2,6 @@
 
 #include <array>
 
-#include "emulator/keyboard_memory.h"
-#include "emulator/keyboard_settings.h"
 #include "emulator/products.h"
 
 namespace viremo::emulator {

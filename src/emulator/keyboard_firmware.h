@@ -19,6 +19,8 @@
 #include "emulator/emulated_product.h"
 #include "emulator/keyboard_key_table.h"
 #include "emulator/keyboard_macro_image.h"
+#include "emulator/keyboard_memory.h"
+#include "emulator/keyboard_settings.h"
 #include "emulator/receiver.h"
 
 namespace viremo::emulator {
@@ -45,7 +47,7 @@ public:
     uint8_t activeProfile() const;
     std::vector<uint8_t> settingsRecord(size_t profile) const;  // 25 bytes; empty beyond the memory
     std::vector<uint8_t> keyTable() const;
-    keyboard::KeyCode keyCode(size_t position) const;
+    keyboard::KeyCode keyCode(size_t position) const;  // 00 00 00 beyond the table
     std::vector<uint8_t> keyAttributes() const;
     std::vector<uint8_t> macroMemory() const;
     std::optional<std::vector<MacroEvents>> macros(std::string* why = nullptr) const;
