@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 
@@ -106,6 +107,14 @@ TEST_F(DeviceTest, LightFrameCarriesTheScaledColoursOfEveryLight) {
     // 45 bytes in one packet: 0x12 + 0x2D + 0xFE + 0x1F = 0x015C.
     Report expected{0x04, 0x5C, 0x01, 0x12, 0x2D, 0x00, 0x00, 0x00, 0xFE, 0x1F, 0x00};
     EXPECT_EQ(scripted.firmware->received(), std::vector<Report>{expected});
+}
+
+TEST_F(DeviceTest, AFailedLightFrameCostsAPause) {
+    device.SetLightCount(15);
+    device.SetLightingControl(true);  // the channel is closed: the frame fails
+    const auto start = std::chrono::steady_clock::now();
+    device.SendLightFrame();
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(190));
 }
 
 TEST_F(DeviceTest, OnTheReceiverOnlyThePictureShowsTheFrame) {
