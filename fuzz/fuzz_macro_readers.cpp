@@ -4,7 +4,8 @@
 // loader and the recoil store. In memory: the same document as a macro list,
 // an event file (event list, packing, saving), a recoil file (every bullet
 // read and one written) and a profile entry whose key list is renumbered.
-// Files live in a scratch folder on /dev/shm.
+// Files live in a scratch folder on /dev/shm; the three file names are links
+// to one input file, so each input is written once.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -30,6 +31,11 @@ const fs::path& scratchFolder() {
     static const fs::path folder = [] {
         fs::path path = fs::path("/dev/shm") / ("viremo-fuzz-macros-" + std::to_string(::getpid()));
         fs::create_directories(path);
+        for (const char* name : {"macro.config", "g.mac", "ShootData_1.Shoot"}) {
+            std::error_code ignored;
+            fs::remove(path / name, ignored);
+            fs::create_symlink("input", path / name);
+        }
         return path;
     }();
     return folder;
@@ -80,7 +86,7 @@ void readDocument(const Json::Value& document) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(bytes), size);
     const fs::path& folder = scratchFolder();
-    for (const char* name : {"macro.config", "g.mac", "ShootData_1.Shoot"}) viremo::writeFileAtomically(folder / name, text);
+    viremo::writeFileAtomically(folder / "input", text);
     readFiles(folder);
     if (const auto document = viremo::json::parse(text)) readDocument(*document);
     return 0;
