@@ -14,6 +14,9 @@ namespace viremoctl {
 int runList(const Options&, Arguments);
 int runInfo(const Options&, Arguments);
 int runProfile(const Options&, Arguments);
+int runKeys(const Options&, Arguments);
+int runMacro(const Options&, Arguments);
+int runRecoil(const Options&, Arguments);
 
 namespace {
 
@@ -21,6 +24,9 @@ const Command kCommands[] = {
     {"list", "list                      supported HID interfaces present", runList},
     {"info", "info <keyboard|mouse|pad|headset>   the device information block", runInfo},
     {"profile", "profile <kind> list|show|add|copy|rename|delete|reset|import|export|switch   named profiles", runProfile},
+    {"keys", "keys <keyboard|mouse> [set <key> <assignment>]   key assignments of the current profile", runKeys},
+    {"macro", "macro <keyboard|mouse> list|show|add|rename|delete|import|export   the macro library", runMacro},
+    {"recoil", "recoil show <gun>         the mouse's recoil pattern of gun 0-3", runRecoil},
 };
 
 void printHelp() {
