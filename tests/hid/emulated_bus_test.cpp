@@ -17,16 +17,18 @@ using Bytes = std::vector<uint8_t>;
 using Clock = std::chrono::steady_clock;
 
 // Answers every command report at once with the same bytes and the status
-// byte 7 set to 1, and asks the bus a question while doing so: that would
-// dead-lock if the bus held its lock while calling the firmware.
+// byte 7 set to 1. It asks the bus questions from each of its calls: that
+// would dead-lock if the bus held its lock while calling the firmware.
 class EchoFirmware : public EmulatedInterface {
 public:
     explicit EchoFirmware(EmulatedBus& bus) : bus_(bus) {}
     void connect(InputReportSender send) override {
+        (void)bus_.enumeratePaths();
         send_ = std::move(send);
         ++connects;
     }
     void disconnect() override {
+        (void)bus_.isPlugged("emu/hidraw0");
         send_ = nullptr;
         ++disconnects;
     }
