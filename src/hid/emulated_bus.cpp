@@ -71,8 +71,8 @@ struct PluggedDevice {
     std::vector<OpenPipe> pipes;
 
     std::string pathOf(const Collection& collection) const {
-        const uint8_t number = collections.size() > 1 ? collection.number : 0;
-        return interfacePath(usb.node, usb.vendorId, usb.productId, usb.interfaceNumber, number);
+        return collectionPath(usb.node, usb.vendorId, usb.productId, usb.interfaceNumber, collections.size(),
+                              collection.number);
     }
 };
 

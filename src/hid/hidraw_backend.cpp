@@ -51,8 +51,8 @@ struct DescribedNode {
     std::vector<Collection> collections;
 
     std::string pathOf(const Collection& collection) const {
-        const uint8_t number = collections.size() > 1 ? collection.number : 0;
-        return interfacePath(node.devnode, node.vendorId, node.productId, node.interfaceNumber, number);
+        return collectionPath(node.devnode, node.vendorId, node.productId, node.interfaceNumber, collections.size(),
+                              collection.number);
     }
 };
 

@@ -34,6 +34,11 @@ std::string interfacePath(std::string_view node, uint16_t vendorId, uint16_t pro
     return path;
 }
 
+std::string collectionPath(std::string_view node, uint16_t vendorId, uint16_t productId, uint8_t interfaceNumber,
+                           size_t collectionCount, uint8_t number) {
+    return interfacePath(node, vendorId, productId, interfaceNumber, collectionCount > 1 ? number : 0);
+}
+
 std::string_view nodeOfPath(std::string_view path) { return path.substr(0, path.find('#')); }
 
 uint32_t hexNumberAfter(std::string_view path, std::string_view key) {
