@@ -144,7 +144,6 @@ void CContainerUI::SetScrollPos(Size pos) {
     if (m_pVerticalScrollBar) m_pVerticalScrollBar->SetScrollPos(pos.cy);
     if (GetScrollPos() == before) return;
     SetPos(m_rcItem, true);
-    OnScrollChanged();
     NotifyManager("scroll");
 }
 

@@ -94,7 +94,6 @@ protected:
     // Sizes the scroll bars for the content's extent (cx, cy) and keeps the
     // scroll position in range.
     void ProcessScrollBar(const Rect& inner, int cxRequired, int cyRequired);
-    virtual void OnScrollChanged() {}
     // After children were added, removed or moved.
     virtual void OnItemsChanged() {}
     // Offset of a child of the given cross size in a space of the given size.

@@ -192,7 +192,6 @@ protected:
     std::string ResolveImagePath(const std::string& file) const;
     void NotifyManager(std::string_view type, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
     int Scale(int value) const;
-    void ClearUpdateNeeded() { m_bUpdateNeeded = false; }
 
     CPaintManagerUI* m_pManager = nullptr;
     CControlUI* m_pParent = nullptr;

@@ -16,7 +16,6 @@ enum class EventType {
     ButtonUp,
     DoubleClick,
     RightButtonDown,
-    RightButtonUp,
     ContextMenu,
     ScrollWheel,
     KeyDown,

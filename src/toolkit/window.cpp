@@ -73,6 +73,10 @@ bool CWindowWnd::KillTimer(unsigned id) {
     return m_pm.KillWindowTimer(id);
 }
 
+void CWindowWnd::SetTitle(std::string_view title) {
+    if (m_host) m_host->SetTitle(title);
+}
+
 bool CWindowWnd::PostMessage(Message msg) {
     return m_queue.Post(m_hWnd, msg);
 }
@@ -84,6 +88,12 @@ std::intptr_t CWindowWnd::DispatchMessage(Message& msg) {
 }
 
 std::intptr_t CWindowWnd::HandleMessage(Message& msg) {
+    if (msg.id == kMsgClose) {
+        // The user closed the native window; windows that want to ask first
+        // handle kMsgClose themselves.
+        Close(static_cast<int>(msg.wParam));
+        return 0;
+    }
     if (msg.id == kMsgDestroy) {
         Destroy();
         OnFinalMessage();  // may delete this

@@ -48,7 +48,9 @@ public:
     bool SetTimer(unsigned id, unsigned elapseMs);
     bool KillTimer(unsigned id);
 
-    // Convenience: post or send to this window through its queue.
+    void SetTitle(std::string_view title);
+
+    // Posts to this window through its queue.
     bool PostMessage(Message msg);
 
     std::intptr_t DispatchMessage(Message& msg) final;

@@ -163,5 +163,16 @@ TEST(WindowTest, ModelessCloseEndsTheWindowAfterTheCurrentMessage) {
     EXPECT_FALSE(queue.IsValid(handle));
 }
 
+TEST(WindowTest, TheUsersCloseEndsAWindowThatDoesNotHandleIt) {
+    CMessageQueue queue;
+    CountingWindow window(queue);
+    window.Create({});
+    window.PostMessage({kMsgClose, 0, 0});
+    queue.DispatchPending();
+    queue.DispatchPending();
+    EXPECT_FALSE(window.IsCreated());
+    EXPECT_EQ(window.finalMessages, 1);
+}
+
 }  // namespace
 }  // namespace viremo::toolkit

@@ -1,0 +1,17 @@
+#pragma once
+// Fonts the program brings with it, loaded from a folder for this process
+// only. A file that is missing or not a font is skipped without a word.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace viremo::toolkit::qt {
+
+// Loads every font file in the folder (not its sub-folders); returns the
+// families added.
+std::vector<std::string> LoadPrivateFonts(const std::filesystem::path& folder);
+
+// Removes the fonts LoadPrivateFonts added.
+void RemovePrivateFonts();
+
+}  // namespace viremo::toolkit::qt
