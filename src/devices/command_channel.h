@@ -45,8 +45,10 @@ public:
     // The same on the cable only, with one read and no logging.
     int TransactQuiet(const Packet& packet, Packet& reply);
 
-    // The command set. Reads fill the whole output span; a span too small
-    // for the data asked for is refused with kNotDone before anything is sent.
+    // The command set. ReadSettings and ReadStatus read as many bytes as the
+    // span holds; the fixed-size reads put their data at its start, and a
+    // span too small for them is refused with kNotDone before anything is
+    // sent.
     int BeginSession();
     int EndSession();  // sent 10 ms after the call
     int ReadDeviceInfo(std::span<uint8_t> info);  // 34 bytes from address 0
