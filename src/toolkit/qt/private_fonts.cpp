@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <system_error>

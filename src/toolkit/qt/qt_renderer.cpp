@@ -1,6 +1,7 @@
 #include "toolkit/qt/qt_renderer.h"
 
 #include <QFontMetrics>
+#include <QPainterPath>
 
 #include <algorithm>
 
