@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <system_error>
 
 #include "platform/atomic_file.h"
@@ -191,14 +190,11 @@ ProfileResult ProfileStore::LoadProfileList() {
     const json::Document document = json::readDocument(listFile);
     Json::Value list = document.root;
     if (!isUsableList(list)) {
+        // A broken or emptied list is kept aside. The profiles are found
+        // again from their files; only with none is the first one made.
         std::error_code error;
-        if (std::filesystem::exists(listFile, error)) {
-            // A broken or emptied list is kept, and the profiles are found again.
-            keepAsBad(listFile);
-            list = rebuildList();
-        } else {
-            list = createFirstProfile();
-        }
+        if (std::filesystem::exists(listFile, error)) keepAsBad(listFile);
+        list = rebuildList();
     }
     refresh(list);
     const int stored = int(std::clamp<int64_t>(json::intMember(list, kSelect).value_or(0), 0, int64_t(profiles_.size()) - 1));

@@ -55,8 +55,9 @@ public:
     ProfileStore(std::filesystem::path deviceFolder, std::filesystem::path templateFile, int modelId,
                  const Clock& clock = systemClock());
 
-    // Reads the list, creating the first profile on first start or rebuilding
-    // a broken list from the profile files, and selects the stored selection.
+    // Reads the list and selects the stored selection. A missing or broken
+    // list is rebuilt from the profile files that name themselves; with none
+    // (first start) the first profile is made from the template.
     ProfileResult LoadProfileList();
 
     // The profiles as last read, in list order.

@@ -274,6 +274,14 @@ TEST_F(StoreFixture, ABrokenListIsKeptAndRebuiltFromTheProfileFiles) {
     EXPECT_EQ(profiles.GetCurrentProfileUUID(), "2024_01_01_00_00_00_000");
 }
 
+TEST_F(StoreFixture, AMissingListIsRebuiltFromTheProfileFilesLeftBehind) {
+    device.put("id7.Json", R"({"profilename": "Kept", "profileUUID": "id7"})");
+    auto profiles = store();
+    ASSERT_EQ(profiles.LoadProfileList(), ProfileResult::Done);
+    EXPECT_EQ(listedNames(), (std::vector<std::string>{"Kept"}));
+    EXPECT_EQ(profiles.GetCurrentProfileUUID(), "id7");
+}
+
 TEST_F(StoreFixture, AnEmptiedListWithoutProfileFilesFallsBackToTheFirstProfile) {
     device.put("ProfileList.ini", R"({"profilelist": [], "profileselect": 0})");
     auto profiles = store();
