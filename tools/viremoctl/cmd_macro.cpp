@@ -84,13 +84,19 @@ int list(const Options& options, const MacroLibrary& library) {
     return kSuccess;
 }
 
-// "A", "LShift", "mouse left", "move up 5" ...
+// "A", "LShift", "mouse left", "move up": the name identifiers made short.
 std::string eventName(const Json::Value& event) {
     const auto view = viremo::describeMacroEvent(event);
+    std::string_view name = viremo::shortKeyName(view.nameId);
+    for (const std::string_view prefix : {"mouse_key_", "mouse_move_to_"}) {
+        if (!name.starts_with(prefix)) continue;
+        name.remove_prefix(prefix.size());
+        if (name.ends_with("_text")) name.remove_suffix(5);
+        return std::string(prefix == "mouse_key_" ? "mouse " : "move ") + std::string(name);
+    }
+    if (!name.empty()) return std::string(name);
     const auto fields = viremo::readMacroEvent(event);
-    std::string name(viremo::shortKeyName(view.nameId));
-    if (name.empty()) name = "type " + std::to_string(fields.type) + " button " + std::to_string(fields.button);
-    return name;
+    return "type " + std::to_string(fields.type) + " button " + std::to_string(fields.button);
 }
 
 int show(const Options& options, const MacroLibrary& library, int index) {
