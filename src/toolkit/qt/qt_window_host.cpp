@@ -140,7 +140,8 @@ bool CQtWindowHost::IsMaximized() const { return m_widget && m_widget->isMaximiz
 
 void CQtWindowHost::RaiseAndActivate() {
     if (!m_widget) return;
-    m_widget->raise();
+    // The offscreen platform has no stacking order (and says so).
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) m_widget->raise();
     m_widget->activateWindow();
 }
 

@@ -1,0 +1,126 @@
+#include <QLineEdit>
+
+#include <thread>
+
+#include "qt_test_support.h"
+#include "toolkit/combo.h"
+#include "toolkit/dialog_builder.h"
+#include "toolkit/edit.h"
+
+namespace viremo::toolkit::qt::testing {
+namespace {
+
+class InputTest : public QtHostTest {
+protected:
+    void SetUp() override {
+        QtHostTest::SetUp();
+        CPaintManagerUI::SetResourcePath(VIREMO_TEST_DATA);
+        CDialogBuilder builder;
+        auto root = builder.Create("input.xml", nullptr, &window.GetPaintManager());
+        ASSERT_TRUE(root) << builder.GetLastError();
+        ASSERT_TRUE(window.Create({WindowKind::Normal, nullptr, "input", {100, 100, 400, 200}}));
+        window.GetPaintManager().AttachDialog(std::move(root));
+        window.GetPaintManager().AddNotifier(&recorder);
+        window.ShowWindow(true, true);
+        QApplication::processEvents();
+        widget = WidgetOf(window);
+        ASSERT_TRUE(widget);
+        recorder.lines.clear();  // "windowinit", "windowsize"
+    }
+
+    CControlUI* Find(const char* name) { return window.GetPaintManager().FindControl(name); }
+    QLineEdit* LineEdit() { return widget->Overlay()->LineEdit(); }
+
+    CWindowWnd window;
+    NotifyRecorder recorder;
+    CHostWidget* widget = nullptr;
+};
+
+TEST_F(InputTest, ClickThroughTheHostReachesTheToolkit) {
+    EXPECT_EQ(window.GetPaintManager().GetClientSize(), (Size{300, 100}));
+    Click(window, *Find("ok"));
+    EXPECT_EQ(recorder.lines, (std::vector<std::string>{"setfocus:ok", "click:ok"}));
+}
+
+TEST_F(InputTest, NativeEditTypesFilteredTextAndReportsKillFocus) {
+    auto* edit = static_cast<CEditUI*>(Find("number"));
+    Click(window, *edit);
+    ASSERT_TRUE(LineEdit()->isVisible());
+    EXPECT_EQ(LineEdit()->geometry().left(), edit->GetPos().left + 1);  // inside the border
+
+    recorder.lines.clear();
+    TypeText(LineEdit(), "12a345");  // letters refused, at most four characters
+    EXPECT_EQ(edit->GetText(), "1234");
+    EXPECT_EQ(LineEdit()->text(), "1234");
+    EXPECT_EQ(recorder.lines, (std::vector<std::string>(4, "textchanged:number")));
+
+    recorder.lines.clear();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(LineEdit(), &enter);
+    Click(window, *Find("ok"));
+    EXPECT_EQ(recorder.lines,
+              (std::vector<std::string>{"return:number", "killfocus:number", "setfocus:ok", "click:ok"}));
+    EXPECT_FALSE(LineEdit()->isVisible());
+}
+
+TEST_F(InputTest, ComboDropDownIsAPopupWhoseRowSelects) {
+    auto* combo = static_cast<CComboUI*>(Find("choice"));
+    Click(window, *combo);
+    CHostWidget* popup = nullptr;
+    ASSERT_TRUE(RunUntil([&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* host = dynamic_cast<CHostWidget*>(w);
+            if (host && host->Kind() == WindowKind::Popup && host->isVisible()) popup = host;
+        }
+        return popup != nullptr;
+    }));
+    EXPECT_TRUE(popup->windowFlags().testFlag(Qt::Popup));
+    const QPoint below = widget->mapToGlobal(QPoint(combo->GetPos().left, combo->GetPos().bottom));
+    EXPECT_EQ(popup->geometry().topLeft(), below);
+
+    recorder.lines.clear();
+    Click(popup, QPoint(10, 1 + 20 + 10));  // the second row
+    EXPECT_EQ(combo->GetCurSel(), 1);
+    EXPECT_EQ(recorder.lines, (std::vector<std::string>{"itemselect:choice"}));
+    EXPECT_TRUE(RunUntil([&] { return !popup->isVisible(); }));
+}
+
+TEST_F(InputTest, CaptionBandDragsTheWindowButNotFromItsButtons) {
+    const QPoint start = widget->pos();
+    SendMouse(widget, QEvent::MouseButtonPress, QPoint(50, 10));
+    QMouseEvent move(QEvent::MouseMove, QPointF(80, 30), QPointF(widget->mapToGlobal(QPoint(80, 30))), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    SendMouse(widget, QEvent::MouseButtonRelease, QPoint(80, 30));
+    EXPECT_EQ(widget->pos(), start + QPoint(30, 20));
+    EXPECT_TRUE(recorder.lines.empty());
+
+    Click(window, *Find("close"));
+    EXPECT_EQ(recorder.lines, (std::vector<std::string>{"setfocus:close", "click:close"}));
+}
+
+TEST_F(InputTest, WorkPostedFromAnotherThreadRunsOnTheUiThread) {
+    const std::thread::id uiThread = std::this_thread::get_id();
+    std::atomic<bool> ran{false};
+    std::atomic<bool> onUiThread{false};
+    std::jthread worker([&] {
+        UiQueue().PostTask([&] {
+            onUiThread = std::this_thread::get_id() == uiThread;
+            ran = true;
+        });
+    });
+    worker.join();
+    ASSERT_TRUE(RunUntil([&] { return ran.load(); }));
+    EXPECT_TRUE(onUiThread);
+}
+
+TEST_F(InputTest, ControlTimersFireThroughTheHost) {
+    CControlUI* ok = Find("ok");
+    window.GetPaintManager().SetTimer(ok, 7, 10);
+    EXPECT_TRUE(RunUntil([&] { return !recorder.lines.empty(); }));
+    EXPECT_EQ(recorder.lines.front(), "timer:ok");
+    window.GetPaintManager().KillTimer(ok, 7);
+}
+
+}  // namespace
+}  // namespace viremo::toolkit::qt::testing
