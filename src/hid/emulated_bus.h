@@ -54,7 +54,10 @@ public:
     EmulatedBus();
     ~EmulatedBus() override;
 
-    // False when the node is taken or the descriptor does not parse.
+    // False when the node is taken or the descriptor does not parse. The
+    // firmware is connected before the host can see the interface. The bus
+    // never holds its lock while calling firmware, so firmware may call back
+    // into the bus from any of its calls.
     bool plug(EmulatedUsbInterface usbInterface);
     // Open interfaces of the node fail their pending and later transfers.
     void unplug(const std::string& node);
@@ -69,7 +72,7 @@ public:
     std::unique_ptr<Connection> tryOpen(const std::string& path, const OpenFlags& flags, OpenError& error) override;
     std::unique_ptr<ChangeMonitor> monitorChanges() override;
 
-    struct Impl;
+    struct Impl;  // the bus's state; named here so its connections can hold it
 
 private:
     std::shared_ptr<Impl> impl_;
