@@ -111,6 +111,7 @@ public:
     const keyboard::ModeList& Modes();
     std::optional<std::array<uint8_t, 6>> LastStatus() const { return lastStatus_; }
     CKeyboardProfiledata& Profile() { return profile_; }
+    const CKeyboardProfiledata& Profile() const { return profile_; }
 
     static uint16_t LastNotificationCode() { return lastNotificationCode_; }
 

@@ -1,0 +1,177 @@
+#pragma once
+// A keyboard device object on the emulated keyboard, with a data folder of
+// its own per test and small factory files written by the test:
+//
+//   mode list  mode index 0-6 -> device codes 9, 3, 7, 1, 2, 0x21, 5
+//   profile    "LightInfo", "SystemStages" and a "KeyList" of factory codes
+//
+// Expected packets are written out by hand: `packet` only adds the report
+// id and the checksum (the sum of bytes 3 to 63).
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <json/value.h>
+
+#include "devices/device_tables.h"
+#include "devices/keyboard_device.h"
+#include "devices/result_code.h"
+#include "devices/keyboard_layout.h"
+#include "emulator/keyboard_firmware.h"
+#include "hid/emulated_bus.h"
+#include "platform/clock.h"
+#include "platform/folders.h"
+#include "profiles/json_file.h"
+
+namespace viremo::devices::testing {
+
+using Bytes = std::vector<uint8_t>;
+
+inline constexpr const char* kCableCommand = "emulated/keyboard/if1#vid_320f&pid_5078&mi_01&col04";
+inline constexpr const char* kCableConsumer = "emulated/keyboard/if1#vid_320f&pid_5078&mi_01&col03";
+inline constexpr const char* kReceiverCommand = "emulated/keyboard-receiver/if1#vid_320f&pid_5001&mi_01&col04";
+inline constexpr const char* kReceiverConsumer = "emulated/keyboard-receiver/if1#vid_320f&pid_5001&mi_01&col03";
+
+inline Bytes packet(uint8_t command, uint8_t length, uint16_t address, const Bytes& data = {}) {
+    Bytes bytes(64, 0);
+    bytes[0] = 4;
+    bytes[3] = command;
+    bytes[4] = length;
+    bytes[5] = uint8_t(address);
+    bytes[6] = uint8_t(address >> 8);
+    std::copy(data.begin(), data.end(), bytes.begin() + 8);
+    unsigned sum = 0;
+    for (size_t i = 3; i < 64; ++i) sum += bytes[i];
+    bytes[1] = uint8_t(sum);
+    bytes[2] = uint8_t(sum >> 8);
+    return bytes;
+}
+// The first `count` bytes of a memory image.
+inline Bytes first(const Bytes& bytes, size_t count) { return Bytes(bytes.begin(), bytes.begin() + long(std::min(count, bytes.size()))); }
+
+inline const Bytes kBeginSession = packet(1, 0, 0);
+inline const Bytes kEndSession = packet(2, 0, 0);
+
+// Profile integer of an assignment code.
+inline int code(uint8_t category, uint8_t first, uint8_t second) { return category << 16 | first << 8 | second; }
+
+// A "KeyList" of `count` keys at their factory codes.
+inline Json::Value factoryKeyList(int count) {
+    Json::Value list(Json::arrayValue);
+    for (int key = 0; key < count; ++key) {
+        const auto& factory = keyboard::factoryKeyCodes()[size_t(key)];
+        const int value = code(factory[0], factory[1], factory[2]);
+        Json::Value entry;
+        entry["Assignment"] = value;
+        entry["DefaultAssignment"] = value;
+        list.append(entry);
+    }
+    return list;
+}
+
+class KeyboardTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        root_ = std::filesystem::temp_directory_path() /
+                ("viremo-keyboard-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+        std::filesystem::remove_all(root_);
+        ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
+        folders::setResourcesOverride(root_ / "resources");
+        putFactory("default_light.json", R"({"DefaultLightName": [[
+            {"LightName": "m0", "visible": 1, "value": 9}, {"LightName": "m1", "visible": 1, "value": 3},
+            {"LightName": "m2", "visible": 1, "value": 7}, {"LightName": "m3", "visible": 1, "value": 1},
+            {"LightName": "m4", "visible": 1, "value": 2}, {"LightName": "m5", "visible": 1, "value": 33},
+            {"LightName": "m6", "visible": 1, "value": 5}]]})");
+        factoryProfile["LightInfo"] = *json::parse(R"({"SelectItem": 5, "Light": 3, "Speed": 1, "Fx": 1,
+            "MultiColor": 0, "Red": 18, "Green": 52, "Blue": 86, "ZZCCLedMode": 2, "CustomGroup": 1})");
+        factoryProfile["SystemStages"] = *json::parse(R"({"Repeat": 31, "RepeatDelay": 1, "Key6Flag": 1,
+            "PollingRate": 3, "WFlag": 1, "WinFlag": 0})");
+        factoryProfile["KeyList"] = factoryKeyList(keyboard::kKeyNumbers);
+        writeFactoryProfile();
+        ASSERT_TRUE(firmware.cable().plug(bus));
+    }
+
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+
+    void putFactory(const std::string& name, const std::string& text) {
+        std::filesystem::create_directories(root_ / "resources" / "DefaultData");
+        const auto document = json::parse(text);
+        ASSERT_TRUE(document) << name;
+        ASSERT_TRUE(json::writeFile(root_ / "resources" / "DefaultData" / name, *document));
+    }
+    void writeFactoryProfile() {
+        Json::Value document;
+        document["Device"].append(factoryProfile);
+        std::filesystem::create_directories(root_ / "resources" / "DefaultData");
+        ASSERT_TRUE(json::writeFile(root_ / "resources" / "DefaultData" / "keyboard.Json", document));
+    }
+    std::filesystem::path deviceFolder() const { return folders::deviceData("keyboard"); }
+    void putDeviceFile(const std::string& name, const std::string& text) {
+        const auto document = json::parse(text);
+        ASSERT_TRUE(document) << name;
+        ASSERT_TRUE(json::writeFile(deviceFolder() / name, *document));
+    }
+    // The profile entry as saved in the current profile file.
+    Json::Value savedProfile() const {
+        return json::readFile(keyboard.Profile().GetProfilePath())["Device"][0];
+    }
+
+    // The keyboard on its cable, or through its receiver.
+    void attachCable() {
+        configureKeyboard(keyboard, hidInterfaceTable()[0]);
+        ASSERT_TRUE(keyboard.Channel().Attach(ConnectionMode::Cable, kCableCommand));
+        keyboard.Channel().SetConnectionMode(ConnectionMode::Cable);
+    }
+    void attachReceiver() {
+        ASSERT_TRUE(firmware.receiverProduct().plug(bus));
+        configureKeyboard(keyboard, hidInterfaceTable()[2]);
+        ASSERT_TRUE(keyboard.Channel().Attach(ConnectionMode::Receiver, kReceiverCommand));
+        keyboard.Channel().SetConnectionMode(ConnectionMode::Receiver);
+    }
+
+    // A keyboard of `codes.size()` key positions holding these codes and
+    // light positions.
+    void setKeyboardLayout(const std::vector<keyboard::KeyCode>& codes, const Bytes& lights) {
+        auto& device = *firmware.device();
+        Bytes info = device.memory("device info");
+        info[5] = uint8_t(codes.size());
+        ASSERT_TRUE(device.writeMemory("device info", 0, info));
+        Bytes table;
+        for (const auto& c : codes) table.insert(table.end(), c.begin(), c.end());
+        ASSERT_TRUE(device.writeMemory("key table", 0, table));
+        ASSERT_TRUE(device.writeMemory("key attributes", 0, lights));
+    }
+
+    std::vector<Bytes> wire() const { return firmware.cable().commandInterface()->receivedReports(); }
+    std::vector<Bytes> receiverWire() const {
+        return firmware.receiverProduct().commandInterface()->receivedReports();
+    }
+    // How many packets of this command went out on the cable.
+    int sentOnCable(uint8_t command) const {
+        int count = 0;
+        for (const Bytes& sent : wire()) count += sent.size() > 3 && sent[3] == command;
+        return count;
+    }
+    void clearWire() const {
+        firmware.cable().commandInterface()->clearLog();
+        if (auto receiver = firmware.receiverProduct().commandInterface()) receiver->clearLog();
+    }
+
+    Json::Value factoryProfile;
+    std::filesystem::path root_;
+    emulator::KeyboardFirmware firmware;
+    hid::EmulatedBus bus;
+    FakeClock clock;
+    CVendrakeKeyboardDevice keyboard{bus, clock};
+};
+
+}  // namespace viremo::devices::testing
