@@ -149,7 +149,7 @@ TEST_F(EmulatedBusTest, TimedOutReadFailsAfterItsTimeAndTheNextStartsClean) {
     EXPECT_FALSE(command.Read(reply.data(), reply.size(), &read, 1000));
     const auto waited = Clock::now() - start;
     EXPECT_GE(waited, 990ms);
-    EXPECT_LT(waited, 1500ms);
+    EXPECT_LT(waited, 2000ms);  // generous: the machine may be busy
     EXPECT_EQ(read, 0u);
 
     Bytes late = commandReport();
@@ -175,7 +175,7 @@ TEST_F(EmulatedBusTest, CloseWakesABlockedReadAtOnce) {
     command.Close();
     reader.join();
     EXPECT_FALSE(result);
-    EXPECT_LT(Clock::time_point(Clock::duration(returnedAt.load())) - closedAt, 100ms);
+    EXPECT_LT(Clock::time_point(Clock::duration(returnedAt.load())) - closedAt, 500ms);
     EXPECT_FALSE(command.IsOpen());
 }
 

@@ -89,7 +89,7 @@ TEST(HidrawConnection, TimesOutAndCancelWakesAndStays) {
     EXPECT_EQ(node.connection->read(buffer, transferred, 1000), IoStatus::TimedOut);
     const auto waited = std::chrono::steady_clock::now() - start;
     EXPECT_GE(waited, 990ms);
-    EXPECT_LT(waited, 1500ms);
+    EXPECT_LT(waited, 2000ms);  // generous: the machine may be busy
 
     // The next read starts clean: a report sent now is read whole.
     node.deviceSends({0x04, 0x05});
