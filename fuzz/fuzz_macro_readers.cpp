@@ -6,6 +6,12 @@
 // read and one written) and a profile entry whose key list is renumbered.
 // Files live in a scratch folder on /dev/shm; the three file names are links
 // to one input file, so each input is written once.
+//
+//   build-fuzz/fuzz/fuzz_macro_readers -runs=1000000 -max_len=4096 \
+//       /tmp/corpus-macro_readers fuzz/corpus/macro_readers
+//
+// For long runs set ASAN_OPTIONS=malloc_context_size=2: with full allocation
+// stacks the sanitizer's stack records alone grow past the 2 GB limit.
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
