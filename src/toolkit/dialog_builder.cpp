@@ -30,6 +30,17 @@ int LineOf(const std::string& text, std::ptrdiff_t offset) {
     return 1 + static_cast<int>(std::count(text.begin(), text.begin() + offset, '\n'));
 }
 
+// before + 'name' + after, built by appending (g++ 12 warns wrongly on the
+// chain of operator+).
+std::string Quoted(std::string_view before, std::string_view name, std::string_view after) {
+    std::string text(before);
+    text += '\'';
+    text += name;
+    text += '\'';
+    text += after;
+    return text;
+}
+
 std::optional<std::filesystem::path> ResolveLayout(std::string_view layout) {
     std::filesystem::path path(layout);
     std::error_code error;
@@ -152,7 +163,7 @@ private:
         if (EqualsNoCase(tag, "Include")) return BuildInclude(source, node, depth);
         std::unique_ptr<CControlUI> control = CreateFor(tag);
         if (!control) {
-            Fail(source.name, LineOf(source.text, node.offset_debug()), "unknown control '" + std::string(tag) + "'");
+            Fail(source.name, LineOf(source.text, node.offset_debug()), Quoted("unknown control ", tag, ""));
             return nullptr;
         }
         ApplyAttributes(*control, node);
@@ -160,8 +171,7 @@ private:
         for (pugi::xml_node child : node.children()) {
             if (child.type() != pugi::node_element) continue;
             if (!container) {
-                Fail(source.name, LineOf(source.text, child.offset_debug()),
-                     "'" + std::string(tag) + "' cannot hold controls");
+                Fail(source.name, LineOf(source.text, child.offset_debug()), Quoted("", tag, " cannot hold controls"));
                 return nullptr;
             }
             if (!AddChildren(*container, source, child, depth)) return nullptr;
