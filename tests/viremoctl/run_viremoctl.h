@@ -1,8 +1,12 @@
 #pragma once
-// Runs the built viremoctl with arguments and collects what it prints.
+// Runs the built viremoctl with arguments and collects what it prints. Its
+// data and settings folders are a scratch folder of the test, never the
+// user's.
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace viremoctl::testing {
@@ -12,9 +16,17 @@ struct Run {
     std::string out;  // stdout and stderr, in order
 };
 
+inline std::filesystem::path scratchHome() {
+    const auto folder = std::filesystem::temp_directory_path() / ("viremoctl-test-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
 inline Run runViremoctl(const std::string& arguments) {
     Run run;
-    const std::string command = std::string(VIREMOCTL) + " " + arguments + " 2>&1";
+    const std::string home = scratchHome().string();
+    const std::string command = "XDG_DATA_HOME='" + home + "/data' XDG_CONFIG_HOME='" + home + "/config' " +
+                                std::string(VIREMOCTL) + " " + arguments + " 2>&1";
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return run;
     char chunk[4096];
