@@ -10,6 +10,14 @@ namespace {
 
 using testing::runViremoctl;
 
+// The runs' scratch folder goes when the tests end.
+const struct RemoveScratch {
+    ~RemoveScratch() {
+        std::error_code ignored;
+        std::filesystem::remove_all(testing::scratchHome(), ignored);
+    }
+} removeScratch;
+
 TEST(ViremoctlList, DemoSetShowsItsSevenMatchingInterfaces) {
     const auto run = runViremoctl("--demo list");
     ASSERT_EQ(run.exitCode, 0) << run.out;
