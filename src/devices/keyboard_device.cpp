@@ -278,6 +278,7 @@ bool CVendrakeKeyboardDevice::ReadKeyLayout() {
     const std::filesystem::path folder = DeviceDataFolder();
     const auto remembered = readRememberedPositions(folder, positions);
     maps_ = buildKeyMaps(keyTable_, keyAttributes_, positions, remembered ? &*remembered : nullptr);
+    layoutRead_ = true;
     writeRememberedPositions(folder, positions, maps_.keyPosition);
     return true;
 }
@@ -359,8 +360,13 @@ int CVendrakeKeyboardDevice::WriteMacros(const std::vector<int>& macroNumbers) {
     CommandChannel& channel = Channel();
     std::array<uint8_t, kDeviceInfoSize> info = deviceInfo_;
     if (channel.IsOpen() && channel.ReadDeviceInfo(info) != kSuccess) info = deviceInfo_;
-    const auto blocks = loadMacroBlocks(DeviceDataFolder(), macroNumbers);
-    if (!blocks) return 0;
+    auto blocks = loadMacroBlocks(DeviceDataFolder(), macroNumbers);
+    // No "macro.config" yet is a library without macros: the keyboard gets
+    // an empty image. A list that cannot be read leaves its memory alone.
+    if (!blocks) {
+        if (!macroNumbers.empty() || readMacroConfig(DeviceDataFolder()).state != json::FileState::Absent) return 0;
+        blocks.emplace();
+    }
     const MacroImage image = buildMacroImage(*blocks, macroCapacity(info[6]));
     if (image.result != 0) return image.result;
     if (!channel.IsOpen()) return 0;
@@ -391,7 +397,8 @@ void CVendrakeKeyboardDevice::SendLightFrame() {
 }
 
 void CVendrakeKeyboardDevice::WriteColourPage() {
-    if (!Channel().IsOpen()) return;
+    // Before the key layout is read no light has a place in the page.
+    if (!Channel().IsOpen() || !layoutRead_) return;
     const LightFrame page = buildKeyLightImage(Lights(), maps_.lightPosition);
     const size_t length = std::min(size_t(deviceInfo_[5]) * 3, page.size());
     const int group = GetLightingState().customGroup;

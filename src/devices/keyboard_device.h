@@ -143,6 +143,7 @@ private:
     std::vector<uint8_t> keyTable_;
     std::vector<uint8_t> keyAttributes_;
     keyboard::KeyMaps maps_ = keyboard::KeyMaps::absent();
+    bool layoutRead_ = false;  // the maps come from this keyboard
     keyboard::SettingsBlock mirror_{};
     keyboard::SettingsBlock previous_{};
     std::atomic<uint8_t> activeProfile_{0};

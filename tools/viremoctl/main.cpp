@@ -14,6 +14,10 @@ namespace viremoctl {
 int runList(const Options&, Arguments);
 int runInfo(const Options&, Arguments);
 int runProfile(const Options&, Arguments);
+int runRead(const Options&, Arguments);
+int runApply(const Options&, Arguments);
+int runLighting(const Options&, Arguments);
+int runStatus(const Options&, Arguments);
 int runKeys(const Options&, Arguments);
 int runMacro(const Options&, Arguments);
 int runRecoil(const Options&, Arguments);
@@ -24,6 +28,10 @@ const Command kCommands[] = {
     {"list", "list                      supported HID interfaces present", runList},
     {"info", "info <keyboard|mouse|pad|headset>   the device information block", runInfo},
     {"profile", "profile <kind> list|show|add|copy|rename|delete|reset|import|export|switch   named profiles", runProfile},
+    {"read", "read keyboard             settings, key table and macro memory of the keyboard", runRead},
+    {"apply", "apply keyboard            write the current profile: macros, key table, settings", runApply},
+    {"lighting", "lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1] [--color RRGGBB] [--multicolor 0|1]", runLighting},
+    {"status", "status keyboard           battery level", runStatus},
     {"keys", "keys <keyboard|mouse> [set <key> <assignment>]   key assignments of the current profile", runKeys},
     {"macro", "macro <keyboard|mouse> list|show|add|rename|delete|import|export   the macro library", runMacro},
     {"recoil", "recoil show <gun>         the mouse's recoil pattern of gun 0-3", runRecoil},

@@ -1,0 +1,341 @@
+// viremoctl read, apply, lighting and status of the keyboard:
+//
+//   read keyboard       read-all: settings, key table with names, macro memory
+//   apply keyboard      writes the current profile: used macros, key table, settings
+//   lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1]
+//                     [--color RRGGBB] [--multicolor 0|1]
+//                       stores into the profile and writes the settings record
+//   status keyboard     battery level
+//
+// The keyboard is taken on its cable, or through its receiver when only that
+// is present.
+#include <cstdio>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "command.h"
+#include "device_backend.h"
+#include "devices/device_tables.h"
+#include "devices/keyboard_device.h"
+#include "devices/result_code.h"
+#include "devices/packet_log.h"
+#include "hid/hid_device.h"
+#include "macros/assignment_text.h"
+#include "macros/key_table.h"
+
+namespace viremoctl {
+namespace {
+
+using namespace viremo::devices;
+using viremo::LightRecord;
+
+constexpr int kCableRow = 0;
+constexpr int kReceiverRow = 2;
+
+// The path of the interface of this table row, matched as discovery matches
+// it: by its path, then by the opened device's ids and usages.
+std::optional<std::string> findInterface(viremo::hid::Backend& backend, int row) {
+    using namespace viremo::hid;
+    HidDevice probe(backend);
+    probe.EnumerateInterfaces();
+    std::optional<std::string> found;
+    while (!found) {
+        const auto path = probe.NextInterfacePath();
+        if (!path) break;
+        const uint32_t collection = CollectionNumberFromPath(*path);
+        const uint32_t interfaceNumber = InterfaceNumberFromPath(*path);
+        if (matchBeforeOpen(VendorIdFromPath(*path), ProductIdFromPath(*path), collection, interfaceNumber) != row)
+            continue;
+        if (!probe.Open(*path, true, false, true, false)) continue;
+        if (matchAfterOpen(probe.VendorId(), probe.ProductId(), collection, interfaceNumber, probe.UsagePage(),
+                           probe.Usage()) == row)
+            found = *path;
+        probe.Close();
+    }
+    probe.ReleaseInterfaceList();
+    return found;
+}
+
+struct OpenedKeyboard {
+    std::unique_ptr<CVendrakeKeyboardDevice> device;
+    std::string failure;
+};
+
+OpenedKeyboard openKeyboard(const Options& options) {
+    viremo::hid::Backend& backend = deviceBackend(options);
+    OpenedKeyboard opened;
+    int row = kCableRow;
+    std::optional<std::string> path = findInterface(backend, row);
+    if (!path) path = findInterface(backend, row = kReceiverRow);
+    if (!path) {
+        opened.failure = "no keyboard found (see viremoctl list)";
+        return opened;
+    }
+    auto device = std::make_unique<CVendrakeKeyboardDevice>(backend);
+    configureKeyboard(*device, hidInterfaceTable()[size_t(row)]);
+    const ConnectionMode mode = row == kCableRow ? ConnectionMode::Cable : ConnectionMode::Receiver;
+    if (!device->Channel().Attach(mode, *path)) {
+        opened.failure = "cannot open " + *path + " for reading and writing";
+        return opened;
+    }
+    device->Channel().SetConnectionMode(mode);
+    opened.device = std::move(device);
+    return opened;
+}
+
+bool isKeyboard(Arguments arguments) { return !arguments.empty() && arguments[0] == "keyboard"; }
+
+std::string colourText(uint8_t red, uint8_t green, uint8_t blue) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%02x%02x%02x", red, green, blue);
+    return text;
+}
+
+std::string codeText(const uint8_t* code) {
+    char text[12];
+    std::snprintf(text, sizeof text, "%02x %02x %02x", code[0], code[1], code[2]);
+    return text;
+}
+
+std::string keyName(int key) {
+    const auto& factory = keyboard::factoryKeyCodes()[size_t(key)];
+    if (const auto row = viremo::keyRowByCode({factory[0], factory[1], factory[2]}))
+        return std::string(viremo::shortKeyName(viremo::keyTable()[*row].nameId));
+    return viremo::describeAssignment({factory[0], factory[1], factory[2]});
+}
+
+std::string modeName(CVendrakeKeyboardDevice& device, int mode) {
+    const auto& modes = device.Modes().modes;
+    return mode >= 0 && size_t(mode) < modes.size() ? modes[size_t(mode)].name : std::string();
+}
+
+// ---- read ---------------------------------------------------------------
+
+// What the settings record read from the keyboard says, in program terms.
+Json::Value settingsOf(CVendrakeKeyboardDevice& device) {
+    const auto& mirror = device.SettingsMirror();
+    const LightRecord lighting = device.GetLightInfo();
+    Json::Value settings(Json::objectValue);
+    settings["activeProfile"] = mirror[0];
+    settings["mode"] = lighting.mode;
+    settings["modeName"] = modeName(device, lighting.mode);
+    settings["modeCode"] = mirror[1];
+    settings["brightness"] = lighting.brightness;
+    settings["speed"] = lighting.speed;
+    settings["direction"] = lighting.direction;
+    settings["multicolor"] = lighting.multiColor;
+    settings["color"] = colourText(lighting.red, lighting.green, lighting.blue);
+    settings["specialMode"] = mirror[1 + 17];
+    settings["wLock"] = mirror[1 + 18];
+    settings["sixKey"] = mirror[1 + 19];
+    settings["windowsLock"] = mirror[1 + 20];
+    settings["pollingRate"] = mirror[1 + 21];
+    settings["customGroup"] = mirror[1 + 24];
+    return settings;
+}
+
+Json::Value keysOf(const CVendrakeKeyboardDevice& device) {
+    Json::Value keys(Json::arrayValue);
+    const auto& table = device.KeyTableCopy();
+    for (int key = 0; key < keyboard::kKeyNumbers; ++key) {
+        const uint8_t position = device.Maps().keyPosition[size_t(key)];
+        Json::Value entry(Json::objectValue);
+        entry["key"] = key;
+        entry["name"] = keyName(key);
+        if (position != keyboard::kAbsent && size_t(position) * 3 + 3 <= table.size()) {
+            const uint8_t* code = table.data() + size_t(position) * 3;
+            entry["position"] = position;
+            const uint8_t light = device.Maps().lightPosition[size_t(key)];
+            if (light != keyboard::kAbsent) entry["light"] = light;
+            entry["code"] = codeText(code);
+            entry["assignment"] = viremo::describeAssignment({code[0], code[1], code[2]});
+        }
+        keys.append(entry);
+    }
+    return keys;
+}
+
+void printRead(const Json::Value& document) {
+    const Json::Value& s = document["settings"];
+    std::printf("keyboard %s\n", document["connection"].asCString());
+    std::printf("active profile: %d\n", s["activeProfile"].asInt());
+    std::printf("lighting: mode %d (%s, device code %d), brightness %d, speed %d, direction %d, multicolour %d, "
+                "colour %s, special mode %d, custom group %d\n",
+                s["mode"].asInt(), s["modeName"].asCString(), s["modeCode"].asInt(), s["brightness"].asInt(),
+                s["speed"].asInt(), s["direction"].asInt(), s["multicolor"].asInt(), s["color"].asCString(),
+                s["specialMode"].asInt(), s["customGroup"].asInt());
+    std::printf("system: 6-key %d, W lock %d, Windows lock %d, polling rate %d\n", s["sixKey"].asInt(),
+                s["wLock"].asInt(), s["windowsLock"].asInt(), s["pollingRate"].asInt());
+    std::printf("key positions: %d, macro memory: %d bytes\n", document["keyPositions"].asInt(),
+                document["macroCapacity"].asInt());
+    std::printf("keys (number, name, position, light, code, assignment):\n");
+    for (const Json::Value& key : document["keys"]) {
+        if (!key.isMember("position")) {
+            std::printf("  %3d  %-14s  not found\n", key["key"].asInt(), key["name"].asCString());
+            continue;
+        }
+        std::printf("  %3d  %-14s  %3d  %3s  %s  %s\n", key["key"].asInt(), key["name"].asCString(),
+                    key["position"].asInt(), key.isMember("light") ? std::to_string(key["light"].asInt()).c_str() : "-",
+                    key["code"].asCString(), key["assignment"].asCString());
+    }
+}
+
+}  // namespace
+
+int runRead(const Options& options, Arguments arguments) {
+    if (arguments.size() != 1 || !isKeyboard(arguments)) return fail("usage: viremoctl read keyboard");
+    OpenedKeyboard opened = openKeyboard(options);
+    if (!opened.device) return fail(opened.failure);
+    CVendrakeKeyboardDevice& device = *opened.device;
+    device.ReadAllFromDevice();
+    // The read-all starts the lighting thread only once every read succeeded.
+    if (!device.IsLightingThreadRunning()) return fail("reading the keyboard failed (see --debug)");
+
+    Json::Value document(Json::objectValue);
+    document["connection"] = device.IsOnReceiver() ? "through its receiver" : "on its cable";
+    document["settings"] = settingsOf(device);
+    document["keyPositions"] = device.KeyPositionCount();
+    document["macroCapacity"] = Json::UInt64(device.MacroCapacity());
+    document["keys"] = keysOf(device);
+    if (options.json) printJson(document);
+    else printRead(document);
+    return kSuccess;
+}
+
+int runApply(const Options& options, Arguments arguments) {
+    if (arguments.size() != 1 || !isKeyboard(arguments)) return fail("usage: viremoctl apply keyboard");
+    OpenedKeyboard opened = openKeyboard(options);
+    if (!opened.device) return fail(opened.failure);
+    CVendrakeKeyboardDevice& device = *opened.device;
+    if (!device.ReadKeyLayout()) return fail("reading the key table failed (see --debug)");
+    if (device.LoadProfile() != viremo::devices::kSuccess) return fail("the keyboard's profile cannot be loaded");
+
+    // As the main window writes: used macros, then the key table, then the settings.
+    device.CheckMacroBindings();
+    const std::vector<int> used = device.GetUsedMacros();
+    const int macros = device.WriteMacros(used);
+    if (macros > 0)
+        return fail("the macros do not fit the keyboard's memory: " + std::to_string(macros) +
+                    " (events over the capacity, plus one); nothing written");
+    const int keys = device.WriteKeyAssignmentsOf(0);
+    const int settings = device.WriteSettingsRecord(0, 0);
+    device.SaveProfile();
+
+    if (options.json) {
+        Json::Value document(Json::objectValue);
+        document["usedMacros"] = Json::Value(Json::arrayValue);
+        for (int macro : used) document["usedMacros"].append(macro);
+        document["macroResult"] = macros;
+        document["keyTableResult"] = keys;
+        document["settingsResult"] = settings;
+        printJson(document);
+    } else {
+        std::printf("macros: %zu used, %s\n", used.size(), macros == 0 ? "written" : "writing failed");
+        std::printf("key table: %s (result %d)\n", keys == viremo::devices::kSuccess ? "written" : "failed", keys);
+        std::printf("settings: %s (result %d)\n", settings == viremo::devices::kSuccess ? "written" : "failed", settings);
+    }
+    return macros == 0 && keys == viremo::devices::kSuccess && settings == viremo::devices::kSuccess ? kSuccess
+                                                                                                      : kFailure;
+}
+
+namespace {
+
+// "--name value" pairs into the lighting state; a message when one is wrong.
+std::optional<std::string> applyLightingOption(LightRecord& lighting, const std::string& name, const std::string& value) {
+    struct Field {
+        const char* name;
+        int highest;
+        uint8_t LightRecord::*field;
+    };
+    static constexpr Field kFields[] = {
+        {"--mode", keyboard::kModeCount - 1, &LightRecord::mode},
+        {"--brightness", keyboard::kStepCount - 1, &LightRecord::brightness},
+        {"--speed", keyboard::kStepCount - 1, &LightRecord::speed},
+        {"--direction", 1, &LightRecord::direction},
+        {"--multicolor", 1, &LightRecord::multiColor},
+    };
+    if (name == "--color") {
+        unsigned rgb = 0;
+        int used = 0;
+        if (value.size() != 6 || std::sscanf(value.c_str(), "%6x%n", &rgb, &used) != 1 || used != 6)
+            return "--color takes RRGGBB in hexadecimal";
+        lighting.red = uint8_t(rgb >> 16), lighting.green = uint8_t(rgb >> 8), lighting.blue = uint8_t(rgb);
+        return std::nullopt;
+    }
+    for (const Field& field : kFields) {
+        if (name != field.name) continue;
+        int number = -1;
+        int used = 0;
+        if (std::sscanf(value.c_str(), "%d%n", &number, &used) != 1 || size_t(used) != value.size() || number < 0 ||
+            number > field.highest)
+            return name + " takes a number from 0 to " + std::to_string(field.highest);
+        lighting.*field.field = uint8_t(number);
+        return std::nullopt;
+    }
+    return "unknown option " + name;
+}
+
+}  // namespace
+
+int runLighting(const Options& options, Arguments arguments) {
+    const char* usage =
+        "usage: viremoctl lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1] "
+        "[--color RRGGBB] [--multicolor 0|1]";
+    if (!isKeyboard(arguments) || arguments.size() % 2 != 1) return fail(usage);
+    OpenedKeyboard opened = openKeyboard(options);
+    if (!opened.device) return fail(opened.failure);
+    CVendrakeKeyboardDevice& device = *opened.device;
+    if (device.LoadProfile() != viremo::devices::kSuccess) return fail("the keyboard's profile cannot be loaded");
+    LightRecord lighting = device.GetLightInfo();
+    for (size_t i = 1; i + 1 < arguments.size(); i += 2)
+        if (const auto problem = applyLightingOption(lighting, arguments[i], arguments[i + 1])) return fail(*problem);
+
+    // The colour pages of the custom colour mode need the key layout.
+    device.ReadKeyLayout();
+    device.SetLightInfo(lighting);
+    device.SaveProfile();
+    device.ApplyLightingState();
+    const int result = device.WriteSettingsRecord(0, 0);
+    if (options.json) {
+        Json::Value document(Json::objectValue);
+        document["mode"] = lighting.mode;
+        document["brightness"] = lighting.brightness;
+        document["speed"] = lighting.speed;
+        document["direction"] = lighting.direction;
+        document["multicolor"] = lighting.multiColor;
+        document["color"] = colourText(lighting.red, lighting.green, lighting.blue);
+        document["settingsResult"] = result;
+        printJson(document);
+    } else {
+        std::printf("lighting: mode %d (%s), brightness %d, speed %d, direction %d, multicolour %d, colour %s\n",
+                    lighting.mode, modeName(device, lighting.mode).c_str(), lighting.brightness, lighting.speed,
+                    lighting.direction, lighting.multiColor, colourText(lighting.red, lighting.green, lighting.blue).c_str());
+        std::printf("settings: %s (result %d)\n", result == viremo::devices::kSuccess ? "written" : "failed", result);
+    }
+    return result == viremo::devices::kSuccess ? kSuccess : kFailure;
+}
+
+int runStatus(const Options& options, Arguments arguments) {
+    if (arguments.size() != 1 || !isKeyboard(arguments)) return fail("usage: viremoctl status keyboard");
+    OpenedKeyboard opened = openKeyboard(options);
+    if (!opened.device) return fail(opened.failure);
+    CVendrakeKeyboardDevice& device = *opened.device;
+    device.PollPower();
+    const auto status = device.LastStatus();
+    if (!status) return fail("the keyboard's status cannot be read (not reachable?)");
+    if (options.json) {
+        Json::Value document(Json::objectValue);
+        document["battery"] = (*status)[4];
+        document["receiver"] = (*status)[3];
+        document["status"] = hexLine(*status);
+        printJson(document);
+    } else {
+        std::printf("keyboard %s\n", device.IsOnReceiver() ? "through its receiver" : "on its cable");
+        std::printf("battery: %d%%\n", (*status)[4]);
+        std::printf("status block: %s\n", hexLine(*status).c_str());
+    }
+    return kSuccess;
+}
+
+}  // namespace viremoctl
