@@ -1,8 +1,9 @@
 #pragma once
 // The window system when no host is installed: windows exist as objects,
 // their hosts record what the toolkit asked of them, and a modal loop runs
-// the window's queue and timers. Tests reach the windows through
-// LiveWindows() and the recordings through each window's GetHost().
+// the window's queue and timers. Tests reach the live hosts through
+// LiveHosts() (each knows its window) and a window's recordings through its
+// GetHost().
 #include <vector>
 
 #include "toolkit/window.h"
