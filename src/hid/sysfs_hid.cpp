@@ -1,15 +1,21 @@
 #include "hid/sysfs_hid.h"
 
 #include <fstream>
-#include <iterator>
 
 namespace viremo::hid {
 namespace {
 
+// Files of a device that is going away fail to read (ENODEV). The stream's
+// read turns that into a bad state; reading through the buffer directly would
+// throw out of it instead.
 std::optional<std::string> readText(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string text;
+    char chunk[4096];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) text.append(chunk, size_t(in.gcount()));
+    if (in.bad()) return std::nullopt;
+    return text;
 }
 
 std::optional<uint32_t> parseHex(std::string_view text, size_t maxDigits) {

@@ -1,6 +1,11 @@
 #include "hid/sysfs_hid.h"
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
 
 #include "hid/report_descriptor.h"
 
@@ -51,6 +56,18 @@ TEST(SysfsHid, UhidNodeTakesItsInterfaceFromThePhysicalPath) {
     EXPECT_EQ(node->productId, 0x5078);
     EXPECT_EQ(node->interfaceNumber, 1);
     EXPECT_EQ(node->versionNumber, 0);
+}
+
+// A file that fails to read, as those of an unplugged device do (here a
+// folder in place of the descriptor), reads as missing.
+TEST(SysfsHid, FileThatFailsToReadIsMissing) {
+    const auto folder = std::filesystem::temp_directory_path() / ("viremo-sysfs-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder / "report_descriptor");
+    std::ofstream(folder / "uevent") << "HID_ID=0003:0000320F:00005078\nHID_PHYS=viremo-uhid-1/input1\n";
+    std::string error;
+    EXPECT_FALSE(readHidrawNode("/dev/hidraw7", {folder, {}, {}}, error));
+    EXPECT_NE(error.find("report descriptor"), std::string::npos) << error;
+    std::filesystem::remove_all(folder);
 }
 
 TEST(SysfsHid, ParsesTheInterfaceAtTheEndOfHidPhys) {

@@ -168,8 +168,11 @@ TEST_F(HidrawThroughUhid, ReportsWithoutReportIds) {
     const Bytes leds{0, 0x01};  // num lock
     size_t written = 0;
     ASSERT_TRUE(boot.Write(leds.data(), leds.size(), &written, 1000));
-    const auto received = keyboard.bootInterface()->receivedReports();
-    EXPECT_NE(std::find(received.begin(), received.end(), leds), received.end());
+    // The kernel passes output reports on after the write has returned.
+    EXPECT_TRUE(eventually([&] {
+        const auto received = keyboard.bootInterface()->receivedReports();
+        return std::find(received.begin(), received.end(), leds) != received.end();
+    }));
 }
 
 TEST_F(HidrawThroughUhid, ReadTimesOutAndTheNextReadStartsClean) {

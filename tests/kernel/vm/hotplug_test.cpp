@@ -57,14 +57,7 @@ TEST(Hotplug, WatcherSeesEveryPlugAndUnplug) {
             monitor->waitForChange(100);
         }
     });
-    const auto watcherSees = [&](size_t count) {
-        const auto deadline = std::chrono::steady_clock::now() + 5s;
-        while (pathsSeen != count) {
-            if (std::chrono::steady_clock::now() > deadline) return false;
-            std::this_thread::sleep_for(10ms);
-        }
-        return true;
-    };
+    const auto watcherSees = [&](size_t count) { return eventually([&] { return pathsSeen == count; }); };
 
     for (int round = 0; round < 5; ++round) {
         SCOPED_TRACE(round);

@@ -23,23 +23,31 @@ using namespace std::chrono_literals;
 // A path's part after the node: "#vid_320f&pid_5078&mi_01&col04".
 inline std::string withoutNode(const std::string& path) { return path.substr(path.find('#')); }
 
-// Every enumerated interface path of the keyboard, sorted.
+// Every enumerated interface path of the keyboard, in the order of interface
+// and collection (the kernel numbers the nodes in no fixed order).
 inline std::vector<std::string> keyboardPaths(hid::Backend& backend = hid::systemBackend()) {
     std::vector<std::string> paths;
     for (const auto& path : backend.enumeratePaths())
         if (path.find("#vid_320f&pid_5078") != std::string::npos) paths.push_back(path);
-    std::sort(paths.begin(), paths.end());
+    std::sort(paths.begin(), paths.end(),
+              [](const std::string& a, const std::string& b) { return withoutNode(a) < withoutNode(b); });
     return paths;
 }
 
-// The hidraw nodes appear shortly after the uhid devices are created.
-inline bool waitForKeyboardPaths(size_t count, std::chrono::milliseconds timeout = 5s) {
+// Retries `condition` every 10 ms until it holds; false after `timeout`.
+template <typename Condition>
+bool eventually(Condition condition, std::chrono::milliseconds timeout = 5s) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (keyboardPaths().size() != count) {
+    while (!condition()) {
         if (std::chrono::steady_clock::now() > deadline) return false;
-        std::this_thread::sleep_for(20ms);
+        std::this_thread::sleep_for(10ms);
     }
     return true;
+}
+
+// The hidraw nodes appear shortly after the uhid devices are created.
+inline bool waitForKeyboardPaths(size_t count) {
+    return eventually([count] { return keyboardPaths().size() == count; });
 }
 
 // The path that ends in `suffix`, such as "&mi_01&col04"; empty if none.
