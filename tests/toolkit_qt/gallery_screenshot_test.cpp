@@ -14,8 +14,8 @@ using GalleryScreenshotTest = QtHostTest;
 QColor Pixel(const QImage& image, Point p) { return image.pixelColor(p.x, p.y); }
 Point Centre(const CControlUI& c) { return {(c.GetPos().left + c.GetPos().right) / 2, (c.GetPos().top + c.GetPos().bottom) / 2}; }
 
-TEST_F(GalleryScreenshotTest, RendersTheSampleSkinToAPng) {
-    const std::string skin = VIREMO_SOURCE_DIR "/tests/toolkit/data/gallery";
+TEST_F(GalleryScreenshotTest, RendersTheGallerySkinToAPng) {
+    const std::string skin = VIREMO_SOURCE_DIR "/tools/toolkit-gallery/skin";
     CPaintManagerUI::SetResourcePath(skin);
     CWindowWnd window;
     CDialogBuilder builder;
@@ -44,6 +44,11 @@ TEST_F(GalleryScreenshotTest, RendersTheSampleSkinToAPng) {
     const CControlUI& apply = *pm.FindControl("apply");
     EXPECT_EQ(Pixel(shot, {apply.GetPos().left + 6, apply.GetPos().top + 6}), picture.pixelColor(6, 6));
     EXPECT_EQ(Pixel(shot, {apply.GetPos().right - 6, apply.GetPos().bottom - 6}), picture.pixelColor(41, 17));
+
+    // The selected check box shows its selected picture (an SVG): blue
+    // below the tick.
+    const CControlUI& sync = *pm.FindControl("sync");
+    EXPECT_EQ(Pixel(shot, {sync.GetPos().left + 12, sync.GetPos().top + 6 + 13}), QColor(0x40, 0x70, 0xC0));
 
     // Progress at 70 %: filled on the left, background on the right.
     const CControlUI& battery = *pm.FindControl("battery");

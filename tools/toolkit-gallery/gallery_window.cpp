@@ -12,6 +12,7 @@
 #include "toolkit/event.h"
 #include "toolkit/menu.h"
 #include "toolkit/option.h"
+#include "toolkit/qt/qt_window_host.h"
 #include "toolkit/slider.h"
 #include "toolkit/tab_layout.h"
 
@@ -38,7 +39,11 @@ void CGalleryWindow::SelectPage(int index) {
 
 void CGalleryWindow::Notify(TNotifyUI& msg) {
     const std::string& name = msg.pSender ? msg.pSender->GetName() : std::string();
-    if (msg.sType == "click" && name == "apply") {
+    if (msg.sType == "click" && name == "close_btn") {
+        Close(0);
+    } else if (msg.sType == "click" && name == "min_btn") {
+        if (auto* host = toolkit::qt::QtHostOf(*this)) host->Minimize();
+    } else if (msg.sType == "click" && name == "apply") {
         if (IsModal()) {
             Close(1);
             return;

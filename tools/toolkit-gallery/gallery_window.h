@@ -3,7 +3,8 @@
 // each other so that everything can be tried (slider and edit follow each
 // other, the palette colours the swatch, menus pop on "More..." and on the
 // list's rows, "Apply" opens a modal copy of the window, whose own "Apply"
-// closes it with 1). Closing the first window ends the program.
+// closes it with 1). The caption's own buttons minimise and close; closing
+// the first window ends the program.
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
 

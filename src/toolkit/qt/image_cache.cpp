@@ -25,7 +25,10 @@ CImageCache& SharedImageCache() {
 
 const QImage& CImageCache::Get(const std::string& path, Color mask) {
     std::string key = path;
-    if (mask != 0) key += "\n" + std::to_string(mask);
+    if (mask != 0) {
+        key.push_back('\n');
+        key.append(std::to_string(mask));
+    }
     auto found = m_images.find(key);
     if (found != m_images.end()) return found->second;
     QImage image = mask != 0 ? ApplyMask(Get(path), mask) : Load(path);
