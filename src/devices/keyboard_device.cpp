@@ -36,6 +36,8 @@ constexpr uint8_t kStatusLinkByte = 3;
 constexpr uint8_t kStatusBatteryByte = 4;
 constexpr uint16_t kProfileCodeHigh = 0x10;
 constexpr uint16_t kProfilePairCodeHigh = 0x11;
+// The bytes of a settings record that hold the lighting state.
+constexpr std::array<size_t, 10> kLightingRecordBytes{0, 1, 2, 3, 4, 5, 6, 7, 17, 24};
 constexpr auto kLightingPass = std::chrono::milliseconds(1);
 constexpr auto kClosedChannelPause = std::chrono::milliseconds(100);
 
@@ -98,8 +100,8 @@ CVendrakeKeyboardDevice::CVendrakeKeyboardDevice(hid::Backend& backend, const Cl
 }
 
 CVendrakeKeyboardDevice::~CVendrakeKeyboardDevice() {
-    self_.reset();
     for (NotificationPort& port : ports_) port.reader.Stop();
+    self_.reset();
     StopLightingThread();
 }
 
@@ -196,7 +198,7 @@ int CVendrakeKeyboardDevice::ApplyLightingState() {
     CVendrakeUSBDevice::SetLightInfo(lighting);
     CVendrakeUSBDevice::SetAudioLightInfo(profile_.GetAudioLightInfo());
     const SettingsRecord record = buildSettingsRecord(lighting, system_, Modes());
-    std::copy(record.begin(), record.end(), mirror_.begin() + 1);
+    for (const size_t at : kLightingRecordBytes) mirror_[1 + at] = record[at];
     if (lighting.mode != previousMode || lighting.mode == kCustomColourMode) RunModeChange(lighting.mode);
     std::lock_guard lock(PerLightListLock());
     perLightList_ = profile_.GetLightList();
@@ -343,8 +345,10 @@ int CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::vector<Key
     if (const int result = channel.ReadDeviceInfo(info); result != kSuccess) return result;
     const size_t blockSize = size_t(info[5]) * 3;
     if (blockSize > kMaxBlockSize || !channel.SetBlockSize(uint16_t(blockSize))) return kNotDone;
+    // Keys are placed into the table as last read; without it (or when the
+    // keyboard now reports another size) the rest of the table is unknown.
+    if (!layoutRead_ || blockSize != keyTable_.size()) return kNotDone;
     std::vector<uint8_t> table = keyTable_;
-    table.resize(blockSize);
     placeKeyAssignments(table, keys, maps_.keyPosition, MacroCount());
     Session session(channel);
     if (session.Begun() != kSuccess) return session.Begun();
@@ -446,7 +450,10 @@ void CVendrakeKeyboardDevice::SetCustomColour(int light) {
     WriteColourPage();
 }
 
-void CVendrakeKeyboardDevice::ResetEffects() { Effect() = EffectState{}; }
+void CVendrakeKeyboardDevice::ResetEffects() {
+    std::lock_guard lock(effectLock_);
+    Effect() = EffectState{};
+}
 
 void CVendrakeKeyboardDevice::RunModeChange(uint8_t mode) {
     ResetEffects();
@@ -572,6 +579,7 @@ void CVendrakeKeyboardDevice::RunLighting(std::stop_token stop) {
 bool CVendrakeKeyboardDevice::StepBaseEffect(uint8_t mode) {
     for (const BaseEffect& effect : kBaseEffects) {
         if (effect.mode != mode) continue;
+        std::lock_guard lock(effectLock_);
         (this->*effect.step)();
         return true;
     }

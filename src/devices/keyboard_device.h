@@ -15,6 +15,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -169,6 +170,9 @@ private:
     // it does nothing once the device is gone.
     std::shared_ptr<CVendrakeKeyboardDevice*> self_;
 
+    // The effect state is stepped by the lighting thread and reset by the
+    // mode changes of the user-interface thread.
+    std::mutex effectLock_;
     std::jthread lightingThread_;
 
     static std::atomic<uint16_t> lastNotificationCode_;

@@ -128,6 +128,15 @@ TEST_F(KeyboardWritesTest, FailedMacroUploadsReturnMinusOne) {
     EXPECT_EQ(keyboard.WriteMacros({1, 0}), 0) << "nothing to upload without the macro list";
 }
 
+TEST_F(KeyboardWritesTest, KeyTableIsNotWrittenBeforeItIsRead) {
+    attachCable();
+    ASSERT_EQ(keyboard.LoadProfile(), kSuccess);
+    const Bytes before = firmware.keyTable();
+    EXPECT_EQ(keyboard.WriteKeyAssignmentsOf(0), kNotDone);
+    EXPECT_EQ(sentOnCable(9), 0);
+    EXPECT_EQ(firmware.keyTable(), before);
+}
+
 TEST_F(KeyboardWritesTest, KeyTableWriteReportsTheTransferResult) {
     bindKeys(code(0x20, 0, 0x29), code(0x20, 0, 0x04), code(0x20, 0, 0x16));
     firmware.cable().commandInterface()->injectFault({FaultKind::Status, 9, 254});
