@@ -71,6 +71,7 @@ bool UhidAdapter::plug(hid::EmulatedUsbInterface usbInterface, std::string* why)
     if (usbInterface.reportDescriptor.size() > uhid::kDataMax) return refuse("report descriptor too long");
     const auto layout = hid::parseReportDescriptor(usbInterface.reportDescriptor);
     if (!layout.ok()) return refuse("report descriptor: " + layout.error);
+    if (layout.collections.empty()) return refuse("report descriptor: no collection");
 
     std::lock_guard lock(mutex_);
     if (devices_.count(node)) return refuse("node already plugged");

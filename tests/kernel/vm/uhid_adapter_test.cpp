@@ -29,6 +29,14 @@ TEST(UhidAdapter, RefusesATakenNodeABadDescriptorAndNoFirmware) {
              return broken;
          }(),
          "report descriptor"},
+        {"no collection",
+         [&] {
+             auto empty = usbInterface;
+             empty.node = "empty";
+             empty.reportDescriptor = {0x05, 0x01};
+             return empty;
+         }(),
+         "report descriptor"},
         {"no firmware",
          [&] {
              auto silent = usbInterface;
