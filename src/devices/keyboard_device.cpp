@@ -25,8 +25,6 @@ using namespace keyboard;
 
 namespace {
 
-constexpr std::string_view kPictureName = "keyboard_device_key_light";
-constexpr std::string_view kProfilePanelName = "DeviceProfileItem";
 constexpr std::string_view kLightingPanelName = "LightControlItem";
 constexpr std::string_view kMacroPanelName = "MacroControlItem";
 constexpr std::string_view kKeySetPanelName = "KeySetControlItem";
@@ -116,9 +114,9 @@ void CVendrakeKeyboardDevice::Initialise() {
 }
 
 void CVendrakeKeyboardDevice::InitialiseKeyboardPage() {
+    // The key and light buttons of the picture are bound by the base; the
+    // profile panel ("DeviceProfileItem") is driven by the main window.
     if (GetDeviceSkin().empty()) return;
-    picture_ = FindSubControl(kPictureName);
-    FindSubControl(kProfilePanelName);  // the profile panel is driven by the main window
     lightingPanel_ = dynamic_cast<ILightingPanel*>(FindSubControl(kLightingPanelName));
     macroPanel_ = dynamic_cast<IMacroListPanel*>(FindSubControl(kMacroPanelName));
     keySetPanel_ = dynamic_cast<IKeySetPanel*>(FindSubControl(kKeySetPanelName));
@@ -302,7 +300,6 @@ bool CVendrakeKeyboardDevice::ReadSettingsMirror() {
     if (channel.ReadSettings(0, active) != kSuccess) return false;
     SettingsBlock block{};
     if (channel.ReadSettings(settingsAddress(active[0]), block) != kSuccess) return false;
-    previous_ = mirror_;
     block[0] = active[0];
     block[1 + 15] = 0;
     mirror_ = block;

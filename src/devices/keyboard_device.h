@@ -146,17 +146,18 @@ private:
     keyboard::KeyMaps maps_ = keyboard::KeyMaps::absent();
     bool layoutRead_ = false;  // the maps come from this keyboard
     keyboard::SettingsBlock mirror_{};
-    keyboard::SettingsBlock previous_{};
     std::atomic<uint8_t> activeProfile_{0};
     std::atomic<uint8_t> secondIndex_{0};
     std::vector<KeyListEntry> keys_;
     keyboard::SystemSettings system_;
     std::optional<std::array<uint8_t, 6>> lastStatus_;
+    // The sound levels and bands the audio-reactive effects follow.
     std::array<std::atomic<int32_t>, kAudioLevelCount> audioLevels_{};
     std::array<std::atomic<int32_t>, kAudioBandCount> audioBands_{};
-    std::vector<LightRecord> perLightList_;  // the profile's "LightList", under the per-light list lock
+    // The profile's "LightList", under the per-light list lock, for the
+    // per-light effects laid over the lighting thread's steps.
+    std::vector<LightRecord> perLightList_;
 
-    toolkit::CControlUI* picture_ = nullptr;
     keyboard::ILightingPanel* lightingPanel_ = nullptr;
     keyboard::IMacroListPanel* macroPanel_ = nullptr;
     keyboard::IKeySetPanel* keySetPanel_ = nullptr;
