@@ -33,6 +33,10 @@ struct Scratch {
         viremo::writeFileAtomically(factory / "keyboard.Json",
                                     R"({"Device": [{"LightInfo": {"SelectItem": 1}, "KeyList": [{"Assignment": 1}]}]})");
     }
+    ~Scratch() {
+        std::error_code ignored;
+        fs::remove_all(device.parent_path(), ignored);
+    }
     void reset() const {
         std::error_code ignored;
         fs::remove_all(device, ignored);
