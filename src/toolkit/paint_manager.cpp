@@ -284,7 +284,9 @@ void CPaintManagerUI::ProcessTimers() {
     for (const Timer& t : m_timers) {
         if (t.due <= now) due.emplace_back(t.control, t.id);
     }
-    for (auto [control, id] : due) {
+    for (const auto& [dueControl, dueId] : due) {
+        CControlUI* control = dueControl;
+        const unsigned id = dueId;
         // An earlier timer's handler may have killed or restarted this one.
         auto found = std::find_if(m_timers.begin(), m_timers.end(),
                                   [&](const Timer& t) { return t.control == control && t.id == id; });
