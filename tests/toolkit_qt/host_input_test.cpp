@@ -63,6 +63,17 @@ TEST_F(InputTest, NativeEditTypesFilteredTextAndReportsKillFocus) {
     EXPECT_FALSE(LineEdit()->isVisible());
 }
 
+TEST_F(InputTest, NativeEditFollowsTheProgramsTextAndTheLayout) {
+    auto* edit = static_cast<CEditUI*>(Find("number"));
+    Click(window, *edit);
+    ASSERT_TRUE(LineEdit()->isVisible());
+    edit->SetText("42");
+    widget->resize(400, 100);  // the row keeps its widths; the edit stays put
+    edit->SetFixedWidth(120);
+    ASSERT_TRUE(RunUntil([&] { return LineEdit()->text() == "42" && LineEdit()->width() == 118; }));
+    EXPECT_EQ(LineEdit()->geometry().left(), edit->GetPos().left + 1);
+}
+
 TEST_F(InputTest, ComboDropDownIsAPopupWhoseRowSelects) {
     auto* combo = static_cast<CComboUI*>(Find("choice"));
     Click(window, *combo);
@@ -82,7 +93,24 @@ TEST_F(InputTest, ComboDropDownIsAPopupWhoseRowSelects) {
     Click(popup, QPoint(10, 1 + 20 + 10));  // the second row
     EXPECT_EQ(combo->GetCurSel(), 1);
     EXPECT_EQ(recorder.lines, (std::vector<std::string>{"itemselect:choice"}));
-    EXPECT_TRUE(RunUntil([&] { return !popup->isVisible(); }));
+    EXPECT_TRUE(RunUntil([&] { return !popup->isVisible() && combo->GetDropWindow() == nullptr; }));
+
+    // Opened again and closed by a click elsewhere (Qt closes the popup):
+    // nothing is selected.
+    Click(window, *combo);
+    popup = nullptr;
+    ASSERT_TRUE(RunUntil([&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* host = dynamic_cast<CHostWidget*>(w);
+            if (host && host->Kind() == WindowKind::Popup && host->isVisible()) popup = host;
+        }
+        return popup != nullptr;
+    }));
+    recorder.lines.clear();
+    popup->close();
+    EXPECT_TRUE(RunUntil([&] { return !popup->isVisible() && combo->GetDropWindow() == nullptr; }));
+    EXPECT_EQ(combo->GetCurSel(), 1);
+    EXPECT_TRUE(recorder.lines.empty());
 }
 
 TEST_F(InputTest, CaptionBandDragsTheWindowButNotFromItsButtons) {

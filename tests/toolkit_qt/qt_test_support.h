@@ -17,6 +17,9 @@
 #include "toolkit/qt/qt_window_system.h"
 #include "toolkit/window.h"
 
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
 namespace viremo::toolkit::qt::testing {
 
 class QtHostTest : public ::testing::Test {

@@ -1,4 +1,8 @@
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QTimer>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -48,6 +52,61 @@ TEST(FileFilterTest, ExtensionsMatchWithoutRegardToCase) {
         for (const char* name : c.shown) EXPECT_TRUE(matches(name)) << c.qtFilter << " " << name;
         for (const char* name : c.hidden) EXPECT_FALSE(matches(name)) << c.qtFilter << " " << name;
     }
+}
+
+using FileDialogTest = QtHostTest;
+
+// Answers the next file dialog once it shows: notes what it offers, then
+// picks the file (or cancels when pick is empty).
+void AnswerDialog(QStringList& filtersSeen, QStringList& filesSeen, const QString& pick) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, &filtersSeen, &filesSeen, pick] {
+        QFileDialog* dialog = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (auto* d = qobject_cast<QFileDialog*>(w); d && d->isVisible()) dialog = d;
+        }
+        if (!dialog) return;
+        poll->deleteLater();
+        poll->stop();
+        filtersSeen = dialog->nameFilters();
+        // The names the dialog's list shows once it has read the folder.
+        QTimer::singleShot(300, dialog, [dialog, &filesSeen, pick] {
+            if (auto* view = dialog->findChild<QListView*>(QStringLiteral("listView")); view && view->model()) {
+                const QModelIndex root = view->rootIndex();
+                for (int row = 0; row < view->model()->rowCount(root); ++row)
+                    filesSeen << view->model()->index(row, 0, root).data().toString();
+            }
+            if (pick.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) name->setText(pick);
+            static_cast<QDialog*>(dialog)->accept();  // as the dialog's own button does
+        });
+    });
+    poll->start(10);
+}
+
+TEST_F(FileDialogTest, OpenDialogOffersTheFilterAndReturnsTheChoice) {
+    QTemporaryDir dir;
+    for (const char* name : {"a.json", "B.Json", "notes.txt"}) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    FileDialogOptions options;
+    options.filters = {{"Profile Files(*.json)", "*.json;"}};
+    options.initialName = dir.path().toStdString();
+
+    QStringList filters, files;
+    AnswerDialog(filters, files, "B.Json");
+    EXPECT_EQ(GetOpenFileName(options), dir.filePath("B.Json").toStdString());
+    EXPECT_EQ(filters, QStringList{"Profile Files(*.json) (*.[jJ][sS][oO][nN])"});
+    files.sort();
+    EXPECT_EQ(files, (QStringList{"B.Json", "a.json"}));
+
+    files.clear();
+    AnswerDialog(filters, files, QString());
+    EXPECT_EQ(GetSaveFileName(options), "");
 }
 
 using PrivateFontsTest = QtHostTest;

@@ -37,13 +37,27 @@ void CEditOverlay::Show(CEditUI* edit) {
     m_line->setFocus(Qt::OtherFocusReason);
 }
 
-void CEditOverlay::Configure(CEditUI& edit) {
+void CEditOverlay::Sync() {
+    if (!m_edit || !m_line || !m_line->isVisible()) return;
+    const QRect place = Place(*m_edit);
+    if (m_line->geometry() != place) m_line->setGeometry(place);
+    const QString text = ToQString(m_edit->GetText());
+    if (m_line->text() != text) m_line->setText(text);
+}
+
+QRect CEditOverlay::Place(const CEditUI& edit) const {
+    // Inside the border, and inside the text padding across.
     const int border = m_manager.ScaleValue(edit.GetBorderSize());
     const Rect& padding = edit.GetTextPadding();
-    Rect inner = edit.GetPos().Deflated({border + m_manager.ScaleValue(padding.left), border,
-                                         border + m_manager.ScaleValue(padding.right), border});
-    m_line->setGeometry(ToQRect(inner));
-    m_line->setFont(ToQFont(CPaintManagerUI::GetFont(edit.GetFont())));
+    return ToQRect(edit.GetPos().Deflated({border + m_manager.ScaleValue(padding.left), border,
+                                           border + m_manager.ScaleValue(padding.right), border}));
+}
+
+void CEditOverlay::Configure(CEditUI& edit) {
+    m_line->setGeometry(Place(edit));
+    FontInfo font = CPaintManagerUI::GetFont(edit.GetFont());
+    font.size = m_manager.ScaleValue(font.size);
+    m_line->setFont(ToQFont(font));
     m_line->setMaxLength(std::max(0, edit.GetMaxChar()));
     m_line->setReadOnly(edit.IsReadOnly());
     m_line->setEchoMode(edit.IsPasswordMode() ? QLineEdit::Password : QLineEdit::Normal);

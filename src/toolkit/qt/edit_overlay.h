@@ -20,6 +20,9 @@ public:
 
     // Null hides the line edit and gives the keyboard back to the window.
     void Show(CEditUI* edit);
+    // After a layout or a text set by the program: follow the edit's place
+    // and text.
+    void Sync();
     CEditUI* Edit() const { return m_edit; }
     QLineEdit* LineEdit() const { return m_line; }
 
@@ -28,6 +31,7 @@ protected:
 
 private:
     void Configure(CEditUI& edit);
+    QRect Place(const CEditUI& edit) const;
     void OnTextEdited(const QString& text);
 
     QWidget& m_window;

@@ -1,6 +1,7 @@
 #include "toolkit/qt/file_dialog.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "toolkit/qt/qt_convert.h"
@@ -43,8 +44,11 @@ std::string Run(const FileDialogOptions& options, QFileDialog::AcceptMode mode) 
     for (const FileFilter& filter : options.filters) filters << ToQtNameFilter(filter);
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
     if (!options.defaultExtension.empty()) dialog.setDefaultSuffix(ToQString(options.defaultExtension));
-    if (!options.initialName.empty() && options.initialName.find('*') == std::string::npos)
-        dialog.selectFile(ToQString(options.initialName));
+    // A folder to start in, or a file name to propose ("*.png" proposes
+    // nothing: the filter says it).
+    const QString initial = ToQString(options.initialName);
+    if (QFileInfo(initial).isDir()) dialog.setDirectory(initial);
+    else if (!initial.isEmpty() && !initial.contains(u'*')) dialog.selectFile(initial);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return FromQString(dialog.selectedFiles().front());
 }

@@ -52,6 +52,7 @@ void CHostWidget::paintEvent(QPaintEvent* event) {
     CPaintManagerUI& pm = m_window->GetPaintManager();
     CQtRenderer renderer(painter, SharedImageCache(), pm.GetDPIScale());
     pm.Paint(renderer, FromQRect(event->rect()));
+    if (m_overlay) m_overlay->Sync();
 }
 
 void CHostWidget::resizeEvent(QResizeEvent*) {
