@@ -154,7 +154,8 @@ void CVendrakeKeyboardDevice::ShowStateOnPanels() {
 
 void CVendrakeKeyboardDevice::SetSelectedItem(int index) {
     CVendrakeUSBDevice::SetSelectedItem(index);
-    if (keySetPanel_ && index >= 0 && size_t(index) < keys_.size()) keySetPanel_->ShowKeyAssignment(index, keys_[size_t(index)]);
+    if (keySetPanel_ && index >= 0 && size_t(index) < keys_.size())
+        keySetPanel_->ShowKeyAssignment(index, keys_[size_t(index)]);
 }
 
 // ---- Profile -----------------------------------------------------------------
@@ -167,7 +168,8 @@ void CVendrakeKeyboardDevice::BindProfileFiles() {
     if (store.LoadProfileList() != ProfileResult::Done) return;
     profile_.SetProfilePath(store.CurrentProfileFile());
     const int selected = store.GetSelectedProfileIndex();
-    if (selected >= 0 && size_t(selected) < store.Profiles().size()) profileName_ = store.Profiles()[size_t(selected)].name;
+    if (selected >= 0 && size_t(selected) < store.Profiles().size())
+        profileName_ = store.Profiles()[size_t(selected)].name;
 }
 
 int CVendrakeKeyboardDevice::LoadProfile() {
@@ -432,10 +434,12 @@ void CVendrakeKeyboardDevice::PrepareMode20() {
 void CVendrakeKeyboardDevice::FillAll(bool on) {
     const LightRecord lighting = GetLightingState();
     const LightColour colour =
-        on ? LightColour{lighting.red, lighting.green, lighting.blue, brightnessLevel(lighting.brightness)} : LightColour{};
+        on ? LightColour{lighting.red, lighting.green, lighting.blue, brightnessLevel(lighting.brightness)}
+           : LightColour{};
     Lights().SetAll(colour);
     WriteColourPage();
-    if (lightingPanel_ && lightingPanel_->CurrentCustomGroup() >= 0) StoreCustomColours(lightingPanel_->CurrentCustomGroup());
+    if (lightingPanel_ && lightingPanel_->CurrentCustomGroup() >= 0)
+        StoreCustomColours(lightingPanel_->CurrentCustomGroup());
 }
 
 void CVendrakeKeyboardDevice::SetCustomColour(int light) {

@@ -20,7 +20,8 @@ void forEachPlacedKey(const std::vector<KeyListEntry>& keys, const PositionMap& 
 std::vector<int> usedMacrosOfKeys(const std::vector<KeyListEntry>& keys, const PositionMap& keyPositions,
                                   int macroCount) {
     std::vector<AssignmentCode> currents;
-    forEachPlacedKey(keys, keyPositions, [&](const KeyListEntry& key, uint8_t) { currents.push_back(codeOf(key.current)); });
+    forEachPlacedKey(keys, keyPositions,
+                     [&](const KeyListEntry& key, uint8_t) { currents.push_back(codeOf(key.current)); });
     return usedMacros(currents, macroCount);
 }
 

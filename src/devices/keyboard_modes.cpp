@@ -27,7 +27,8 @@ ModeList parseModeList(const Json::Value& document, int kindCode) {
             LightingMode mode;
             if (entry.isObject()) {
                 mode.name = json::stringMember(entry, "LightName").value_or("");
-                mode.visible = json::boolMember(entry, "visible").value_or(json::intMember(entry, "visible").value_or(0) != 0);
+                mode.visible =
+                    json::boolMember(entry, "visible").value_or(json::intMember(entry, "visible").value_or(0) != 0);
                 mode.code = uint8_t(json::intMember(entry, "value").value_or(0));
             }
             list.modes.push_back(std::move(mode));

@@ -52,7 +52,9 @@ inline Bytes packet(uint8_t command, uint8_t length, uint16_t address, const Byt
     return bytes;
 }
 // The first `count` bytes of a memory image.
-inline Bytes first(const Bytes& bytes, size_t count) { return Bytes(bytes.begin(), bytes.begin() + long(std::min(count, bytes.size()))); }
+inline Bytes first(const Bytes& bytes, size_t count) {
+    return Bytes(bytes.begin(), bytes.begin() + long(std::min(count, bytes.size())));
+}
 
 inline const Bytes kBeginSession = packet(1, 0, 0);
 inline const Bytes kEndSession = packet(2, 0, 0);

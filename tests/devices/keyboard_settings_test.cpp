@@ -33,7 +33,8 @@ TEST_F(KeyboardTest, SettingsRecordInTwoPacketsThroughTheReceiver) {
     ASSERT_EQ(keyboard.LoadProfile(), kSuccess);
     clearWire();
     EXPECT_EQ(keyboard.WriteSettingsRecord(0, 0), kSuccess);
-    const std::vector<Bytes> expected{kBeginSession, packet(6, 24, 0, Bytes(kFactoryBlock.begin(), kFactoryBlock.begin() + 24)),
+    const std::vector<Bytes> expected{kBeginSession,
+                                      packet(6, 24, 0, Bytes(kFactoryBlock.begin(), kFactoryBlock.begin() + 24)),
                                       packet(6, 2, 24, Bytes{0, 1}), kEndSession};
     EXPECT_EQ(receiverWire(), expected);
     EXPECT_EQ(firmware.settingsRecord(0), Bytes(kFactoryBlock.begin() + 1, kFactoryBlock.end()));

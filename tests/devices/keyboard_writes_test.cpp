@@ -103,7 +103,8 @@ TEST_F(KeyboardWritesTest, MacroImageBeyondTheMemoryIsNotWritten) {
     };
     for (const Case& c : {Case{25, 0}, Case{26, 2}}) {
         Json::Value events(Json::arrayValue);
-        for (int i = 0; i < c.events - 1; ++i) events.append(*json::parse(R"({"Type": 10, "Action": "down", "Button": 4, "Delay": 1})"));
+        for (int i = 0; i < c.events - 1; ++i)
+            events.append(*json::parse(R"({"Type": 10, "Action": "down", "Button": 4, "Delay": 1})"));
         Json::Value document;
         document["Events"] = events;
         ASSERT_TRUE(json::writeFile(deviceFolder() / "g1.mac", document));

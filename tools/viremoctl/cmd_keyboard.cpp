@@ -233,16 +233,18 @@ int runApply(const Options& options, Arguments arguments) {
     } else {
         std::printf("macros: %zu used, %s\n", used.size(), macros == 0 ? "written" : "writing failed");
         std::printf("key table: %s (result %d)\n", keys == viremo::devices::kSuccess ? "written" : "failed", keys);
-        std::printf("settings: %s (result %d)\n", settings == viremo::devices::kSuccess ? "written" : "failed", settings);
+        std::printf("settings: %s (result %d)\n", settings == viremo::devices::kSuccess ? "written" : "failed",
+                    settings);
     }
-    return macros == 0 && keys == viremo::devices::kSuccess && settings == viremo::devices::kSuccess ? kSuccess
-                                                                                                      : kFailure;
+    const bool written = macros == 0 && keys == viremo::devices::kSuccess && settings == viremo::devices::kSuccess;
+    return written ? kSuccess : kFailure;
 }
 
 namespace {
 
 // "--name value" pairs into the lighting state; a message when one is wrong.
-std::optional<std::string> applyLightingOption(LightRecord& lighting, const std::string& name, const std::string& value) {
+std::optional<std::string> applyLightingOption(LightRecord& lighting, const std::string& name,
+                                               const std::string& value) {
     struct Field {
         const char* name;
         int highest;
@@ -310,7 +312,8 @@ int runLighting(const Options& options, Arguments arguments) {
     } else {
         std::printf("lighting: mode %d (%s), brightness %d, speed %d, direction %d, multicolour %d, colour %s\n",
                     lighting.mode, modeName(device, lighting.mode).c_str(), lighting.brightness, lighting.speed,
-                    lighting.direction, lighting.multiColor, colourText(lighting.red, lighting.green, lighting.blue).c_str());
+                    lighting.direction, lighting.multiColor,
+                    colourText(lighting.red, lighting.green, lighting.blue).c_str());
         std::printf("settings: %s (result %d)\n", result == viremo::devices::kSuccess ? "written" : "failed", result);
     }
     return result == viremo::devices::kSuccess ? kSuccess : kFailure;
