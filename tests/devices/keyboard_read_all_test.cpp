@@ -79,6 +79,21 @@ TEST_F(KeyboardTest, AReassignedKeyKeepsItsRememberedPosition) {
     EXPECT_EQ(later.Maps().keyPosition[kEsc], kAbsent);
 }
 
+TEST_F(KeyboardTest, DefaultProfileReplacesTheUsersOnSave) {
+    attachCable();
+    ASSERT_EQ(keyboard.LoadProfile(), kSuccess);
+    LightRecord lighting = keyboard.GetLightInfo();
+    lighting.mode = 2;
+    keyboard.SetLightInfo(lighting);
+    keyboard.SaveProfile();
+    ASSERT_EQ(savedProfile()["LightInfo"]["SelectItem"].asInt(), 2);
+    keyboard.LoadDefaultProfile();
+    EXPECT_EQ(keyboard.GetLightInfo().mode, 5);
+    EXPECT_EQ(keyboard.KeyAssignments().size(), size_t(keyboard::kKeyNumbers));
+    keyboard.SaveProfile();
+    EXPECT_EQ(savedProfile()["LightInfo"]["SelectItem"].asInt(), 5);
+}
+
 class PowerDisplay : public IPowerDisplay {
 public:
     void ShowPowerLayout(bool) override {}
