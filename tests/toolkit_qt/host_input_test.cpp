@@ -1,4 +1,6 @@
 #include <QLineEdit>
+#include <QPointer>
+#include <QToolTip>
 
 #include <thread>
 
@@ -77,7 +79,8 @@ TEST_F(InputTest, NativeEditFollowsTheProgramsTextAndTheLayout) {
 TEST_F(InputTest, ComboDropDownIsAPopupWhoseRowSelects) {
     auto* combo = static_cast<CComboUI*>(Find("choice"));
     Click(window, *combo);
-    CHostWidget* popup = nullptr;
+    // The popup's widget is deleted once the drop-down ends.
+    QPointer<CHostWidget> popup;
     ASSERT_TRUE(RunUntil([&] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
             auto* host = dynamic_cast<CHostWidget*>(w);
@@ -93,7 +96,7 @@ TEST_F(InputTest, ComboDropDownIsAPopupWhoseRowSelects) {
     Click(popup, QPoint(10, 1 + 20 + 10));  // the second row
     EXPECT_EQ(combo->GetCurSel(), 1);
     EXPECT_EQ(recorder.lines, (std::vector<std::string>{"itemselect:choice"}));
-    EXPECT_TRUE(RunUntil([&] { return !popup->isVisible() && combo->GetDropWindow() == nullptr; }));
+    EXPECT_TRUE(RunUntil([&] { return (!popup || !popup->isVisible()) && combo->GetDropWindow() == nullptr; }));
 
     // Opened again and closed by a click elsewhere (Qt closes the popup):
     // nothing is selected.
@@ -108,7 +111,7 @@ TEST_F(InputTest, ComboDropDownIsAPopupWhoseRowSelects) {
     }));
     recorder.lines.clear();
     popup->close();
-    EXPECT_TRUE(RunUntil([&] { return !popup->isVisible() && combo->GetDropWindow() == nullptr; }));
+    EXPECT_TRUE(RunUntil([&] { return (!popup || !popup->isVisible()) && combo->GetDropWindow() == nullptr; }));
     EXPECT_EQ(combo->GetCurSel(), 1);
     EXPECT_TRUE(recorder.lines.empty());
 }
@@ -125,6 +128,16 @@ TEST_F(InputTest, CaptionBandDragsTheWindowButNotFromItsButtons) {
 
     Click(window, *Find("close"));
     EXPECT_EQ(recorder.lines, (std::vector<std::string>{"setfocus:close", "click:close"}));
+}
+
+TEST_F(InputTest, HoveringAControlShowsItsToolTip) {
+    const Rect& close = Find("close")->GetPos();
+    const QPoint over(close.left + 5, close.top + 5);
+    QHelpEvent help(QEvent::ToolTip, over, widget->mapToGlobal(over));
+    QApplication::sendEvent(widget, &help);
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "Close");
+    QToolTip::hideText();
 }
 
 TEST_F(InputTest, WorkPostedFromAnotherThreadRunsOnTheUiThread) {

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -44,6 +45,20 @@ CHostWidget::~CHostWidget() = default;
 void CHostWidget::Detach() {
     m_window = nullptr;
     m_overlay.reset();
+}
+
+bool CHostWidget::event(QEvent* event) {
+    if (event->type() != QEvent::ToolTip || !m_window) return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    CControlUI* control = m_window->GetPaintManager().FindControl(FromQPoint(help->pos()));
+    const std::string tip = control ? control->GetDisplayToolTip() : std::string();
+    if (tip.empty()) {
+        QToolTip::hideText();
+        event->ignore();
+    } else {
+        QToolTip::showText(help->globalPos(), ToQString(tip), this, ToQRect(control->GetPos()));
+    }
+    return true;
 }
 
 void CHostWidget::paintEvent(QPaintEvent* event) {

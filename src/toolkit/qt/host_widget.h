@@ -2,7 +2,8 @@
 // The Qt widget that shows one toolkit window: paints its control tree and
 // turns Qt's input events into the paint manager's entry points. Frameless:
 // the skin draws the caption, and pressing on the caption band drags the
-// window (a double click there maximises or restores it).
+// window (a double click there maximises or restores it). Hovering a
+// control with a tooltip shows it.
 #include <QPoint>
 #include <QWidget>
 
@@ -29,6 +30,7 @@ public:
     WindowKind Kind() const { return m_kind; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
