@@ -130,6 +130,29 @@ TEST_F(InputTest, CaptionBandDragsTheWindowButNotFromItsButtons) {
     EXPECT_EQ(recorder.lines, (std::vector<std::string>{"setfocus:close", "click:close"}));
 }
 
+TEST_F(InputTest, QtOnlyWindowOperations) {
+    CQtWindowHost* host = QtHostOf(window);
+    ASSERT_TRUE(host);
+    EXPECT_TRUE(host->SetIcon("icon.svg"));  // relative to the skin folder
+    EXPECT_FALSE(widget->windowIcon().isNull());
+    EXPECT_FALSE(host->SetIcon("missing.png"));
+
+    host->Maximize();
+    EXPECT_TRUE(host->IsMaximized());
+    host->Minimize();
+    EXPECT_TRUE(host->IsMinimized());
+    host->Restore();
+    EXPECT_FALSE(host->IsMinimized());
+    EXPECT_FALSE(host->IsMaximized());
+
+    window.SetBounds({10, 20, 310, 120});
+    EXPECT_EQ(host->GetBounds(), (Rect{10, 20, 310, 120}));
+    CWindowWnd child;
+    ASSERT_TRUE(child.Create({WindowKind::Normal, &window, "child", {0, 0, 100, 40}}));
+    QtHostOf(child)->CenterOverOwner();
+    EXPECT_EQ(QtHostOf(child)->GetBounds(), (Rect{110, 50, 210, 90}));
+}
+
 TEST_F(InputTest, HoveringAControlShowsItsToolTip) {
     const Rect& close = Find("close")->GetPos();
     const QPoint over(close.left + 5, close.top + 5);

@@ -4,6 +4,9 @@
 #include <QSvgRenderer>
 
 #include <cctype>
+#include <filesystem>
+
+#include "toolkit/paint_manager.h"
 
 namespace viremo::toolkit::qt {
 
@@ -17,6 +20,12 @@ bool IsSvg(const std::string& path) {
 }
 
 }  // namespace
+
+std::string SkinFilePath(const std::string& file) {
+    const std::filesystem::path path(file);
+    if (file.empty() || path.is_absolute()) return file;
+    return (CPaintManagerUI::GetResourcePath() / path).string();
+}
 
 CImageCache& SharedImageCache() {
     static CImageCache cache;

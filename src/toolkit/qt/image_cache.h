@@ -26,6 +26,10 @@ private:
 // The cache the renderers of the process share (UI thread only).
 CImageCache& SharedImageCache();
 
+// A picture file named as skins name them: relative to the skin folder
+// unless absolute.
+std::string SkinFilePath(const std::string& file);
+
 // Pixels of the mask colour (compared without alpha) become transparent.
 QImage ApplyMask(const QImage& image, Color mask);
 

@@ -147,7 +147,7 @@ void CQtWindowHost::RaiseAndActivate() {
 
 bool CQtWindowHost::SetIcon(const std::string& path) {
     if (!m_widget) return false;
-    const QImage& image = SharedImageCache().Get(path);
+    const QImage& image = SharedImageCache().Get(SkinFilePath(path));
     if (image.isNull()) return false;
     m_widget->setWindowIcon(QIcon(QPixmap::fromImage(image)));
     return true;

@@ -36,7 +36,8 @@ public:
     bool IsMinimized() const;
     bool IsMaximized() const;
     void RaiseAndActivate();
-    // A picture file of the skin (PNG or SVG); false when it cannot be read.
+    // A picture (PNG or SVG), relative to the skin folder unless absolute;
+    // false when it cannot be read.
     bool SetIcon(const std::string& path);
     // Centres over the owner window, or on the work area without one.
     void CenterOverOwner();

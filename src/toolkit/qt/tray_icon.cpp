@@ -18,7 +18,7 @@ CTrayIcon::CTrayIcon(CWindowWnd& window, unsigned message, const std::string& ic
         return;
     }
     m_icon = std::make_unique<QSystemTrayIcon>();
-    const QImage& image = SharedImageCache().Get(iconPath);
+    const QImage& image = SharedImageCache().Get(SkinFilePath(iconPath));
     if (!image.isNull()) m_icon->setIcon(QIcon(QPixmap::fromImage(image)));
     m_icon->setToolTip(ToQString(toolTip));
     const WindowHandle target = window.GetHWND();

@@ -1,7 +1,8 @@
 #pragma once
 // The notification-area icon of a window. A left click posts
 // {message, 0, kTrayLeftButtonUp} to the window, a right click
-// {message, 0, kTrayRightButtonUp}. The icon goes when the object does.
+// {message, 0, kTrayRightButtonUp}. The icon file is relative to the skin
+// folder unless absolute. The icon goes when the object does.
 // Where the desktop has no notification area this is logged and the window
 // minimises instead of hiding, so that it stays reachable.
 #include <QSystemTrayIcon>
