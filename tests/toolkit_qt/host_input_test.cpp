@@ -178,6 +178,30 @@ TEST_F(InputTest, WorkPostedFromAnotherThreadRunsOnTheUiThread) {
     EXPECT_TRUE(onUiThread);
 }
 
+// Answers kMsgUser with wParam + 1, on whichever thread handles it.
+class EchoWindow : public CWindowWnd {
+public:
+    std::intptr_t HandleMessage(Message& msg) override {
+        if (msg.id != kMsgUser) return CWindowWnd::HandleMessage(msg);
+        handledOn = std::this_thread::get_id();
+        return static_cast<std::intptr_t>(msg.wParam) + 1;
+    }
+    std::thread::id handledOn;
+};
+
+TEST_F(InputTest, SendFromAWorkerWaitsForTheUiThread) {
+    EchoWindow echo;
+    ASSERT_TRUE(echo.Create({WindowKind::Normal, nullptr, "echo", {0, 0, 10, 10}}));
+    std::atomic<bool> sent{false};
+    std::intptr_t result = 0;
+    std::jthread worker([&] {
+        sent = UiQueue().Send(echo.GetHWND(), {kMsgUser, 41, 0}, {}, &result);
+    });
+    ASSERT_TRUE(RunUntil([&] { return sent.load(); }));
+    EXPECT_EQ(result, 42);
+    EXPECT_EQ(echo.handledOn, std::this_thread::get_id());
+}
+
 TEST_F(InputTest, ControlTimersFireThroughTheHost) {
     CControlUI* ok = Find("ok");
     window.GetPaintManager().SetTimer(ok, 7, 10);

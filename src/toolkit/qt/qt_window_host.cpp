@@ -75,7 +75,7 @@ Point CQtWindowHost::ClientToScreen(Point point) const {
 
 void CQtWindowHost::EnsureSized() const {
     if (!m_widget || m_widget->testAttribute(Qt::WA_Resized)) return;
-    const CPaintManagerUI& pm = const_cast<CWindowWnd&>(m_window).GetPaintManager();
+    const CPaintManagerUI& pm = m_window.GetPaintManager();
     Size init = pm.GetInitSize();
     Size size = init.cx > 0 && init.cy > 0 ? Size{pm.ScaleValue(init.cx), pm.ScaleValue(init.cy)} : kFallbackSize;
     m_widget->resize(size.cx, size.cy);

@@ -50,10 +50,10 @@ public:
     CHostWidget* Widget() const { return m_widget.data(); }
     bool Captured() const { return m_captured; }
 
-private:
-    // A window shown before anyone sized it takes the skin's size.
+    // A window shown (or drawn) before anyone sized it takes the skin's size.
     void EnsureSized() const;
 
+private:
     CWindowWnd& m_window;
     CWindowWnd* m_owner;
     QPointer<CHostWidget> m_widget;

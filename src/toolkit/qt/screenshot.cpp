@@ -28,8 +28,8 @@ QImage RenderToImage(CPaintManagerUI& manager) {
 QImage GrabWindow(CWindowWnd& window) {
     CQtWindowHost* host = QtHostOf(window);
     if (!host || !host->Widget()) return {};
+    host->EnsureSized();
     CHostWidget* widget = host->Widget();
-    host->GetBounds();  // sizes a window nobody sized yet
     CPaintManagerUI& pm = window.GetPaintManager();
     const Size size{widget->width(), widget->height()};
     if (pm.GetClientSize() != size) pm.OnSize(size);
