@@ -1,6 +1,7 @@
 #include "macros/macro_config.h"
 
 #include "macros/text.h"
+#include "platform/file_name.h"
 
 namespace viremo {
 
@@ -42,7 +43,7 @@ std::vector<std::string> macroNames(const std::filesystem::path& folder) {
 }
 
 std::optional<std::filesystem::path> macroEventFile(const std::filesystem::path& folder, const std::string& guid) {
-    if (!isPlainFileStem(guid)) return std::nullopt;
+    if (!isPlainFileName(guid)) return std::nullopt;
     return folder / (guid + std::string(kMacroFileExtension));
 }
 

@@ -29,9 +29,4 @@ int64_t readDecimal(std::string_view text) {
 
 int64_t clampTo(int64_t value, int64_t low, int64_t high) { return std::clamp(value, low, high); }
 
-bool isPlainFileStem(std::string_view stem) {
-    return !stem.empty() && stem.size() < 200 && stem != "." && stem != ".." && stem.find('/') == std::string_view::npos &&
-           stem.find('\\') == std::string_view::npos && stem.find('\0') == std::string_view::npos;
-}
-
 }  // namespace viremo

@@ -16,8 +16,4 @@ int64_t readDecimal(std::string_view text);
 
 int64_t clampTo(int64_t value, int64_t low, int64_t high);
 
-// A name that may be used as a file stem inside a data folder: not empty,
-// no path separators, not "." or "..".
-bool isPlainFileStem(std::string_view stem);
-
 }  // namespace viremo

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "platform/atomic_file.h"
+#include "platform/file_name.h"
 #include "platform/log.h"
 #include "profiles/json_file.h"
 #include "profiles/text.h"
@@ -37,12 +38,6 @@ bool isUsableList(const Json::Value& root) {
 
 Json::Value objectOrEmpty(const Json::Value& value) {
     return value.isObject() ? value : Json::Value(Json::objectValue);
-}
-
-// A plain file name: no folder part, nothing that leaves the folder.
-bool isPlainName(std::string_view id) {
-    return !id.empty() && id != "." && id != ".." && id.size() < 200 &&
-           id.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
 }
 
 }  // namespace
@@ -78,7 +73,7 @@ ProfileStore::ProfileStore(std::filesystem::path deviceFolder, std::filesystem::
 std::filesystem::path ProfileStore::ListFile() const { return folder_ / kListFileName; }
 
 std::filesystem::path ProfileStore::ProfileFile(std::string_view id) const {
-    if (!isPlainName(id)) return {};
+    if (!isPlainFileName(id)) return {};
     return folder_ / (std::string(id) + std::string(kProfileExtension));
 }
 
@@ -165,7 +160,7 @@ Json::Value ProfileStore::rebuildList() {
         const Json::Value root = json::readFile(file);
         const auto name = json::stringMember(root, kName);
         const auto id = json::stringMember(root, kId);
-        if (name && id && *id == file.stem().string() && isPlainName(*id)) found.push_back({*name, *id});
+        if (name && id && *id == file.stem().string() && isPlainFileName(*id)) found.push_back({*name, *id});
     }
     if (found.empty()) return createFirstProfile();
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
