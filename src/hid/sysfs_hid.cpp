@@ -34,51 +34,49 @@ std::optional<uint32_t> parseHex(std::string_view text, size_t maxDigits) {
     return value;
 }
 
-}  // namespace
-
-std::optional<HidIds> parseHidId(std::string_view uevent) {
-    constexpr std::string_view key = "HID_ID=";
+// The value of the first "KEY=value" line of a uevent file.
+std::optional<std::string_view> ueventValue(std::string_view uevent, std::string_view key) {
     for (size_t start = 0; start < uevent.size();) {
         size_t end = uevent.find('\n', start);
         if (end == std::string_view::npos) end = uevent.size();
-        std::string_view line = uevent.substr(start, end - start);
+        const std::string_view line = uevent.substr(start, end - start);
         start = end + 1;
-        if (!line.starts_with(key)) continue;
-        // bus:vendor:product, each field eight hex digits at most
-        line.remove_prefix(key.size());
-        const size_t first = line.find(':');
-        const size_t second = line.find(':', first == std::string_view::npos ? first : first + 1);
-        if (second == std::string_view::npos) return std::nullopt;
-        const auto vendor = parseHex(line.substr(first + 1, second - first - 1), 8);
-        const auto product = parseHex(line.substr(second + 1), 8);
-        if (!vendor || !product || *vendor > 0xFFFF || *product > 0xFFFF) return std::nullopt;
-        return HidIds{static_cast<uint16_t>(*vendor), static_cast<uint16_t>(*product)};
+        if (line.size() > key.size() && line.starts_with(key) && line[key.size()] == '=')
+            return line.substr(key.size() + 1);
     }
     return std::nullopt;
 }
 
+}  // namespace
+
+std::optional<HidIds> parseHidId(std::string_view uevent) {
+    // bus:vendor:product, each field eight hex digits at most
+    const auto line = ueventValue(uevent, "HID_ID");
+    if (!line) return std::nullopt;
+    const size_t first = line->find(':');
+    const size_t second = line->find(':', first == std::string_view::npos ? first : first + 1);
+    if (second == std::string_view::npos) return std::nullopt;
+    const auto vendor = parseHex(line->substr(first + 1, second - first - 1), 8);
+    const auto product = parseHex(line->substr(second + 1), 8);
+    if (!vendor || !product || *vendor > 0xFFFF || *product > 0xFFFF) return std::nullopt;
+    return HidIds{static_cast<uint16_t>(*vendor), static_cast<uint16_t>(*product)};
+}
+
 std::optional<uint8_t> parsePhysInterfaceNumber(std::string_view uevent) {
-    constexpr std::string_view key = "HID_PHYS=";
     constexpr std::string_view marker = "/input";
-    for (size_t start = 0; start < uevent.size();) {
-        size_t end = uevent.find('\n', start);
-        if (end == std::string_view::npos) end = uevent.size();
-        std::string_view line = uevent.substr(start, end - start);
-        start = end + 1;
-        if (!line.starts_with(key)) continue;
-        const size_t at = line.rfind(marker);
-        if (at == std::string_view::npos) return std::nullopt;
-        const std::string_view digits = line.substr(at + marker.size());
-        if (digits.empty() || digits.size() > 3) return std::nullopt;
-        unsigned number = 0;
-        for (char c : digits) {
-            if (c < '0' || c > '9') return std::nullopt;
-            number = number * 10 + unsigned(c - '0');
-        }
-        if (number > 0xFF) return std::nullopt;
-        return static_cast<uint8_t>(number);
+    const auto line = ueventValue(uevent, "HID_PHYS");
+    if (!line) return std::nullopt;
+    const size_t at = line->rfind(marker);
+    if (at == std::string_view::npos) return std::nullopt;
+    const std::string_view digits = line->substr(at + marker.size());
+    if (digits.empty() || digits.size() > 3) return std::nullopt;
+    unsigned number = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9') return std::nullopt;
+        number = number * 10 + unsigned(c - '0');
     }
-    return std::nullopt;
+    if (number > 0xFF) return std::nullopt;
+    return static_cast<uint8_t>(number);
 }
 
 std::optional<uint16_t> parseHexAttribute(std::string_view text) {
