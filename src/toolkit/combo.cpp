@@ -154,8 +154,7 @@ void CComboUI::PaintText(IRenderer& renderer) {
     style.font.size = Scale(style.font.size);
     style.color = IsEnabled() ? m_dwTextColor : m_dwDisabledTextColor;
     style.format = kTextLeft | kTextVCenter | kTextSingleLine | kTextEndEllipsis;
-    Rect area = m_rcItem.Deflated({Scale(m_rcTextPadding.left), Scale(m_rcTextPadding.top),
-                                   Scale(m_rcTextPadding.right), Scale(m_rcTextPadding.bottom)});
+    Rect area = m_rcItem.Deflated(Scale(m_rcTextPadding));
     renderer.DrawText(area, text, style);
 }
 

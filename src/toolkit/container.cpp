@@ -196,11 +196,7 @@ void CContainerUI::SetInternVisible(bool visible) {
 }
 
 Rect CContainerUI::GetInnerRect() const {
-    Rect inner = m_rcItem;
-    inner.left += Scale(m_rcInset.left);
-    inner.top += Scale(m_rcInset.top);
-    inner.right -= Scale(m_rcInset.right);
-    inner.bottom -= Scale(m_rcInset.bottom);
+    Rect inner = m_rcItem.Deflated(Scale(m_rcInset));
     if (m_pVerticalScrollBar && m_pVerticalScrollBar->IsVisible())
         inner.right -= Scale(m_pVerticalScrollBar->GetThickness());
     if (m_pHorizontalScrollBar && m_pHorizontalScrollBar->IsVisible())
@@ -229,8 +225,7 @@ void CContainerUI::ProcessScrollBar(const Rect& inner, int cxRequired, int cyReq
     // inner already lacks the bars shown now; the bars' own room is added
     // back to judge whether each is needed.
     bool changed = false;
-    Rect outer = m_rcItem.Deflated({Scale(m_rcInset.left), Scale(m_rcInset.top), Scale(m_rcInset.right),
-                                    Scale(m_rcInset.bottom)});
+    Rect outer = m_rcItem.Deflated(Scale(m_rcInset));
     auto update = [&](CScrollBarUI* bar, int required, int available) {
         if (!bar) return;
         int range = std::max(0, required - available);
@@ -277,8 +272,8 @@ void CContainerUI::SetPos(const Rect& rect, bool needInvalidate) {
             SetFloatPos(child);
             continue;
         }
-        const Rect& padding = child->GetPadding();
-        Rect room = inner.Deflated({Scale(padding.left), Scale(padding.top), Scale(padding.right), Scale(padding.bottom)});
+        Rect padding = Scale(child->GetPadding());
+        Rect room = inner.Deflated(padding);
         Size size = child->EstimateSize({room.Width(), room.Height()});
         if (size.cx == 0) size.cx = room.Width();
         if (size.cy == 0) size.cy = room.Height();
@@ -287,8 +282,8 @@ void CContainerUI::SetPos(const Rect& rect, bool needInvalidate) {
         Rect placed{room.left - scroll.cx, room.top - scroll.cy, room.left - scroll.cx + size.cx,
                     room.top - scroll.cy + size.cy};
         child->SetPos(placed, false);
-        cxRequired = std::max(cxRequired, size.cx + Scale(padding.left) + Scale(padding.right));
-        cyRequired = std::max(cyRequired, size.cy + Scale(padding.top) + Scale(padding.bottom));
+        cxRequired = std::max(cxRequired, size.cx + padding.left + padding.right);
+        cyRequired = std::max(cyRequired, size.cy + padding.top + padding.bottom);
     }
     ProcessScrollBar(inner, cxRequired, cyRequired);
 }

@@ -348,4 +348,8 @@ int CControlUI::Scale(int value) const {
     return m_pManager ? m_pManager->ScaleValue(value) : value;
 }
 
+Rect CControlUI::Scale(const Rect& edges) const {
+    return {Scale(edges.left), Scale(edges.top), Scale(edges.right), Scale(edges.bottom)};
+}
+
 }  // namespace viremo::toolkit

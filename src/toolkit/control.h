@@ -192,6 +192,8 @@ protected:
     std::string ResolveImagePath(const std::string& file) const;
     void NotifyManager(std::string_view type, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
     int Scale(int value) const;
+    // Each edge of a padding or inset scaled.
+    Rect Scale(const Rect& edges) const;
 
     CPaintManagerUI* m_pManager = nullptr;
     CControlUI* m_pParent = nullptr;

@@ -55,8 +55,7 @@ TextStyle CLabelUI::MakeTextStyle(Color color) const {
 void CLabelUI::PaintText(IRenderer& renderer) {
     std::string text = TextToPaint();
     if (text.empty()) return;
-    Rect area = m_rcItem.Deflated({Scale(m_rcTextPadding.left), Scale(m_rcTextPadding.top),
-                                   Scale(m_rcTextPadding.right), Scale(m_rcTextPadding.bottom)});
+    Rect area = m_rcItem.Deflated(Scale(m_rcTextPadding));
     renderer.DrawText(area, text, MakeTextStyle(CurrentTextColor()));
 }
 

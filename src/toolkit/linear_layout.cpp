@@ -28,10 +28,6 @@ void CContainerUI::LayOutLinear(bool horizontal) {
     const int mainSpace = horizontal ? inner.Width() : inner.Height();
     const int crossSpace = horizontal ? inner.Height() : inner.Width();
     const int gap = Scale(m_iChildPadding);
-    auto scaledPadding = [this](const CControlUI* c) {
-        const Rect& p = c->GetPadding();
-        return Rect{Scale(p.left), Scale(p.top), Scale(p.right), Scale(p.bottom)};
-    };
     auto minMain = [&](const CControlUI* c) { return Scale(horizontal ? c->GetMinWidth() : c->GetMinHeight()); };
     auto maxMain = [&](const CControlUI* c) { return Scale(horizontal ? c->GetMaxWidth() : c->GetMaxHeight()); };
     auto minCross = [&](const CControlUI* c) { return Scale(horizontal ? c->GetMinHeight() : c->GetMinWidth()); };
@@ -48,7 +44,7 @@ void CContainerUI::LayOutLinear(bool horizontal) {
             SetFloatPos(child);
             continue;
         }
-        Rect padding = scaledPadding(child);
+        Rect padding = Scale(child->GetPadding());
         Size estimate = child->EstimateSize({inner.Width(), inner.Height()});
         int main = horizontal ? estimate.cx : estimate.cy;
         bool adjustable = main == 0;
@@ -97,7 +93,7 @@ void CContainerUI::LayOutLinear(bool horizontal) {
     int crossRequired = 0;
     for (Planned& p : plan) {
         CControlUI* child = p.control;
-        Rect padding = scaledPadding(child);
+        Rect padding = Scale(child->GetPadding());
         int padBefore = horizontal ? padding.left : padding.top;
         int padAfter = horizontal ? padding.right : padding.bottom;
         int crossBefore = horizontal ? padding.top : padding.left;

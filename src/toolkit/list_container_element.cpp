@@ -7,12 +7,7 @@ namespace viremo::toolkit {
 std::string_view CListContainerElementUI::GetClass() const { return "ListContainerElement"; }
 
 bool CListContainerElementUI::Select(bool select, bool notify) {
-    if (!IsEnabled()) return false;
-    if (select == m_row.selected) return true;
-    m_row.selected = select;
-    if (select && m_row.owner) m_row.owner->SelectItem(m_row.index, false, notify);
-    Invalidate();
-    return true;
+    return SelectListRow(*this, m_row, select, notify);
 }
 
 bool CListContainerElementUI::Activate() {
@@ -42,9 +37,7 @@ void CListContainerElementUI::DrawItemBk(IRenderer& renderer) {
 }
 
 void CListContainerElementUI::SetAttribute(std::string_view name, std::string_view value) {
-    if (name == "selected") Select(ParseBool(value), false);
-    else if (name == "menu") SetMenuUsed(ParseBool(value));
-    else CHorizontalLayoutUI::SetAttribute(name, value);
+    if (!SetListRowAttribute(*this, m_row, name, value)) CHorizontalLayoutUI::SetAttribute(name, value);
 }
 
 }  // namespace viremo::toolkit

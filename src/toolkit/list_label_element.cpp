@@ -8,12 +8,7 @@ namespace viremo::toolkit {
 std::string_view CListLabelElementUI::GetClass() const { return "ListLabelElement"; }
 
 bool CListLabelElementUI::Select(bool select, bool notify) {
-    if (!IsEnabled()) return false;
-    if (select == m_row.selected) return true;
-    m_row.selected = select;
-    if (select && m_row.owner) m_row.owner->SelectItem(m_row.index, false, notify);
-    Invalidate();
-    return true;
+    return SelectListRow(*this, m_row, select, notify);
 }
 
 bool CListLabelElementUI::Activate() {
@@ -46,22 +41,18 @@ void CListLabelElementUI::DrawItemBk(IRenderer& renderer) {
 void CListLabelElementUI::DrawItemText(IRenderer& renderer) {
     std::string text = GetDisplayText();
     if (text.empty()) return;
-    static const TListInfoUI fallback;
-    const TListInfoUI& info = m_row.owner ? m_row.owner->GetListInfo() : fallback;
+    const TListInfoUI& info = ListRowInfo(m_row);
     TextStyle style;
     style.font = CPaintManagerUI::GetFont(info.font);
     style.font.size = Scale(style.font.size);
     style.color = ListRowTextColor(*this, m_row);
     style.format = info.textStyle;
-    Rect area = m_rcItem.Deflated({Scale(info.textPadding.left), Scale(info.textPadding.top),
-                                   Scale(info.textPadding.right), Scale(info.textPadding.bottom)});
+    Rect area = m_rcItem.Deflated(Scale(info.textPadding));
     renderer.DrawText(area, text, style);
 }
 
 void CListLabelElementUI::SetAttribute(std::string_view name, std::string_view value) {
-    if (name == "selected") Select(ParseBool(value), false);
-    else if (name == "menu") SetMenuUsed(ParseBool(value));
-    else CLabelUI::SetAttribute(name, value);
+    if (!SetListRowAttribute(*this, m_row, name, value)) CLabelUI::SetAttribute(name, value);
 }
 
 }  // namespace viremo::toolkit

@@ -7,11 +7,6 @@ namespace viremo::toolkit {
 
 namespace {
 
-const TListInfoUI& InfoOf(const ListRowState& state) {
-    static const TListInfoUI fallback;
-    return state.owner ? state.owner->GetListInfo() : fallback;
-}
-
 void DrawRowImage(const CControlUI& row, IRenderer& renderer, const std::string& description) {
     if (!description.empty()) row.DrawImage(renderer, description);
 }
@@ -36,6 +31,27 @@ bool SetListInfoAttribute(TListInfoUI& info, std::string_view name, std::string_
     else if (name == "itemselectedimage") info.selectedImage = std::string(value);
     else if (name == "itemhotimage") info.hotImage = std::string(value);
     else if (name == "itemheight") info.itemHeight = ParseInt(value);
+    else return false;
+    return true;
+}
+
+const TListInfoUI& ListRowInfo(const ListRowState& state) {
+    static const TListInfoUI fallback;
+    return state.owner ? state.owner->GetListInfo() : fallback;
+}
+
+bool SelectListRow(CControlUI& row, ListRowState& state, bool select, bool notify) {
+    if (!row.IsEnabled()) return false;
+    if (select == state.selected) return true;
+    state.selected = select;
+    if (select && state.owner) state.owner->SelectItem(state.index, false, notify);
+    row.Invalidate();
+    return true;
+}
+
+bool SetListRowAttribute(IListItemUI& item, ListRowState& state, std::string_view name, std::string_view value) {
+    if (name == "selected") item.Select(ParseBool(value), false);
+    else if (name == "menu") state.menu = ParseBool(value);
     else return false;
     return true;
 }
@@ -84,7 +100,7 @@ bool HandleListRowEvent(CControlUI& row, ListRowState& state, IListItemUI& item,
 }
 
 void PaintListRowBackground(const CControlUI& row, const ListRowState& state, IRenderer& renderer) {
-    const TListInfoUI& info = InfoOf(state);
+    const TListInfoUI& info = ListRowInfo(state);
     const Rect& rect = row.GetPos();
     bool hot = row.IsHot() && row.IsEnabled();
     Color color = state.selected ? info.selectedBkColor : hot ? info.hotBkColor : info.bkColor;
@@ -95,7 +111,7 @@ void PaintListRowBackground(const CControlUI& row, const ListRowState& state, IR
 }
 
 Color ListRowTextColor(const CControlUI& row, const ListRowState& state) {
-    const TListInfoUI& info = InfoOf(state);
+    const TListInfoUI& info = ListRowInfo(state);
     if (!row.IsEnabled()) return info.disabledTextColor;
     if (state.selected) return info.selectedTextColor;
     if (row.IsHot()) return info.hotTextColor;
