@@ -7,8 +7,6 @@
 namespace viremo {
 namespace {
 
-uint32_t pack(uint16_t low, uint16_t high) { return uint32_t(high) << 16 | low; }
-
 bool indexInRange(int index) { return index >= 0 && index <= CBasicProfiledata::kMaxArrayIndex; }
 
 void writeColor(Json::Value& slot, const KeyColor& color) {
@@ -28,21 +26,18 @@ Json::Value& groupForWrite(Json::Value& entry, int group) {
 std::array<uint32_t, 3> CKeyboardProfiledata::GetSystemStages() {
     systemStages_ = {};
     if (const Json::Value* stages = fields::object(mainEntry(), "SystemStages")) {
-        systemStages_[0] = pack(fields::half(*stages, "Repeat"), fields::half(*stages, "RepeatDelay"));
-        systemStages_[1] = pack(fields::half(*stages, "Key6Flag"), fields::half(*stages, "PollingRate"));
-        systemStages_[2] = pack(fields::half(*stages, "WFlag"), fields::half(*stages, "WinFlag"));
+        systemStages_[0] = fields::halves(*stages, "Repeat", "RepeatDelay");
+        systemStages_[1] = fields::halves(*stages, "Key6Flag", "PollingRate");
+        systemStages_[2] = fields::halves(*stages, "WFlag", "WinFlag");
     }
     return systemStages_;
 }
 
 void CKeyboardProfiledata::SetSystemStages(uint32_t word0, uint32_t word1, uint32_t word2) {
     Json::Value& stages = fields::objectForWrite(mainEntry(), "SystemStages");
-    fields::setNumber(stages, "Repeat", uint16_t(word0));
-    fields::setNumber(stages, "RepeatDelay", uint16_t(word0 >> 16));
-    fields::setNumber(stages, "Key6Flag", uint16_t(word1));
-    fields::setNumber(stages, "PollingRate", uint16_t(word1 >> 16));
-    fields::setNumber(stages, "WFlag", uint16_t(word2));
-    fields::setNumber(stages, "WinFlag", uint16_t(word2 >> 16));
+    fields::setHalves(stages, "Repeat", "RepeatDelay", word0);
+    fields::setHalves(stages, "Key6Flag", "PollingRate", word1);
+    fields::setHalves(stages, "WFlag", "WinFlag", word2);
     systemStages_ = {word0, word1, word2};
 }
 

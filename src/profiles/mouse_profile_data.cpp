@@ -5,8 +5,6 @@
 namespace viremo {
 namespace {
 
-uint32_t pack(uint16_t low, uint16_t high) { return uint32_t(high) << 16 | low; }
-
 DpiStage dpiStage(const Json::Value& stage) {
     return {fields::byte(stage, "StageActive"),  fields::byte(stage, "StageXY"),
             fields::half(stage, "StageDPIX"),    fields::half(stage, "StageDPIY"),
@@ -57,19 +55,17 @@ std::array<uint32_t, 3> CMouseProfiledata::GetSystemStages() {
     if (const Json::Value* stages = fields::object(mainEntry(), "SystemStages")) {
         const Json::Value* report = fields::object(mainEntry(), "ReportStages");
         const uint16_t reportStage = report ? fields::half(*report, "StageActive") : 0;
-        systemStages_[0] = pack(fields::half(*stages, "DoubleClickTime"), fields::half(*stages, "MouseSpeed"));
-        systemStages_[1] = pack(fields::half(*stages, "PointerPrecision"), fields::half(*stages, "ScorllPage"));
-        systemStages_[2] = pack(fields::half(*stages, "WheelScorlllinse"), reportStage);
+        systemStages_[0] = fields::halves(*stages, "DoubleClickTime", "MouseSpeed");
+        systemStages_[1] = fields::halves(*stages, "PointerPrecision", "ScorllPage");
+        systemStages_[2] = fields::pack(fields::half(*stages, "WheelScorlllinse"), reportStage);
     }
     return systemStages_;
 }
 
 void CMouseProfiledata::SetSystemStages(uint32_t word0, uint32_t word1, uint32_t word2) {
     Json::Value& stages = fields::objectForWrite(mainEntry(), "SystemStages");
-    fields::setNumber(stages, "DoubleClickTime", uint16_t(word0));
-    fields::setNumber(stages, "MouseSpeed", uint16_t(word0 >> 16));
-    fields::setNumber(stages, "PointerPrecision", uint16_t(word1));
-    fields::setNumber(stages, "ScorllPage", uint16_t(word1 >> 16));
+    fields::setHalves(stages, "DoubleClickTime", "MouseSpeed", word0);
+    fields::setHalves(stages, "PointerPrecision", "ScorllPage", word1);
     fields::setNumber(stages, "WheelScorlllinse", uint16_t(word2));
     fields::setNumber(fields::objectForWrite(mainEntry(), "ReportStages"), "StageActive", uint16_t(word2 >> 16));
     systemStages_ = {word0, word1, word2};

@@ -36,4 +36,14 @@ Json::Value& elementForWrite(Json::Value& array, int index);
 
 void setNumber(Json::Value& parent, std::string_view key, int64_t value);
 
+// A 32-bit word the profile keeps as two 16-bit members, low half first.
+inline uint32_t pack(uint16_t low, uint16_t high) { return uint32_t(high) << 16 | low; }
+inline uint32_t halves(const Json::Value& object, std::string_view lowKey, std::string_view highKey) {
+    return pack(half(object, lowKey), half(object, highKey));
+}
+inline void setHalves(Json::Value& parent, std::string_view lowKey, std::string_view highKey, uint32_t word) {
+    setNumber(parent, lowKey, uint16_t(word));
+    setNumber(parent, highKey, uint16_t(word >> 16));
+}
+
 }  // namespace viremo::fields
