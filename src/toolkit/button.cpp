@@ -10,11 +10,11 @@ CButtonUI::CButtonUI() {
 
 std::string_view CButtonUI::GetClass() const { return "Button"; }
 
-void CButtonUI::SetNormalImage(std::string image) { m_sNormalImage = std::move(image); Invalidate(); }
-void CButtonUI::SetHotImage(std::string image) { m_sHotImage = std::move(image); Invalidate(); }
-void CButtonUI::SetPushedImage(std::string image) { m_sPushedImage = std::move(image); Invalidate(); }
-void CButtonUI::SetFocusedImage(std::string image) { m_sFocusedImage = std::move(image); Invalidate(); }
-void CButtonUI::SetDisabledImage(std::string image) { m_sDisabledImage = std::move(image); Invalidate(); }
+void CButtonUI::SetNormalImage(std::string image) { m_images.normal = std::move(image); Invalidate(); }
+void CButtonUI::SetHotImage(std::string image) { m_images.hot = std::move(image); Invalidate(); }
+void CButtonUI::SetPushedImage(std::string image) { m_images.pushed = std::move(image); Invalidate(); }
+void CButtonUI::SetFocusedImage(std::string image) { m_images.focused = std::move(image); Invalidate(); }
+void CButtonUI::SetDisabledImage(std::string image) { m_images.disabled = std::move(image); Invalidate(); }
 
 bool CButtonUI::Activate() {
     if (!CControlUI::Activate()) return false;
@@ -79,12 +79,7 @@ void CButtonUI::PaintBkColor(IRenderer& renderer) {
 }
 
 void CButtonUI::PaintStatusImage(IRenderer& renderer) {
-    // The most specific image the state has wins; normal is the fallback.
-    if (!IsEnabled() && DrawImage(renderer, m_sDisabledImage)) return;
-    if (IsEnabled() && IsPushed() && DrawImage(renderer, m_sPushedImage)) return;
-    if (IsEnabled() && IsHot() && DrawImage(renderer, m_sHotImage)) return;
-    if (IsFocused() && DrawImage(renderer, m_sFocusedImage)) return;
-    DrawImage(renderer, m_sNormalImage);
+    PaintStateImage(*this, renderer, m_images);
 }
 
 Color CButtonUI::CurrentTextColor() const {
@@ -96,11 +91,7 @@ Color CButtonUI::CurrentTextColor() const {
 }
 
 void CButtonUI::SetAttribute(std::string_view name, std::string_view value) {
-    if (name == "normalimage") SetNormalImage(std::string(value));
-    else if (name == "hotimage") SetHotImage(std::string(value));
-    else if (name == "pushedimage") SetPushedImage(std::string(value));
-    else if (name == "focusedimage") SetFocusedImage(std::string(value));
-    else if (name == "disabledimage") SetDisabledImage(std::string(value));
+    if (SetStateImageAttribute(m_images, name, value)) Invalidate();
     else if (name == "hottextcolor") SetHotTextColor(ParseColor(value));
     else if (name == "pushedtextcolor") SetPushedTextColor(ParseColor(value));
     else if (name == "focusedtextcolor") SetFocusedTextColor(ParseColor(value));

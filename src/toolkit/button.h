@@ -3,6 +3,7 @@
 // that began on it is held over it; released over it, it activates and
 // sends "click". Return or space activates a focused button too.
 #include "toolkit/label.h"
+#include "toolkit/state_images.h"
 
 namespace viremo::toolkit {
 
@@ -11,15 +12,15 @@ public:
     CButtonUI();
     std::string_view GetClass() const override;
 
-    const std::string& GetNormalImage() const { return m_sNormalImage; }
+    const std::string& GetNormalImage() const { return m_images.normal; }
     void SetNormalImage(std::string image);
-    const std::string& GetHotImage() const { return m_sHotImage; }
+    const std::string& GetHotImage() const { return m_images.hot; }
     void SetHotImage(std::string image);
-    const std::string& GetPushedImage() const { return m_sPushedImage; }
+    const std::string& GetPushedImage() const { return m_images.pushed; }
     void SetPushedImage(std::string image);
-    const std::string& GetFocusedImage() const { return m_sFocusedImage; }
+    const std::string& GetFocusedImage() const { return m_images.focused; }
     void SetFocusedImage(std::string image);
-    const std::string& GetDisabledImage() const { return m_sDisabledImage; }
+    const std::string& GetDisabledImage() const { return m_images.disabled; }
     void SetDisabledImage(std::string image);
     void SetHotTextColor(Color color) { m_dwHotTextColor = color; }
     void SetPushedTextColor(Color color) { m_dwPushedTextColor = color; }
@@ -35,11 +36,7 @@ public:
 protected:
     Color CurrentTextColor() const override;
 
-    std::string m_sNormalImage;
-    std::string m_sHotImage;
-    std::string m_sPushedImage;
-    std::string m_sFocusedImage;
-    std::string m_sDisabledImage;
+    StateImages m_images;
     Color m_dwHotTextColor = 0;
     Color m_dwPushedTextColor = 0;
     Color m_dwFocusedTextColor = 0;

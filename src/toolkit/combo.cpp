@@ -139,11 +139,7 @@ void CComboUI::DoPaint(IRenderer& renderer, const Rect& paint) {
 }
 
 void CComboUI::PaintStatusImage(IRenderer& renderer) {
-    if (!IsEnabled() && DrawImage(renderer, m_sDisabledImage)) return;
-    if (IsEnabled() && IsPushed() && DrawImage(renderer, m_sPushedImage)) return;
-    if (IsEnabled() && IsHot() && DrawImage(renderer, m_sHotImage)) return;
-    if (IsFocused() && DrawImage(renderer, m_sFocusedImage)) return;
-    DrawImage(renderer, m_sNormalImage);
+    PaintStateImage(*this, renderer, m_images);
 }
 
 void CComboUI::PaintText(IRenderer& renderer) {
@@ -165,12 +161,7 @@ void CComboUI::SetAttribute(std::string_view name, std::string_view value) {
     else if (name == "textcolor") m_dwTextColor = ParseColor(value);
     else if (name == "disabledtextcolor") m_dwDisabledTextColor = ParseColor(value);
     else if (name == "font") m_iFont = ParseInt(value);
-    else if (name == "normalimage") m_sNormalImage = std::string(value);
-    else if (name == "hotimage") m_sHotImage = std::string(value);
-    else if (name == "pushedimage") m_sPushedImage = std::string(value);
-    else if (name == "focusedimage") m_sFocusedImage = std::string(value);
-    else if (name == "disabledimage") m_sDisabledImage = std::string(value);
-    else CContainerUI::SetAttribute(name, value);
+    else if (!SetStateImageAttribute(m_images, name, value)) CContainerUI::SetAttribute(name, value);
 }
 
 CControlUI* CComboUI::FindControl(const FindPredicate& match, unsigned flags, Point point) {

@@ -7,6 +7,7 @@
 // lParam old index).
 #include "toolkit/container.h"
 #include "toolkit/list_owner.h"
+#include "toolkit/state_images.h"
 
 namespace viremo::toolkit {
 
@@ -57,11 +58,7 @@ private:
     Color m_dwTextColor = 0xFF000000;
     Color m_dwDisabledTextColor = 0xFFA7A6AA;
     int m_iFont = -1;
-    std::string m_sNormalImage;
-    std::string m_sHotImage;
-    std::string m_sPushedImage;
-    std::string m_sFocusedImage;
-    std::string m_sDisabledImage;
+    StateImages m_images;
     CComboWnd* m_pDropWindow = nullptr;
 };
 
