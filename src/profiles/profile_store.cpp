@@ -258,9 +258,12 @@ ProfileResult ProfileStore::RenameProfile(std::string_view name) {
     if (text::trimmed(name).empty()) return ProfileResult::NameBlank;
     if (nameTaken(name, selected_)) return ProfileResult::NameTaken;
 
+    // An entry damaged by hand (not an object) names no profile file to rename.
+    Json::Value& entry = list[kList][Json::ArrayIndex(selected_)];
+    if (!entry.isObject()) return ProfileResult::Unreadable;
     const std::string newName(name);
     const std::string id = profiles_[size_t(selected_)].id;
-    list[kList][Json::ArrayIndex(selected_)][kName] = newName;
+    entry[kName] = newName;
     if (!writeList(list)) return ProfileResult::WriteFailed;
 
     const auto file = ProfileFile(id);

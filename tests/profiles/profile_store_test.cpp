@@ -225,6 +225,14 @@ TEST_F(StoreFixture, RenameResults) {
     EXPECT_EQ(unselected.RenameProfile("x"), ProfileResult::NoSelection);
 }
 
+TEST_F(StoreFixture, RenameRefusesAListEntryThatIsNotAnObject) {
+    device.put("ProfileList.ini", R"({"profilelist": [[null]], "profileselect": 0})");
+    auto profiles = store();
+    profiles.LoadProfileList();
+    EXPECT_EQ(profiles.RenameProfile("x"), ProfileResult::Unreadable);
+    EXPECT_TRUE(listed(0).isArray());
+}
+
 TEST_F(StoreFixture, ResetRestoresTheTemplateKeepingNameAndIdentifier) {
     makeProfiles({"a", "b"}, 1);
     device.put("id1.Json", R"({"profilename": "b", "profileUUID": "id1", "Device": [{"LightInfo": {"SelectItem": 2},
