@@ -139,6 +139,10 @@ int Run(const Options& options) {
         } else {
             const toolkit::WindowHandle handle = window->GetHWND();
             instance.OnShowRequest([handle] { toolkit::UiQueue().Post(handle, {ui::Registered().identity, 0, 1}); });
+            if (haveBus)
+                bus.WatchSleep([handle](bool sleeping) {
+                    toolkit::UiQueue().Post(handle, {ui::kMsgPowerBroadcast, sleeping ? ui::kPowerSuspend : ui::kPowerResume, 0});
+                });
             toolkit::qt::CTrayIcon tray(*window, ui::kMsgTrayIcon, "image/icons/tray.svg", std::string(ui::kIdentity));
             if (auto* host = toolkit::qt::QtHostOf(*window); host && !tray.IsShown()) host->SetMinimizeInsteadOfHide(true);
             window->SetOnFinal([] { QCoreApplication::quit(); });

@@ -4,6 +4,7 @@
 #include <systemd/sd-bus.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <mutex>
 #include <thread>
@@ -41,13 +42,19 @@ struct SdBusMessageBus::State {
     sd_bus* bus = nullptr;
     sd_bus_slot* objectSlot = nullptr;
     sd_bus_slot* matchSlot = nullptr;
+    sd_bus* system = nullptr;  // only while sleep is watched
+    sd_bus_slot* sleepSlot = nullptr;
     MessageHandler onMessage;
+    SleepHandler onSleep;
     QueryHandler onQuery;
     std::jthread thread;
 
     static int HandleSignal(sd_bus_message* m, void* userdata, sd_bus_error*);
     static int HandleQuery(sd_bus_message* m, void* userdata, sd_bus_error*);
+    static int HandleSleep(sd_bus_message* m, void* userdata, sd_bus_error*);
     void Serve(std::stop_token stop);
+    // Processes what is pending on one connection; false when it failed.
+    static bool Process(sd_bus* bus, pollfd& fd, int& timeoutMs);
 };
 
 namespace {
@@ -87,31 +94,46 @@ int SdBusMessageBus::State::HandleQuery(sd_bus_message* m, void* userdata, sd_bu
     return r < 0 ? r : 1;
 }
 
+int SdBusMessageBus::State::HandleSleep(sd_bus_message* m, void* userdata, sd_bus_error*) {
+    auto* state = static_cast<State*>(userdata);
+    int sleeping = 0;
+    if (sd_bus_message_read(m, "b", &sleeping) >= 0 && state->onSleep) state->onSleep(sleeping != 0);
+    return 0;
+}
+
+bool SdBusMessageBus::State::Process(sd_bus* bus, pollfd& fd, int& timeoutMs) {
+    int r = 0;
+    while ((r = sd_bus_process(bus, nullptr)) > 0) {
+    }
+    if (r < 0) {
+        log::linef("message bus: processing failed (%d)", r);
+        return false;
+    }
+    fd.fd = sd_bus_get_fd(bus);
+    fd.events = static_cast<short>(sd_bus_get_events(bus));
+    uint64_t usec = 0;
+    if (sd_bus_get_timeout(bus, &usec) >= 0 && usec != UINT64_MAX) {
+        // An absolute deadline on the monotonic clock.
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        const uint64_t nowUsec = static_cast<uint64_t>(now.tv_sec) * 1000000u + now.tv_nsec / 1000;
+        const uint64_t left = usec > nowUsec ? (usec - nowUsec + 999) / 1000 : 0;
+        timeoutMs = static_cast<int>(std::min<uint64_t>(left, static_cast<uint64_t>(timeoutMs)));
+    }
+    return true;
+}
+
 void SdBusMessageBus::State::Serve(std::stop_token stop) {
     while (!stop.stop_requested()) {
-        pollfd fd{};
+        std::array<pollfd, 2> fds{};
+        size_t count = 0;
         int timeoutMs = kStopPollMs;
         {
             std::lock_guard lock(mutex);
-            const int r = sd_bus_process(bus, nullptr);
-            if (r < 0) {
-                log::linef("message bus: processing failed (%d)", r);
-                return;
-            }
-            if (r > 0) continue;  // more may be queued
-            fd.fd = sd_bus_get_fd(bus);
-            fd.events = static_cast<short>(sd_bus_get_events(bus));
-            uint64_t usec = 0;
-            if (sd_bus_get_timeout(bus, &usec) >= 0 && usec != UINT64_MAX) {
-                // An absolute deadline on the monotonic clock.
-                timespec now{};
-                clock_gettime(CLOCK_MONOTONIC, &now);
-                const uint64_t nowUsec = static_cast<uint64_t>(now.tv_sec) * 1000000u + now.tv_nsec / 1000;
-                const uint64_t left = usec > nowUsec ? (usec - nowUsec + 999) / 1000 : 0;
-                timeoutMs = static_cast<int>(std::min<uint64_t>(left, kStopPollMs));
-            }
+            if (!Process(bus, fds[count++], timeoutMs)) return;
+            if (system && !Process(system, fds[count++], timeoutMs)) system = sd_bus_flush_close_unref(system);
         }
-        poll(&fd, 1, timeoutMs);
+        poll(fds.data(), count, timeoutMs);
     }
 }
 
@@ -149,9 +171,28 @@ void SdBusMessageBus::Close() {
         s.thread.join();
     }
     std::lock_guard lock(s.mutex);
+    s.sleepSlot = sd_bus_slot_unref(s.sleepSlot);
+    if (s.system) s.system = sd_bus_flush_close_unref(s.system);
     s.matchSlot = sd_bus_slot_unref(s.matchSlot);
     s.objectSlot = sd_bus_slot_unref(s.objectSlot);
     if (s.bus) s.bus = sd_bus_flush_close_unref(s.bus);
+}
+
+bool SdBusMessageBus::WatchSleep(SleepHandler handler) {
+    State& s = *state_;
+    std::lock_guard lock(s.mutex);
+    s.onSleep = std::move(handler);
+    if (s.system) return true;
+    if (sd_bus_open_system(&s.system) < 0) {
+        s.system = nullptr;
+        return false;
+    }
+    if (sd_bus_match_signal(s.system, &s.sleepSlot, "org.freedesktop.login1", "/org/freedesktop/login1",
+                            "org.freedesktop.login1.Manager", "PrepareForSleep", &State::HandleSleep, &s) < 0) {
+        s.system = sd_bus_flush_close_unref(s.system);
+        return false;
+    }
+    return true;
 }
 
 bool SdBusMessageBus::Broadcast(const RegisteredMessage& message) {

@@ -4,6 +4,7 @@
 //
 // Open() with claimName takes the well-known name kBusName, which marks the
 // running application: FindRunningInstance() asks the bus who holds it.
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +25,12 @@ public:
     // or, with claimName, when another process holds the name.
     bool Open(bool claimName, const std::string& address = {});
     void Close();
+
+    // The session going to sleep (true) and waking up (false), as logind
+    // announces it on the system bus; called on the bus's thread. After Open;
+    // false when there is no system bus to watch.
+    using SleepHandler = std::function<void(bool sleeping)>;
+    bool WatchSleep(SleepHandler handler);
 
     bool Broadcast(const RegisteredMessage& message) override;
     void OnMessage(MessageHandler handler) override;
