@@ -147,11 +147,14 @@ void CDeviceOptionUI::OnTimer(unsigned id) {
     m_pManager->KillTimer(this, id);
     if (!m_device) return;
     switch (id) {
-    case kTimerLightTick:
+    case kTimerLightTick: {
         m_device->LightTick();
-        if (m_device->IsOpen())
-            m_pManager->SetTimer(this, kTimerLightTick, m_device->IsWireless() ? kLightTickReceiverMs : kLightTickCableMs);
+        // Frames go out only while this program drives the lights; without
+        // that the tick only looks, slowly, whether it has taken them back.
+        const bool fast = !m_device->IsWireless() && m_device->HasLightingControl();
+        if (m_device->IsOpen()) m_pManager->SetTimer(this, kTimerLightTick, fast ? kLightTickCableMs : kLightTickReceiverMs);
         break;
+    }
     case kTimerDeviceStart:
         OnDeviceStart();
         break;

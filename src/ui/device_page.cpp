@@ -58,6 +58,7 @@ void DevicePage::PollStatus() {
 void DevicePage::Notify(toolkit::TNotifyUI& msg) { m_device.Notify(msg); }
 
 void DevicePage::SetStatusPollingPaused(bool paused) { m_device.SetStatusPollingPaused(paused); }
+bool DevicePage::HasLightingControl() const { return m_device.HasLightingControl(); }
 void DevicePage::SetLightingControl(bool control) { m_device.SetLightingControl(control); }
 void DevicePage::SetWindowActive(bool active) { m_device.SetWindowActive(active); }
 

@@ -56,6 +56,7 @@ public:
     void Notify(toolkit::TNotifyUI& msg);
 
     void SetStatusPollingPaused(bool paused);
+    bool HasLightingControl() const;
     void SetLightingControl(bool control);
     void SetWindowActive(bool active);
 
