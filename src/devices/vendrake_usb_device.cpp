@@ -7,8 +7,8 @@
 #include <thread>
 
 #include "devices/function_page.h"
-#include "devices/light_frame.h"
-#include "devices/result_code.h"
+#include "devices/lighting/light_frame.h"
+#include "devices/protocol/result_code.h"
 #include "platform/folders.h"
 #include "toolkit/tab_layout.h"
 

@@ -18,12 +18,12 @@
 #include <string>
 #include <vector>
 
-#include "devices/command_channel.h"
+#include "devices/protocol/command_channel.h"
 #include "devices/device_links.h"
-#include "devices/effect_steps.h"
+#include "devices/lighting/effect_steps.h"
 #include "devices/interface_record.h"
-#include "devices/light_colours.h"
-#include "devices/reaction_buffers.h"
+#include "devices/lighting/light_colours.h"
+#include "devices/lighting/reaction_buffers.h"
 #include "platform/clock.h"
 #include "profiles/profile_records.h"
 #include "toolkit/horizontal_layout.h"

@@ -19,9 +19,9 @@
 #include <json/value.h>
 
 #include "devices/device_tables.h"
-#include "devices/keyboard_device.h"
-#include "devices/result_code.h"
-#include "devices/keyboard_layout.h"
+#include "devices/keyboard/keyboard_device.h"
+#include "devices/protocol/result_code.h"
+#include "devices/keyboard/keyboard_layout.h"
 #include "emulator/keyboard_firmware.h"
 #include "hid/emulated_bus.h"
 #include "platform/clock.h"

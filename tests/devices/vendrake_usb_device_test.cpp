@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "devices/result_code.h"
+#include "devices/protocol/result_code.h"
 #include "scripted_firmware.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/vertical_layout.h"

@@ -8,10 +8,10 @@
 
 #include "command.h"
 #include "device_backend.h"
-#include "devices/command_channel.h"
+#include "devices/protocol/command_channel.h"
 #include "devices/device_tables.h"
-#include "devices/packet_log.h"
-#include "devices/result_code.h"
+#include "devices/protocol/packet_log.h"
+#include "devices/protocol/result_code.h"
 #include "devices/vendrake_usb_device.h"
 #include "hid/hid_device.h"
 

@@ -1,4 +1,4 @@
-#include "devices/keyboard_light_image.h"
+#include "devices/keyboard/keyboard_light_image.h"
 
 namespace viremo::devices::keyboard {
 

@@ -1,4 +1,4 @@
-#include "devices/command_packet.h"
+#include "devices/protocol/command_packet.h"
 
 #include <algorithm>
 

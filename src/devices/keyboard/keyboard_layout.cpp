@@ -1,4 +1,4 @@
-#include "devices/keyboard_layout.h"
+#include "devices/keyboard/keyboard_layout.h"
 
 #include <algorithm>
 #include <optional>

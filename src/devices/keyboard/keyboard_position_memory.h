@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "devices/keyboard_layout.h"
+#include "devices/keyboard/keyboard_layout.h"
 
 namespace viremo::devices::keyboard {
 

@@ -1,4 +1,4 @@
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_tables.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,14 +1,14 @@
-#include "devices/keyboard_device.h"
+#include "devices/keyboard/keyboard_device.h"
 
 #include <algorithm>
 #include <chrono>
 
 #include "devices/device_tables.h"
-#include "devices/effect_tables.h"
-#include "devices/keyboard_key_image.h"
-#include "devices/keyboard_light_image.h"
-#include "devices/keyboard_position_memory.h"
-#include "devices/result_code.h"
+#include "devices/lighting/effect_tables.h"
+#include "devices/keyboard/keyboard_key_image.h"
+#include "devices/keyboard/keyboard_light_image.h"
+#include "devices/keyboard/keyboard_position_memory.h"
+#include "devices/protocol/result_code.h"
 #include "macros/macro_config.h"
 #include "macros/macro_image.h"
 #include "platform/folders.h"

@@ -21,11 +21,11 @@
 #include <thread>
 #include <vector>
 
-#include "devices/keyboard_layout.h"
-#include "devices/keyboard_modes.h"
-#include "devices/keyboard_notification_reader.h"
-#include "devices/keyboard_panels.h"
-#include "devices/keyboard_settings.h"
+#include "devices/keyboard/keyboard_layout.h"
+#include "devices/keyboard/keyboard_modes.h"
+#include "devices/keyboard/keyboard_notification_reader.h"
+#include "devices/keyboard/keyboard_panels.h"
+#include "devices/keyboard/keyboard_settings.h"
 #include "devices/vendrake_usb_device.h"
 #include "profiles/keyboard_profile_data.h"
 

@@ -1,6 +1,6 @@
-#include "devices/light_frame.h"
+#include "devices/lighting/light_frame.h"
 
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_tables.h"
 
 namespace viremo::devices {
 

@@ -1,4 +1,4 @@
-#include "devices/reaction_buffers.h"
+#include "devices/lighting/reaction_buffers.h"
 
 #include <algorithm>
 

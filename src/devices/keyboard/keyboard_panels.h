@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "devices/keyboard_modes.h"
-#include "devices/keyboard_settings.h"
+#include "devices/keyboard/keyboard_modes.h"
+#include "devices/keyboard/keyboard_settings.h"
 #include "profiles/profile_records.h"
 
 namespace viremo::devices::keyboard {

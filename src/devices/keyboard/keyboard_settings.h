@@ -14,7 +14,7 @@
 #include <array>
 #include <cstdint>
 
-#include "devices/keyboard_modes.h"
+#include "devices/keyboard/keyboard_modes.h"
 #include "profiles/profile_records.h"
 
 namespace viremo::devices::keyboard {

@@ -1,4 +1,4 @@
-#include "devices/packet_log.h"
+#include "devices/protocol/packet_log.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "devices/keyboard_notification_reader.h"
+#include "devices/keyboard/keyboard_notification_reader.h"
 
 #include <algorithm>
 #include <chrono>

@@ -7,7 +7,7 @@
 #include <span>
 #include <vector>
 
-#include "devices/keyboard_layout.h"
+#include "devices/keyboard/keyboard_layout.h"
 #include "profiles/profile_records.h"
 
 namespace viremo::devices::keyboard {

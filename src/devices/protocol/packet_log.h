@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "devices/command_packet.h"
+#include "devices/protocol/command_packet.h"
 
 namespace viremo::devices {
 

@@ -5,7 +5,7 @@
 // step.
 #include <cstdint>
 
-#include "devices/light_colours.h"
+#include "devices/lighting/light_colours.h"
 #include "platform/clock.h"
 #include "profiles/profile_records.h"
 

@@ -1,8 +1,8 @@
-#include "devices/effect_steps.h"
+#include "devices/lighting/effect_steps.h"
 
 #include <chrono>
 
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_tables.h"
 
 namespace viremo::devices {
 namespace {

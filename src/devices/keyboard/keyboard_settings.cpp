@@ -1,4 +1,4 @@
-#include "devices/keyboard_settings.h"
+#include "devices/keyboard/keyboard_settings.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "devices/keyboard_modes.h"
+#include "devices/keyboard/keyboard_modes.h"
 
 #include "profiles/json_file.h"
 

@@ -1,4 +1,4 @@
-#include "devices/keyboard_key_image.h"
+#include "devices/keyboard/keyboard_key_image.h"
 
 #include "macros/used_macros.h"
 

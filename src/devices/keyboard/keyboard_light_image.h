@@ -4,9 +4,9 @@
 // both 3 bytes (red, green, blue scaled by the light's level) per light
 // frame position. Only the key lights (numbers 0-125) with a light position
 // are placed.
-#include "devices/keyboard_layout.h"
-#include "devices/light_colours.h"
-#include "devices/light_frame.h"
+#include "devices/keyboard/keyboard_layout.h"
+#include "devices/lighting/light_colours.h"
+#include "devices/lighting/light_frame.h"
 
 namespace viremo::devices::keyboard {
 

@@ -1,11 +1,11 @@
-#include "devices/command_channel.h"
+#include "devices/protocol/command_channel.h"
 
 #include <algorithm>
 #include <chrono>
 #include <thread>
 
-#include "devices/packet_log.h"
-#include "devices/result_code.h"
+#include "devices/protocol/packet_log.h"
+#include "devices/protocol/result_code.h"
 #include "platform/log.h"
 
 namespace viremo::devices {

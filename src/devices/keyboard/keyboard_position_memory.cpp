@@ -1,4 +1,4 @@
-#include "devices/keyboard_position_memory.h"
+#include "devices/keyboard/keyboard_position_memory.h"
 
 #include "profiles/json_file.h"
 

@@ -18,7 +18,7 @@
 #include <span>
 #include <string>
 
-#include "devices/command_packet.h"
+#include "devices/protocol/command_packet.h"
 #include "hid/hid_device.h"
 
 namespace viremo::devices {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "devices/light_colours.h"
+#include "devices/lighting/light_colours.h"
 
 namespace viremo::devices {
 

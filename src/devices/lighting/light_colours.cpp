@@ -1,4 +1,4 @@
-#include "devices/light_colours.h"
+#include "devices/lighting/light_colours.h"
 
 #include <algorithm>
 
