@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -173,7 +174,9 @@ protected:
     emulator::KeyboardFirmware firmware;
     hid::EmulatedBus bus;
     FakeClock clock;
-    CVendrakeKeyboardDevice keyboard{bus, clock};
+    // Shared, as the keyboard's page holds it.
+    std::shared_ptr<CVendrakeKeyboardDevice> driver = std::make_shared<CVendrakeKeyboardDevice>(bus, clock);
+    CVendrakeKeyboardDevice& keyboard = *driver;
 };
 
 }  // namespace viremo::devices::testing

@@ -16,8 +16,6 @@
 #include "platform/stoppable_sleep.h"
 #include "profiles/json_file.h"
 #include "profiles/profile_store.h"
-#include "toolkit/message_queue.h"
-#include "toolkit/paint_manager.h"
 
 namespace viremo::devices {
 
@@ -25,13 +23,7 @@ using namespace keyboard;
 
 namespace {
 
-constexpr std::string_view kLightingPanelName = "LightControlItem";
-constexpr std::string_view kMacroPanelName = "MacroControlItem";
-constexpr std::string_view kKeySetPanelName = "KeySetControlItem";
 constexpr uint8_t kCustomColourMode = 20;
-constexpr size_t kStatusSize = 6;
-constexpr uint8_t kStatusLinkByte = 3;
-constexpr uint8_t kStatusBatteryByte = 4;
 constexpr uint16_t kProfileCodeHigh = 0x10;
 constexpr uint16_t kProfilePairCodeHigh = 0x11;
 // The bytes of a settings record that hold the lighting state.
@@ -91,71 +83,29 @@ private:
 };
 
 CVendrakeKeyboardDevice::CVendrakeKeyboardDevice(hid::Backend& backend, const Clock& clock)
-    : CVendrakeUSBDevice(backend, clock), self_(std::make_shared<CVendrakeKeyboardDevice*>(this)) {
-    // The constructing thread is the user-interface thread; the queue is
-    // bound to it before any reader posts to it.
-    toolkit::UiQueue();
-}
+    : CVendrakeUSBDevice(backend, clock) {}
 
 CVendrakeKeyboardDevice::~CVendrakeKeyboardDevice() {
     for (NotificationPort& port : ports_) port.reader.Stop();
-    self_.reset();
     StopLightingThread();
 }
 
-std::string_view CVendrakeKeyboardDevice::GetClass() const { return "VendrakeKeyboardDevice"; }
+// ---- Mode list and shown state -------------------------------------------
 
-// ---- Page and panels -------------------------------------------------------
-
-void CVendrakeKeyboardDevice::Initialise() {
-    CVendrakeUSBDevice::Initialise();
-    if (toolkit::CPaintManagerUI* manager = GetManager()) manager->AddNotifier(this);
-    InitialiseKeyboardPage();
-}
-
-void CVendrakeKeyboardDevice::InitialiseKeyboardPage() {
-    // The key and light buttons of the picture are bound by the base; the
-    // profile panel ("DeviceProfileItem") is driven by the main window.
-    if (GetDeviceSkin().empty()) return;
-    lightingPanel_ = dynamic_cast<ILightingPanel*>(FindSubControl(kLightingPanelName));
-    macroPanel_ = dynamic_cast<IMacroListPanel*>(FindSubControl(kMacroPanelName));
-    keySetPanel_ = dynamic_cast<IKeySetPanel*>(FindSubControl(kKeySetPanelName));
-}
-
-void CVendrakeKeyboardDevice::LoadPanelLists() {
-    const std::filesystem::path folder = DeviceDataFolder();
+void CVendrakeKeyboardDevice::ReloadModes() {
     modes_ = readModeList(folders::defaultData() / kModeFileName, GetKindCode());
-    if (macroPanel_) macroPanel_->ShowMacroNames(macroNames(folder));
-    if (!lightingPanel_) return;
-    lightingPanel_->ShowModeList(*modes_);
-    std::vector<std::string> presets;
-    const Json::Value config = json::readFile(folder / (GetLightingPresetName() + ".config"));
-    if (const Json::Value* kinds = config.isObject() ? json::arrayMember(config, "LightInfo") : nullptr;
-        kinds && GetKindCode() >= 0 && Json::ArrayIndex(GetKindCode()) < kinds->size()) {
-        for (const Json::Value& preset : (*kinds)[Json::ArrayIndex(GetKindCode())])
-            if (preset.isObject()) presets.push_back(json::stringMember(preset, "LightName").value_or(""));
-    }
-    lightingPanel_->ShowLightingPresets(presets);
 }
 
 const ModeList& CVendrakeKeyboardDevice::Modes() {
-    if (!modes_) modes_ = readModeList(folders::defaultData() / kModeFileName, GetKindCode());
+    if (!modes_) ReloadModes();
     return *modes_;
 }
 
-void CVendrakeKeyboardDevice::ShowStateOnPanels() {
-    LoadPanelLists();
-    const LightRecord lighting = GetLightingState();
-    RunModeChange(lighting.mode);
-    if (lightingPanel_) lightingPanel_->ShowLightingState(lighting);
+void CVendrakeKeyboardDevice::RefreshState() {
+    ReloadModes();
+    RunModeChange(GetLightingState().mode);
     CVendrakeUSBDevice::SetAudioLightInfo(AudioLighting());
-    if (keySetPanel_) keySetPanel_->ShowSystemSettings(system_);
-}
-
-void CVendrakeKeyboardDevice::SetSelectedItem(int index) {
-    CVendrakeUSBDevice::SetSelectedItem(index);
-    if (keySetPanel_ && index >= 0 && size_t(index) < keys_.size())
-        keySetPanel_->ShowKeyAssignment(index, keys_[size_t(index)]);
+    ShowStateOnPage();
 }
 
 // ---- Profile -----------------------------------------------------------------
@@ -172,7 +122,7 @@ void CVendrakeKeyboardDevice::BindProfileFiles() {
         profileName_ = store.Profiles()[size_t(selected)].name;
 }
 
-int CVendrakeKeyboardDevice::LoadProfile() {
+DeviceResult CVendrakeKeyboardDevice::LoadProfile() {
     BindProfileFiles();
     if (profile_.GetProfilePath().empty()) return kNotDone;
     profile_.LoadProfile(profile_.GetProfilePath());
@@ -192,7 +142,7 @@ void CVendrakeKeyboardDevice::TakeProfileState() {
     ApplyLightingState();
 }
 
-int CVendrakeKeyboardDevice::ApplyLightingState() {
+DeviceResult CVendrakeKeyboardDevice::ApplyLightingState() {
     const LightRecord lighting = profile_.GetLightInfo();
     const uint8_t previousMode = GetLightingState().mode;
     CVendrakeUSBDevice::SetLightInfo(lighting);
@@ -249,13 +199,14 @@ void CVendrakeKeyboardDevice::OnAudioBands(std::span<const int32_t, kAudioBandCo
 
 // ---- Reading the keyboard ----------------------------------------------------
 
-void CVendrakeKeyboardDevice::ReadAllFromDevice() {
-    if (!Channel().IsOpen()) return;
-    if (!ReadKeyLayout()) return;
+DeviceResult CVendrakeKeyboardDevice::ReadAllFromDevice() {
+    if (!Channel().IsOpen()) return kNotDone;
+    if (!ReadKeyLayout()) return kNotDone;
     LoadProfile();
-    if (!ReadSettingsMirror()) return;
-    ShowStateOnPanels();
+    if (!ReadSettingsMirror()) return kNotDone;
+    RefreshState();
     RestartLightingThread();
+    return kSuccess;
 }
 
 bool CVendrakeKeyboardDevice::ReadKeyLayout() {
@@ -287,11 +238,8 @@ bool CVendrakeKeyboardDevice::ReadKeyLayout() {
 
 void CVendrakeKeyboardDevice::ReadSettingsFromDevice() {
     if (!ReadSettingsMirror()) return;
-    if (lastNotificationCode_ == kSettingsResetCode) {
-        LoadPanelLists();
-        LoadProfile();
-    }
-    ShowStateOnPanels();
+    if (lastNotificationCode_ == kSettingsResetCode) LoadProfile();
+    RefreshState();
 }
 
 bool CVendrakeKeyboardDevice::ReadSettingsMirror() {
@@ -336,7 +284,7 @@ std::vector<int> CVendrakeKeyboardDevice::GetUsedMacros() {
     return usedMacrosOfKeys(keys_, maps_.keyPosition, MacroCount());
 }
 
-int CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::vector<KeyListEntry>& keys) {
+DeviceResult CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::vector<KeyListEntry>& keys) {
     CommandChannel& channel = Channel();
     if (page != 0) return kBadKeyTablePage;
     if (!channel.IsOpen()) return kNotDone;
@@ -354,12 +302,16 @@ int CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::vector<Key
     return channel.WriteKeyTable(page, table);
 }
 
-int CVendrakeKeyboardDevice::WriteKeyAssignmentsOf(int page) {
+DeviceResult CVendrakeKeyboardDevice::WriteKeyAssignmentsOf(int page) {
     CheckMacroBindings();
     return WriteKeyAssignments(page, keys_);
 }
 
-int CVendrakeKeyboardDevice::WriteMacros(const std::vector<int>& macroNumbers) {
+DeviceResult CVendrakeKeyboardDevice::WriteMacros(const std::vector<int>& macroNumbers) {
+    return DeviceResult::MacroUpload(UploadMacros(macroNumbers));
+}
+
+int CVendrakeKeyboardDevice::UploadMacros(const std::vector<int>& macroNumbers) {
     CommandChannel& channel = Channel();
     std::array<uint8_t, kDeviceInfoSize> info = deviceInfo_;
     if (channel.IsOpen() && channel.ReadDeviceInfo(info) != kSuccess) info = deviceInfo_;
@@ -378,7 +330,7 @@ int CVendrakeKeyboardDevice::WriteMacros(const std::vector<int>& macroNumbers) {
     return channel.WriteMacroMemory(image.bytes) == kSuccess ? 0 : -1;
 }
 
-int CVendrakeKeyboardDevice::WriteSettingsRecord(int profile, int value) {
+DeviceResult CVendrakeKeyboardDevice::WriteSettingsRecord(int profile, int value) {
     CommandChannel& channel = Channel();
     const SystemSettings system = SystemSettings::fromWords(profile_.GetSystemStages());
     const SettingsBlock block = buildSettingsBlock(uint8_t(value), profile_.GetLightInfo(), system, Modes());
@@ -393,7 +345,7 @@ int CVendrakeKeyboardDevice::WriteSettingsRecord(int profile, int value) {
 
 void CVendrakeKeyboardDevice::SendLightFrame() {
     if (!HasLightingControl()) return;
-    PaintLightButtons();
+    ShowLightsOnPage();
     if (IsOnReceiver() || keyboardRendersMode(GetLightingState().mode)) return;
     const LightFrame frame = buildKeyLightImage(Lights(), maps_.lightPosition);
     if (Channel().StreamLightFrame(std::span(frame).first(kStreamedFrameSize)) != kSuccess) PauseAfterFailedFrame();
@@ -466,13 +418,11 @@ void CVendrakeKeyboardDevice::RunModeChange(uint8_t mode) {
 void CVendrakeKeyboardDevice::PollPower() {
     CommandChannel& channel = Channel();
     if (!channel.IsOpen() || IsStatusPollingPaused() || !channel.QueryOnline()) return;
-    std::array<uint8_t, kStatusSize> status{};
+    StatusBlock status{};
     if (channel.ReadStatus(0, status) != kSuccess) return;
     status[kStatusLinkByte] = IsOnReceiver() ? 1 : 0;
     lastStatus_ = status;
     if (IPowerDisplay* display = GetPowerDisplay()) display->ShowPowerReport(status);
-    if (GetMainWindow() != toolkit::kNoWindow)
-        toolkit::UiQueue().Post(GetMainWindow(), {kMsgBatteryLevel, status[kStatusBatteryByte], 0});
 }
 
 int CVendrakeKeyboardDevice::IsReachableThroughReceiver() {
@@ -520,26 +470,14 @@ bool CVendrakeKeyboardDevice::IsNotificationOpen(uint16_t modelId) const { retur
 void CVendrakeKeyboardDevice::OnNotification(uint16_t code, bool onCable) {
     if (onCable) lastNotificationCode_ = code;
     if (code == kSynchroniseCode || (onCable && code == kSettingsResetCode)) {
-        PostToUi([this] { StartTabTimer(kTabTimerResynchronise, kResynchroniseDelayMs); });
+        TellPageResynchronise();
         return;
     }
     if (code <= kSynchroniseCode || !Channel().IsOpen()) return;
     const uint16_t high = code >> 8;
     if (high == kProfileCodeHigh || high == kProfilePairCodeHigh) activeProfile_ = uint8_t(code & 0x0F);
     if (high == kProfilePairCodeHigh) secondIndex_ = uint8_t((code >> 4) & 0x0F);
-    PostToUi([this] { ShowStateOnPanels(); });
-}
-
-void CVendrakeKeyboardDevice::PostToUi(std::function<void()> work) {
-    std::weak_ptr<CVendrakeKeyboardDevice*> alive = self_;
-    toolkit::UiQueue().PostTask([alive, work = std::move(work)] {
-        if (alive.lock()) work();
-    });
-}
-
-void CVendrakeKeyboardDevice::StartTabTimer(unsigned id, unsigned elapseMs) {
-    toolkit::CControlUI* tab = GetTab();
-    if (tab && tab->GetManager()) tab->GetManager()->SetTimer(tab, id, elapseMs);
+    TellPageDeviceChanged();
 }
 
 // ---- Lighting thread -----------------------------------------------------------

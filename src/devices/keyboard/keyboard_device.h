@@ -1,6 +1,6 @@
 #pragma once
-// The device object of the keyboards, on their cable (model 1) and through
-// their wireless receiver (model 9). It reads and writes the keyboard's
+// The driver of the keyboards, on their cable (model 1) and through their
+// wireless receiver (model 9). It reads and writes the keyboard's
 // memory regions (device information, settings, key table with its key
 // attribute block, macro memory, colour pages), streams light frames while
 // the program drives the lights, polls the battery, listens for the
@@ -9,8 +9,8 @@
 //
 // Threads: the user-interface thread calls every operation; the lighting
 // thread steps the effects; the notification readers only set the active
-// profile index and post the rest (tab timer, ShowStateOnPanels) to the
-// user-interface thread.
+// profile index and tell the page the rest (a resynchronisation, a change
+// to show), which the page moves to the user-interface thread.
 #include <array>
 #include <atomic>
 #include <cstdint>
@@ -26,59 +26,54 @@
 #include "devices/keyboard/keyboard_notification_reader.h"
 #include "devices/keyboard/keyboard_panels.h"
 #include "devices/keyboard/keyboard_settings.h"
+#include "devices/status_block.h"
 #include "devices/vendrake_usb_device.h"
 #include "profiles/keyboard_profile_data.h"
 
 namespace viremo::devices {
-
-// Sent to the main window after a battery reading; wParam = battery level.
-inline constexpr unsigned kMsgBatteryLevel = 3329;
-// The device tab's timer that makes it read the settings again.
-inline constexpr unsigned kTabTimerResynchronise = 1002;
-inline constexpr unsigned kResynchroniseDelayMs = 50;
 
 class CVendrakeKeyboardDevice : public CVendrakeUSBDevice {
 public:
     explicit CVendrakeKeyboardDevice(hid::Backend& backend = hid::systemBackend(), const Clock& clock = systemClock());
     ~CVendrakeKeyboardDevice() override;
 
-    std::string_view GetClass() const override;
-
-    void Initialise() override;                                       // 1
-    int ApplyLightingState() override;                                // 2
-    void SendLightFrame() override;                                   // 10
-    void ReadAllFromDevice() override;                                // 13
-    void ReadSettingsFromDevice() override;                           // 14
-    void PollPower() override;                                        // 17
-    int IsReachableThroughReceiver() override;                        // 18
-    int LoadProfile() override;                                       // 19
-    void ShowStateOnPanels() override;                                // 20
-    void CheckMacroBindings() override;                               // 21
-    void LoadDefaultProfile() override;                               // 22
-    std::vector<int> GetUsedMacros() override;                        // 23
-    int WriteKeyAssignments(int page, const std::vector<KeyListEntry>& keys) override;  // 24
-    int WriteKeyAssignmentsOf(int page) override;                     // 25
-    int WriteMacros(const std::vector<int>& macroNumbers) override;   // 26
-    int WriteSettingsRecord(int profile, int value) override;         // 27
-    void LoadPanelLists() override;                                   // 28
-    void BindProfileFiles() override;                                 // 36
-    std::string GetProfileName() const override;                      // 37
-    void SaveProfile() override;                                      // 38
-    void SetKindCode(int code) override;                              // 39
-    void SetLightInfo(const LightRecord& lighting) override;          // 41
-    void SetAudioLightInfo(const AudioLightRecord& audio) override;   // 42
-    void SetSelectedItem(int index) override;                         // 44
-    void OnAudioLevels(std::span<const int32_t, kAudioLevelCount> levels) override;  // 45
-    void OnAudioBands(std::span<const int32_t, kAudioBandCount> bands) override;     // 46
+    DeviceResult ApplyLightingState() override;
+    void SendLightFrame() override;
+    DeviceResult ReadAllFromDevice() override;
+    void ReadSettingsFromDevice() override;
+    void PollPower() override;
+    int IsReachableThroughReceiver() override;
+    DeviceResult LoadProfile() override;
+    void RefreshState() override;
+    void CheckMacroBindings() override;
+    void LoadDefaultProfile() override;
+    std::vector<int> GetUsedMacros() override;
+    DeviceResult WriteKeyAssignments(int page, const std::vector<KeyListEntry>& keys) override;
+    DeviceResult WriteKeyAssignmentsOf(int page) override;
+    DeviceResult WriteMacros(const std::vector<int>& macroNumbers) override;
+    DeviceResult WriteSettingsRecord(int profile, int value) override;
+    void BindProfileFiles() override;
+    std::string GetProfileName() const override;
+    void SaveProfile() override;
+    void SetKindCode(int code) override;
+    void SetLightInfo(const LightRecord& lighting) override;
+    void SetAudioLightInfo(const AudioLightRecord& audio) override;
+    void OnAudioLevels(std::span<const int32_t, kAudioLevelCount> levels) override;
+    void OnAudioBands(std::span<const int32_t, kAudioBandCount> bands) override;
 
     // Keyboard operations.
-    void InitialiseKeyboardPage();     // 47
-    LightRecord GetLightInfo() const;  // 48
-    void ResetEffects();               // 49
-    void SetCustomGroup(int group);    // 64
-    void PrepareMode20();              // 65
-    void FillAll(bool on);             // 66
-    void SetCustomColour(int light);   // 99
+    LightRecord GetLightInfo() const;
+    void ResetEffects();
+    void SetCustomGroup(int group);
+    void PrepareMode20();
+    void FillAll(bool on);
+    void SetCustomColour(int light);
+
+    // The lighting panel of the page, for the custom colour group being
+    // edited; null when there is none.
+    void SetLightingPanel(keyboard::ILightingPanel* panel) { lightingPanel_ = panel; }
+    // Reads the mode list file again.
+    void ReloadModes();
 
     // Steps 1 to 3 of the read-all: device information, key table and key
     // attribute block in one session, then the key and light position maps.
@@ -110,7 +105,7 @@ public:
     const keyboard::SystemSettings& SystemStages() const { return system_; }
     void SetSystemStages(const keyboard::SystemSettings& system);
     const keyboard::ModeList& Modes();
-    std::optional<std::array<uint8_t, 6>> LastStatus() const { return lastStatus_; }
+    std::optional<StatusBlock> LastStatus() const { return lastStatus_; }
     CKeyboardProfiledata& Profile() { return profile_; }
     const CKeyboardProfiledata& Profile() const { return profile_; }
 
@@ -125,10 +120,9 @@ private:
     void WriteColourPage();
     void StoreCustomColours(int group);
     int MacroCount() const;
+    int UploadMacros(const std::vector<int>& macroNumbers);
     void TakeProfileState();
     void OnNotification(uint16_t code, bool onCable);
-    void PostToUi(std::function<void()> work);
-    void StartTabTimer(unsigned id, unsigned elapseMs);
     NotificationPort& PortOf(uint16_t modelId);
     const NotificationPort& PortOf(uint16_t modelId) const;
 
@@ -150,7 +144,7 @@ private:
     std::atomic<uint8_t> secondIndex_{0};
     std::vector<KeyListEntry> keys_;
     keyboard::SystemSettings system_;
-    std::optional<std::array<uint8_t, 6>> lastStatus_;
+    std::optional<StatusBlock> lastStatus_;
     // The sound levels and bands the audio-reactive effects follow.
     std::array<std::atomic<int32_t>, kAudioLevelCount> audioLevels_{};
     std::array<std::atomic<int32_t>, kAudioBandCount> audioBands_{};
@@ -159,17 +153,12 @@ private:
     std::vector<LightRecord> perLightList_;
 
     keyboard::ILightingPanel* lightingPanel_ = nullptr;
-    keyboard::IMacroListPanel* macroPanel_ = nullptr;
-    keyboard::IKeySetPanel* keySetPanel_ = nullptr;
 
     struct NotificationPort {
         std::atomic<bool> open{false};
         keyboard::NotificationReader reader;
     };
     std::array<NotificationPort, 2> ports_;  // cable, receiver
-    // Work posted to the user-interface thread holds this weakly, so that
-    // it does nothing once the device is gone.
-    std::shared_ptr<CVendrakeKeyboardDevice*> self_;
 
     // The effect state is stepped by the lighting thread and reset by the
     // mode changes of the user-interface thread.

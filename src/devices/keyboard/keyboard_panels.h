@@ -1,9 +1,8 @@
 #pragma once
-// What the keyboard shows on the panels of its page. The panels belong to
-// the layers above; the keyboard finds them by name in its page
-// ("LightControlItem", "MacroControlItem", "KeySetControlItem") and talks to
-// them through these interfaces. Without a page (the command-line tool)
-// there are none and nothing is shown.
+// The keyboard's lighting panel. The page finds it by name
+// ("LightControlItem") and shows the mode list, the presets and the lighting
+// state on it; the driver is handed it for the custom colour group being
+// edited. Without a page (the command-line tool) there is none.
 #include <string>
 #include <vector>
 
@@ -22,19 +21,6 @@ public:
     virtual void ShowCustomGroup(int group) = 0;
     // The custom colour group being edited; -1 when none.
     virtual int CurrentCustomGroup() const = 0;
-};
-
-class IMacroListPanel {
-public:
-    virtual ~IMacroListPanel() = default;
-    virtual void ShowMacroNames(const std::vector<std::string>& names) = 0;
-};
-
-class IKeySetPanel {
-public:
-    virtual ~IKeySetPanel() = default;
-    virtual void ShowSystemSettings(const SystemSettings& system) = 0;
-    virtual void ShowKeyAssignment(int key, const KeyListEntry& assignment) = 0;
 };
 
 }  // namespace viremo::devices::keyboard

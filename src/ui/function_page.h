@@ -3,7 +3,7 @@
 // function switch holds the device picture (page 0) and the other function
 // pages; the key function switch, on page 0 of the function switch, holds
 // the panels shown beside the picture.
-namespace viremo::devices {
+namespace viremo::ui {
 
 // Function tabs, in the order of the main window's tab buttons.
 enum class FunctionTab {
@@ -24,4 +24,4 @@ struct FunctionPages {
 
 FunctionPages functionPagesFor(int pageType, int modelId);
 
-}  // namespace viremo::devices
+}  // namespace viremo::ui

@@ -1,8 +1,8 @@
-#include "devices/function_page.h"
+#include "ui/function_page.h"
 
 #include "devices/interface_record.h"
 
-namespace viremo::devices {
+namespace viremo::ui {
 namespace {
 
 FunctionPages keyPage(int page) { return {0, page}; }
@@ -17,7 +17,8 @@ FunctionPages functionPagesFor(int pageType, int modelId) {
     case FunctionTab::Macros:
     case FunctionTab::Surround: return functionPage(1);
     case FunctionTab::System:
-        return modelId == kModelWiredKeyboard || modelId == kModelWiredMouse ? functionPage(3) : keyPage(2);
+        return modelId == devices::kModelWiredKeyboard || modelId == devices::kModelWiredMouse ? functionPage(3)
+                                                                                              : keyPage(2);
     case FunctionTab::Cursor: return functionPage(2);
     case FunctionTab::VoiceChanger: return keyPage(2);
     case FunctionTab::Lighting: break;
@@ -25,4 +26,4 @@ FunctionPages functionPagesFor(int pageType, int modelId) {
     return keyPage(0);
 }
 
-}  // namespace viremo::devices
+}  // namespace viremo::ui

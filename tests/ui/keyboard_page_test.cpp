@@ -1,11 +1,23 @@
-// What the keyboard shows on the panels of its page, and the custom colour
-// edits that go through the lighting panel.
-#include "keyboard_fixture.h"
+// The keyboard's page: what it shows on its panels, the custom colour edits
+// that go through the lighting panel, and the resynchronisation the
+// keyboard asks for through the device tab's timer.
+#include "ui/keyboard_page.h"
 
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "keyboard_fixture.h"
 #include "toolkit/control.h"
+#include "toolkit/dialog_builder.h"
+#include "toolkit/message_queue.h"
+#include "toolkit/paint_manager.h"
 
 namespace viremo::devices::testing {
 namespace {
+
+using namespace std::chrono_literals;
+using ui::CKeyboardDevicePage;
 
 constexpr int kEsc = 0, kA = 64;
 
@@ -22,7 +34,7 @@ public:
     int editedGroup = -1;
 };
 
-class KeySetPanel : public toolkit::CControlUI, public keyboard::IKeySetPanel {
+class KeySetPanel : public toolkit::CControlUI, public ui::IKeySetPanel {
 public:
     void ShowSystemSettings(const keyboard::SystemSettings& settings) override { system = settings; }
     void ShowKeyAssignment(int key, const KeyListEntry& entry) override { shownKey = key, assignment = entry; }
@@ -30,6 +42,60 @@ public:
     int shownKey = -1;
     KeyListEntry assignment;
 };
+
+// Runs the user-interface queue until `done` or a second has passed.
+bool dispatchUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 200 && !done(); ++i) {
+        toolkit::UiQueue().DispatchPending();
+        std::this_thread::sleep_for(5ms);
+    }
+    toolkit::UiQueue().DispatchPending();
+    return done();
+}
+
+// A device tab in a window-less paint manager whose timer 1002 makes the
+// keyboard read its settings again, as the real tab does.
+class TabTimers : public toolkit::INotifyUI {
+public:
+    TabTimers(CKeyboardDevicePage& page, const Clock& clock) : keyboard_(page.Keyboard()), pm(clock) {
+        toolkit::CDialogBuilder builder;
+        pm.AttachDialog(builder.Create(R"(<VerticalLayout><Control name="tab"/></VerticalLayout>)", nullptr, &pm));
+        pm.AddNotifier(this);
+        page.SetTab(pm.FindControl("tab"));
+    }
+    void Notify(toolkit::TNotifyUI& msg) override {
+        if (msg.sType != "timer") return;
+        pm.KillTimer(msg.pSender, unsigned(msg.wParam));
+        if (msg.wParam == ui::kTabTimerResynchronise) {
+            ++resynchronised;
+            keyboard_.ReadSettingsFromDevice();
+        }
+    }
+    CVendrakeKeyboardDevice& keyboard_;
+    toolkit::CPaintManagerUI pm;
+    int resynchronised = 0;
+};
+
+TEST_F(KeyboardTest, SynchroniseCodeLeadsToASettingsRead) {
+    attachCable();
+    ASSERT_EQ(keyboard.LoadProfile(), kSuccess);
+    CKeyboardDevicePage page{driver};
+    TabTimers tab(page, clock);
+    ASSERT_TRUE(keyboard.AttachNotificationInterface(kCableConsumer, kModelWiredKeyboard));
+    EXPECT_TRUE(keyboard.IsNotificationOpen(kModelWiredKeyboard));
+    ASSERT_TRUE(firmware.notifyOnCable(0x0401));
+    ASSERT_TRUE(dispatchUntil([&] { return tab.pm.NextTimerDeadline().has_value(); }));
+    clearWire();
+    clock.advance(49ms);
+    tab.pm.ProcessTimers();
+    EXPECT_EQ(tab.resynchronised, 0);
+    clock.advance(1ms);
+    tab.pm.ProcessTimers();
+    EXPECT_EQ(tab.resynchronised, 1);
+    EXPECT_EQ(wire(), (std::vector<Bytes>{packet(5, 1, 0), packet(5, 26, 0)}));
+    EXPECT_EQ(CVendrakeKeyboardDevice::LastNotificationCode(), 0x0401);
+    keyboard.DetachNotificationInterface(kModelWiredKeyboard);
+}
 
 // A keyboard page with a lighting panel and a key panel; Esc's light at
 // frame position 0, A's at 1.
@@ -44,27 +110,28 @@ protected:
         attachCable();
         auto light = std::make_unique<LightingPanel>();
         light->SetName("LightControlItem");
-        lighting = keyboard.Add(std::move(light));
+        lighting = page.Add(std::move(light));
         auto keys = std::make_unique<KeySetPanel>();
         keys->SetName("KeySetControlItem");
-        keySet = keyboard.Add(std::move(keys));
-        keyboard.SetDeviceSkin("keyboarddevice.xml");
-        keyboard.Initialise();
+        keySet = page.Add(std::move(keys));
+        page.SetDeviceSkin("keyboarddevice.xml");
+        page.Initialise();
         ASSERT_TRUE(keyboard.ReadKeyLayout());
         ASSERT_EQ(keyboard.LoadProfile(), kSuccess);
         clearWire();
     }
+    CKeyboardDevicePage page{driver};
     LightingPanel* lighting = nullptr;
     KeySetPanel* keySet = nullptr;
 };
 
 TEST_F(KeyboardPanelsTest, StateShownOnThePanels) {
-    keyboard.ShowStateOnPanels();
+    page.ShowStateOnPanels();
     EXPECT_EQ(lighting->modes, 7u);
     EXPECT_EQ(lighting->shown, keyboard.GetLightInfo());
     EXPECT_EQ(lighting->shownGroup, 3) << "mode 20 shows its colour group";
     EXPECT_EQ(keySet->system, (keyboard::SystemSettings{31, 1, 1, 3, 1, 0}));
-    keyboard.SetSelectedItem(kA);
+    page.SetSelectedItem(kA);
     EXPECT_EQ(keySet->shownKey, kA);
     EXPECT_EQ(keySet->assignment.current.second, 0x04);
 }
