@@ -10,6 +10,7 @@
 #include "toolkit/message_queue.h"
 #include "toolkit/paint_manager.h"
 #include "ui/device_option.h"
+#include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/main_wnd.h"
 #include "ui/program_controls.h"
@@ -41,7 +42,7 @@ void BM_PlugToTabShown(benchmark::State& state) {
     }
     ui::CDeviceOptionUI* pad = nullptr;
     for (int i = 0; i < window.TabCount(); ++i)
-        if (window.Tab(i)->GetDevice()->KindIndex() == devices::kKindMousePad) pad = window.Tab(i);
+        if (window.Tab(i)->GetDevice()->Driver().GetKindIndex() == devices::kKindMousePad) pad = window.Tab(i);
     for (auto _ : state) {
         state.PauseTiming();
         demo.mousePadUsb.unplug(bus);

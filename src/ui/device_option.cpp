@@ -130,7 +130,7 @@ void CDeviceOptionUI::StartDeviceInit() {
 }
 
 void CDeviceOptionUI::StartLinkWatch(unsigned delayMs) {
-    if (m_pManager && m_device && m_device->IsOpen()) m_pManager->SetTimer(this, kTimerLinkWatch, delayMs);
+    if (m_pManager && m_device && Connection().IsOpen()) m_pManager->SetTimer(this, kTimerLinkWatch, delayMs);
 }
 
 void CDeviceOptionUI::DoEvent(toolkit::TEventUI& event) {
@@ -148,19 +148,23 @@ void CDeviceOptionUI::OnTimer(unsigned id) {
     if (!m_device) return;
     switch (id) {
     case kTimerLightTick: {
-        m_device->LightTick();
+        DeviceConnection device = Connection();
+        device.LightTick();
         // Frames go out only while this program drives the lights; without
         // that the tick only looks, slowly, whether it has taken them back.
-        const bool fast = !m_device->IsWireless() && m_device->HasLightingControl();
-        if (m_device->IsOpen()) m_pManager->SetTimer(this, kTimerLightTick, fast ? kLightTickCableMs : kLightTickReceiverMs);
+        const bool fast = !device.IsWireless() && device.HasLightingControl();
+        if (device.IsOpen()) m_pManager->SetTimer(this, kTimerLightTick, fast ? kLightTickCableMs : kLightTickReceiverMs);
         break;
     }
     case kTimerDeviceStart:
         OnDeviceStart();
         break;
     case kTimerStatusPoll:
-        m_device->PollStatus();
-        if (m_device->HasStatusPolling()) m_pManager->SetTimer(this, kTimerStatusPoll, kPollMs);
+        Connection().PollStatus();
+        if (Connection().HasStatusPolling()) m_pManager->SetTimer(this, kTimerStatusPoll, kPollMs);
+        break;
+    case kTabTimerResynchronise:
+        Connection().Resynchronise();
         break;
     case kTimerLinkWatch:
         OnLinkWatch();
@@ -171,9 +175,10 @@ void CDeviceOptionUI::OnTimer(unsigned id) {
 }
 
 void CDeviceOptionUI::OnDeviceStart() {
-    const bool wireless = m_device->IsWireless();
-    if (wireless && m_device->IsOpen()) {
-        if (!m_device->LinkCheck()) {
+    DeviceConnection device = Connection();
+    const bool wireless = device.IsWireless();
+    if (wireless && device.IsOpen()) {
+        if (!device.LinkCheck()) {
             m_retries = (m_retries + 1) % kRetryWrap;
             // The main window's handler hides the tab.
             if (m_visibleFlag) SendLinkState(false);
@@ -182,24 +187,25 @@ void CDeviceOptionUI::OnDeviceStart() {
         }
         SendLinkState(true);
     }
-    m_device->StartUp();
+    device.StartUp();
     m_retries = 0;
     m_pManager->SetTimer(this, kTimerLightTick, kFirstTickMs);
-    if (m_device->HasStatusPolling() && m_device->IsOpen()) m_pManager->SetTimer(this, kTimerStatusPoll, kFirstPollMs);
+    if (device.HasStatusPolling() && device.IsOpen()) m_pManager->SetTimer(this, kTimerStatusPoll, kFirstPollMs);
     if (wireless) StartLinkWatch(kLinkWatchMs);
 }
 
 void CDeviceOptionUI::OnLinkWatch() {
-    if (!m_device->IsWireless()) {
-        if (m_device->IsOpen()) log::line("2.4gcesvdfherhue  12312423");
+    DeviceConnection device = Connection();
+    if (!device.IsWireless()) {
+        if (device.IsOpen()) log::line("2.4gcesvdfherhue  12312423");
         return;
     }
-    const bool reachable = m_device->LinkCheck();
+    const bool reachable = device.LinkCheck();
     if (reachable && !m_visibleFlag) {
         SendLinkState(true);
-        if (m_device->HasStatusPolling()) {
+        if (device.HasStatusPolling()) {
             log::line("2.4gcesvdfherhue  12312423 123342341");
-            m_device->PollStatus();
+            device.PollStatus();
         }
     } else if (!reachable && m_visibleFlag) {
         log::line("2.4gcesvdfherhue");

@@ -11,6 +11,7 @@
 
 #include "toolkit/horizontal_layout.h"
 #include "toolkit/message.h"
+#include "ui/device_connection.h"
 
 namespace viremo::toolkit {
 class CCheckBoxUI;
@@ -20,7 +21,7 @@ class COptionUI;
 
 namespace viremo::ui {
 
-class DevicePage;
+class CDevicePage;
 
 // Timer ids of a tab.
 inline constexpr unsigned kTimerLightTick = 1000;
@@ -45,8 +46,8 @@ public:
     void SetGroup(const std::string& group);
     void SetNameText(const std::string& text);
 
-    void SetDevice(DevicePage* device) { m_device = device; }
-    DevicePage* GetDevice() const { return m_device; }
+    void SetDevice(CDevicePage* device) { m_device = device; }
+    CDevicePage* GetDevice() const { return m_device; }
     // Where link changes are sent.
     void SetMainWindow(toolkit::WindowHandle window) { m_mainWindow = window; }
 
@@ -68,13 +69,14 @@ private:
     toolkit::COptionUI* Selector();
     toolkit::CCheckBoxUI* SynchroCheck();
     toolkit::CLabelUI* NameLabel();
+    DeviceConnection Connection() { return DeviceConnection(*m_device); }
     void OnTimer(unsigned id);
     void OnDeviceStart();
     void OnLinkWatch();
     void SendLinkState(bool reachable);
     void ShowIcons();
 
-    DevicePage* m_device = nullptr;
+    CDevicePage* m_device = nullptr;
     toolkit::WindowHandle m_mainWindow = toolkit::kNoWindow;
     int m_modelId = 0;
     int m_variant = 0;

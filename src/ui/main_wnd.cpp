@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 
-#include "devices/keyboard_device.h"
 #include "platform/log.h"
 #include "platform/message_bus.h"
 #include "toolkit/menu.h"
@@ -11,6 +10,7 @@
 #include "toolkit/text_util.h"
 #include "ui/about_wnd.h"
 #include "ui/device_option.h"
+#include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/device_table_block.h"
 #include "ui/program_messages.h"
@@ -125,7 +125,7 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
         return;
     }
     // Everything else belongs to the device shown and its panels.
-    if (DevicePage* device = CurrentDevice()) device->Notify(msg);
+    if (CDevicePage* device = CurrentDevice()) device->Notify(msg);
 }
 
 void CMainWnd::OnWindowInit(toolkit::TNotifyUI&, int) { WindowInit(); }
@@ -186,7 +186,7 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
     const RegisteredMessages& registered = Registered();
     switch (msg.id) {
     case toolkit::kMsgActivate:
-        for (auto& page : m_pages) page->SetWindowActive(msg.wParam != 0);
+        for (CDevicePage* page : m_pages) page->Driver().SetWindowActive(msg.wParam != 0);
         break;
     case toolkit::kMsgTimer:
         OnTimer(static_cast<unsigned>(msg.wParam));
@@ -266,12 +266,12 @@ void CMainWnd::OnLanguageChanged(int languageId) {
 }
 
 void CMainWnd::ApplyLightingControl(bool control) {
-    for (auto& page : m_pages) page->SetLightingControl(control);
+    for (CDevicePage* page : m_pages) page->Driver().SetLightingControl(control);
 }
 
 void CMainWnd::SetStatusPollingPaused(bool paused) {
     for (int kind : {devices::kKindMouse, devices::kKindKeyboard})
-        for (DevicePage* page : m_devicesByKind[static_cast<size_t>(kind)]) page->SetStatusPollingPaused(paused);
+        for (CDevicePage* page : m_devicesByKind[static_cast<size_t>(kind)]) page->Driver().SetStatusPollingPaused(paused);
 }
 
 // Timers are one-shot: killed first, then handled.
@@ -351,9 +351,10 @@ void CMainWnd::Shutdown() {
     log::line("退出测试");
     ShowWindow(false, false);
     m_discovery.Stop();
-    for (auto& page : m_pages) {
-        page->StopNotifications();
-        page->Close();
+    for (CDevicePage* page : m_pages) {
+        DeviceConnection device(*page);
+        device.StopNotifications();
+        device.Close();
     }
     if (m_bus) {
         m_bus->OnMessage(nullptr);

@@ -32,7 +32,7 @@ namespace viremo::ui {
 
 class CDeviceOptionUI;
 class CMpDevicePowerUI;
-class DevicePage;
+class CDevicePage;
 
 class CMainWnd : public toolkit::CWindowWnd,
                  public toolkit::INotifyUI,
@@ -67,7 +67,7 @@ public:
     CDeviceOptionUI* Tab(int index);
     int VisibleTabCount();
     // The device of the selected tab; null when none.
-    DevicePage* CurrentDevice();
+    CDevicePage* CurrentDevice();
     // Selects the first visible tab showing a device of this kind index.
     bool SelectKind(int kindIndex);
 
@@ -118,8 +118,8 @@ private:
 
     // Device pages, hot-plug and tabs (main_wnd_devices.cpp).
     void CreateFirstPages();
-    DevicePage* CreateDevicePage(const devices::InterfaceRecord& row, int variant);
-    DevicePage* FindPage(const devices::InterfaceRecord& identity);
+    CDevicePage* CreateDevicePage(const devices::InterfaceRecord& row, int variant);
+    CDevicePage* FindPage(const devices::InterfaceRecord& identity);
     devices::InterfaceRecord LookupRecord(const devices::InterfaceRecord& entry) const;
     bool PartnerConnected(int entry, const devices::InterfaceRecord& record) const;
     void OnInterfaceFound(int entry);
@@ -132,7 +132,7 @@ private:
     void OnDeviceSelected(toolkit::TNotifyUI& msg, int);
     void OnSelectPrevious(toolkit::TNotifyUI& msg, int);
     void OnSelectNext(toolkit::TNotifyUI& msg, int);
-    int TabIndexOf(DevicePage* page);
+    int TabIndexOf(CDevicePage* page);
     void ShowNoDeviceLink();
     toolkit::CContainerUI* TabStrip();
     toolkit::CTabLayoutUI* Switch(std::string_view name);
@@ -140,9 +140,10 @@ private:
     hid::Backend& m_backend;
     platform::MessageBus* m_bus;
     devices::HotplugDiscovery m_discovery;
-    std::vector<std::unique_ptr<DevicePage>> m_pages;
-    // The device pages by kind index: mice, keyboards, mouse pads, headsets.
-    std::array<std::vector<DevicePage*>, devices::kKindCount> m_devicesByKind;
+    // The device pages, in the order they were made; "device_switch" owns them.
+    std::vector<CDevicePage*> m_pages;
+    // The same by kind index: mice, keyboards, mouse pads, headsets.
+    std::array<std::vector<CDevicePage*>, devices::kKindCount> m_devicesByKind;
     std::vector<CMpDevicePowerUI*> m_powerDisplays;
     std::function<void()> m_onFinal;
     std::function<bool(int)> m_languageSwitch;

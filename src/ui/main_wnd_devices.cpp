@@ -4,14 +4,16 @@
 #include <algorithm>
 #include <array>
 
-#include "devices/keyboard_device.h"
+#include "devices/keyboard/keyboard_device.h"
 #include "platform/log.h"
 #include "platform/stoppable_sleep.h"
 #include "toolkit/container.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/text_util.h"
 #include "ui/device_option.h"
+#include "ui/device_connection.h"
 #include "ui/device_page.h"
+#include "ui/keyboard_page.h"
 #include "ui/main_wnd.h"
 #include "ui/mp_device_power.h"
 #include "ui/program_messages.h"
@@ -38,25 +40,28 @@ std::string SkinFile(std::string_view name) {
     return file;
 }
 
-// The device object of a device skin's root tag. The mouse, pad and headset
-// run on the base driver until they have their own.
-using DeviceCreator = std::unique_ptr<devices::CVendrakeUSBDevice> (*)(hid::Backend&);
+// The device page of a device skin's root tag, with its driver. The mouse,
+// pad and headset run on the base driver until they have their own.
+using PageCreator = std::unique_ptr<CDevicePage> (*)(hid::Backend&);
 
-template <class Device>
-std::unique_ptr<devices::CVendrakeUSBDevice> Make(hid::Backend& backend) {
-    return std::make_unique<Device>(backend);
+std::unique_ptr<CDevicePage> MakeKeyboardPage(hid::Backend& backend) {
+    return std::make_unique<CKeyboardDevicePage>(std::make_shared<devices::CVendrakeKeyboardDevice>(backend));
+}
+
+std::unique_ptr<CDevicePage> MakeBasePage(hid::Backend& backend) {
+    return std::make_unique<CDevicePage>(std::make_shared<devices::CVendrakeUSBDevice>(backend));
 }
 
 struct DeviceTag {
     std::string_view tag;
-    DeviceCreator create;
+    PageCreator create;
 };
 
 constexpr std::array<DeviceTag, 4> kDeviceTags = {{
-    {"VendrakeKeyboardDevice", &Make<devices::CVendrakeKeyboardDevice>},
-    {"VendrakeMouseDevice", &Make<devices::CVendrakeUSBDevice>},
-    {"VendrakeMousePadDevice", &Make<devices::CVendrakeUSBDevice>},
-    {"VendrakeHS6533Device", &Make<devices::CVendrakeUSBDevice>},
+    {"VendrakeKeyboardDevice", &MakeKeyboardPage},
+    {"VendrakeMouseDevice", &MakeBasePage},
+    {"VendrakeMousePadDevice", &MakeBasePage},
+    {"VendrakeHS6533Device", &MakeBasePage},
 }};
 
 // The kind index of a model: the page kind follows the model id, which
@@ -116,13 +121,13 @@ int CMainWnd::VisibleTabCount() {
     return visible;
 }
 
-DevicePage* CMainWnd::CurrentDevice() {
+CDevicePage* CMainWnd::CurrentDevice() {
     for (int i = 0; i < TabCount(); ++i)
         if (CDeviceOptionUI* tab = Tab(i); tab && tab->IsSelected()) return tab->GetDevice();
     return nullptr;
 }
 
-int CMainWnd::TabIndexOf(DevicePage* page) {
+int CMainWnd::TabIndexOf(CDevicePage* page) {
     for (int i = 0; i < TabCount(); ++i)
         if (Tab(i) && Tab(i)->GetDevice() == page) return i;
     return devices::kNone;
@@ -131,7 +136,7 @@ int CMainWnd::TabIndexOf(DevicePage* page) {
 bool CMainWnd::SelectKind(int kindIndex) {
     for (int i = 0; i < TabCount(); ++i) {
         CDeviceOptionUI* tab = Tab(i);
-        if (tab && tab->IsVisibleFlag() && tab->GetDevice() && tab->GetDevice()->KindIndex() == kindIndex) {
+        if (tab && tab->IsVisibleFlag() && tab->GetDevice() && tab->GetDevice()->Driver().GetKindIndex() == kindIndex) {
             SelectTab(i, true, true);
             return true;
         }
@@ -149,7 +154,7 @@ void CMainWnd::CreateFirstPages() {
     }
 }
 
-DevicePage* CMainWnd::CreateDevicePage(const InterfaceRecord& row, int variant) {
+CDevicePage* CMainWnd::CreateDevicePage(const InterfaceRecord& row, int variant) {
     const InterfaceRecord wired = devices::wiredEquivalent(row);
     const int kind = devices::findKindRow(wired.vendorId, wired.productId, devices::wiredModel(row.modelId), variant);
     if (kind == devices::kNone || kind != KindOfModel(row.modelId)) return nullptr;
@@ -162,11 +167,11 @@ DevicePage* CMainWnd::CreateDevicePage(const InterfaceRecord& row, int variant) 
     auto device = builder.Create(SkinFile(pageRow.deviceSkin), this, &m_pm);
     auto* powerDisplay = dynamic_cast<CMpDevicePowerUI*>(power.get());
     auto* deviceTab = dynamic_cast<CDeviceOptionUI*>(tab.get());
-    auto* deviceObject = dynamic_cast<devices::CVendrakeUSBDevice*>(device.get());
+    auto* page = dynamic_cast<CDevicePage*>(device.get());
     auto* powerSwitch = Switch(kPowerSwitch);
     auto* pageSwitch = Switch(kPageSwitch);
     auto* strip = TabStrip();
-    if (!powerDisplay || !deviceTab || !deviceObject || !powerSwitch || !pageSwitch || !strip) {
+    if (!powerDisplay || !deviceTab || !page || !powerSwitch || !pageSwitch || !strip) {
         log::linef("device page %d: a skin file cannot be built", kind);
         return nullptr;
     }
@@ -175,41 +180,41 @@ DevicePage* CMainWnd::CreateDevicePage(const InterfaceRecord& row, int variant) 
     powerDisplay->SetModel(devices::wiredModel(row.modelId), variant);
     m_powerDisplays.push_back(powerDisplay);
 
-    deviceObject->SetMainWindow(GetHWND());
-    deviceObject->SetDeviceSkin(SkinFile(pageRow.deviceSkin));
-    deviceObject->SetKeyCount(pageRow.keyCount);
-    deviceObject->SetLightCount(pageRow.lightCount);
-    deviceObject->SetPowerDisplay(powerDisplay);
-    deviceObject->SetBatteryPowered(pageRow.batteryPowered);
-    deviceObject->SetKindIndex(kind);
-    deviceObject->SetKindName(std::string(kindRow.kindName));
-    deviceObject->SetIdentity(wired);
-    deviceObject->SetKindCode(kindRow.kindCode);
-    deviceObject->SetLightingPresetName(std::string(pageRow.lightingPresetName));
-    deviceObject->SetLightingControl(m_lightingControl);
+    devices::CVendrakeUSBDevice& driver = page->Driver();
+    page->SetMainWindow(GetHWND());
+    page->SetDeviceSkin(SkinFile(pageRow.deviceSkin));
+    driver.SetKeyCount(pageRow.keyCount);
+    driver.SetLightCount(pageRow.lightCount);
+    driver.SetBatteryPowered(pageRow.batteryPowered);
+    driver.SetKindIndex(kind);
+    driver.SetKindName(std::string(kindRow.kindName));
+    driver.SetIdentity(wired);
+    driver.SetKindCode(kindRow.kindCode);
+    driver.SetLightingPresetName(std::string(pageRow.lightingPresetName));
+    driver.SetLightingControl(m_lightingControl);
+    page->SetPowerDisplay(powerDisplay);
     pageSwitch->Add(std::move(device));
-    deviceObject->Initialise();
-    m_pages.push_back(std::make_unique<DevicePage>(*deviceObject));
-    DevicePage* page = m_pages.back().get();
+    page->Initialise();
+    m_pages.push_back(page);
     m_devicesByKind[static_cast<size_t>(kind)].push_back(page);
 
     strip->Add(std::move(tab));
     deviceTab->SetGroup(std::string(kindRow.tabGroup));
-    deviceTab->BindDevicePage(std::string(kPageSwitch), pageSwitch->GetItemIndex(deviceObject));
+    deviceTab->BindDevicePage(std::string(kPageSwitch), pageSwitch->GetItemIndex(page));
     deviceTab->SetPowerBinding(std::string(kindRow.powerLayout), powerSwitch->GetItemIndex(powerDisplay));
     deviceTab->SetModel(devices::wiredModel(row.modelId), variant);
     deviceTab->SetNameText(std::string(kindRow.kindName));
     deviceTab->SetDevice(page);
     deviceTab->SetMainWindow(GetHWND());
-    deviceObject->SetTab(deviceTab);
+    page->SetTab(deviceTab);
     deviceTab->ShowSynchroOption(false);
     deviceTab->SetVisible(false);
     return page;
 }
 
-DevicePage* CMainWnd::FindPage(const InterfaceRecord& identity) {
-    for (auto& page : m_pages)
-        if (devices::sameIdentity(page->Identity(), identity)) return page.get();
+CDevicePage* CMainWnd::FindPage(const InterfaceRecord& identity) {
+    for (CDevicePage* page : m_pages)
+        if (devices::sameIdentity(page->Driver().GetIdentity(), identity)) return page;
     return nullptr;
 }
 
@@ -260,10 +265,11 @@ void CMainWnd::OnInterfaceFound(int entry) {
 void CMainWnd::Attach(int entry) {
     const auto record = m_discovery.Entry(entry);
     if (!record) return;
-    DevicePage* page = FindPage(LookupRecord(*record));
-    if (!page) return;
+    CDevicePage* found = FindPage(LookupRecord(*record));
+    if (!found) return;
+    DeviceConnection page(*found);
     if (record->role == devices::kRoleSecondary) {
-        page->StartNotifications(record->path);
+        page.StartNotifications(record->path);
         return;
     }
     if (PartnerConnected(entry, *record)) {
@@ -271,9 +277,9 @@ void CMainWnd::Attach(int entry) {
         if (!devices::isReceiverModel(record->modelId)) SwitchPath(entry, false);
         return;
     }
-    if (page->IsOpen() || !page->Open(*record)) return;
-    page->SetIdentity(LookupRecord(*record));
-    const int tab = TabIndexOf(page);
+    if (page.IsOpen() || !page.Open(*record)) return;
+    found->Driver().SetIdentity(LookupRecord(*record));
+    const int tab = TabIndexOf(found);
     if (tab == devices::kNone) return;
     // A receiver's tab shows once the device answers through it.
     if (!devices::isReceiverModel(record->modelId)) SelectTab(tab, true, VisibleTabCount() == 0);
@@ -285,21 +291,22 @@ void CMainWnd::Attach(int entry) {
 void CMainWnd::SwitchPath(int entry, bool toReceiver) {
     const auto record = m_discovery.Entry(entry);
     if (!record) return;
-    DevicePage* page = FindPage(LookupRecord(*record));
-    if (!page) return;
+    CDevicePage* found = FindPage(LookupRecord(*record));
+    if (!found) return;
+    DeviceConnection page(*found);
     const auto partner = m_discovery.Entry(record->partner);
     const std::string path = toReceiver ? (partner ? partner->path : std::string()) : record->path;
-    if (path.empty() || !page->SwitchPath(path, toReceiver)) return;
-    const int tab = TabIndexOf(page);
+    if (path.empty() || !page.SwitchPath(path, toReceiver)) return;
+    const int tab = TabIndexOf(found);
     if (toReceiver) {
-        if (page->HasStatusPolling()) {
+        if (page.HasStatusPolling()) {
             int attempt = 0;
-            for (; attempt < kOnlineAttempts && !page->LinkCheck(); ++attempt) {
+            for (; attempt < kOnlineAttempts && !page.LinkCheck(); ++attempt) {
                 log::line("获取2.4G模式失败");
                 sleepFor({}, kOnlineRetry);
             }
             log::line("获取2");
-            page->StartUp();
+            page.StartUp();
         }
         if (tab != devices::kNone) Tab(tab)->StartLinkWatch(kReceiverLinkWatchMs);
         return;
@@ -308,7 +315,7 @@ void CMainWnd::SwitchPath(int entry, bool toReceiver) {
         Tab(tab)->StartDeviceInit();
         OnLinkState(tab, true);
     }
-    if (page->HasStatusPolling()) page->StartUp();
+    if (page.HasStatusPolling()) page.StartUp();
 }
 
 void CMainWnd::OnInterfaceLost(int entry) {
@@ -317,10 +324,11 @@ void CMainWnd::OnInterfaceLost(int entry) {
     const int kind = KindOfModel(record->modelId);
     if (kind == devices::kNone) return;
     log::line(RemovalLogLine(kind));
-    DevicePage* page = FindPage(LookupRecord(*record));
-    if (!page) return;
+    CDevicePage* found = FindPage(LookupRecord(*record));
+    if (!found) return;
+    DeviceConnection page(*found);
     if (record->role == devices::kRoleSecondary) {
-        page->StopNotifications();
+        page.StopNotifications();
         return;
     }
     if (PartnerConnected(entry, *record)) {
@@ -328,8 +336,8 @@ void CMainWnd::OnInterfaceLost(int entry) {
         return;
     }
     if (kind == devices::kKindKeyboard) log::line("键盘设备丢失");
-    page->Close();
-    const int tab = TabIndexOf(page);
+    page.Close();
+    const int tab = TabIndexOf(found);
     if (tab != devices::kNone) LoseTab(tab);
 }
 

@@ -14,7 +14,7 @@ inline constexpr unsigned kMsgLanguageChanged = 3089;  // wParam: language id
 inline constexpr unsigned kMsgOpenSettings = 3093;
 inline constexpr unsigned kMsgSettingsUpToDate = 3094;
 inline constexpr unsigned kMsgActiveProfile = 3328;
-inline constexpr unsigned kMsgBatteryLevel = 3329;
+// 3329, the battery level, is the device page's (device_page.h).
 inline constexpr unsigned kMsgIgnored = 3330;
 inline constexpr unsigned kMsgLinkState = 3331;       // wParam: tab index, lParam 1 back / 0 lost
 // The session's power state: wParam kPowerSuspend or kPowerResume.

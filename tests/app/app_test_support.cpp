@@ -4,6 +4,7 @@
 
 #include "toolkit/paint_manager.h"
 #include "ui/device_option.h"
+#include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/program_controls.h"
 
@@ -65,13 +66,13 @@ ui::CDeviceOptionUI* MainWindowTest::TabOfKind(int kind) {
 
 int MainWindowTest::TabIndexOfKind(int kind) {
     for (int i = 0; i < window->TabCount(); ++i)
-        if (window->Tab(i)->GetDevice() && window->Tab(i)->GetDevice()->KindIndex() == kind) return i;
+        if (window->Tab(i)->GetDevice() && window->Tab(i)->GetDevice()->Driver().GetKindIndex() == kind) return i;
     return -1;
 }
 
 int MainWindowTest::CurrentKind() {
-    ui::DevicePage* device = window->CurrentDevice();
-    return device ? device->KindIndex() : -1;
+    ui::CDevicePage* device = window->CurrentDevice();
+    return device ? device->Driver().GetKindIndex() : -1;
 }
 
 }  // namespace viremo::app::testing

@@ -6,6 +6,7 @@
 #include "toolkit/label.h"
 #include "toolkit/progress.h"
 #include "ui/device_option.h"
+#include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/mp_device_power.h"
 #include "ui/program_messages.h"
@@ -28,9 +29,9 @@ TEST_F(MainWindowTest, TheDemoSetGivesOneTabPerDeviceWithItsPageKind) {
     for (auto [kind, model] : modelOfKind) {
         ASSERT_NE(TabOfKind(kind), nullptr) << kind;
         EXPECT_EQ(TabOfKind(kind)->GetModelId(), model);
-        EXPECT_TRUE(TabOfKind(kind)->GetDevice()->IsOpen());
+        EXPECT_TRUE(ui::DeviceConnection(*TabOfKind(kind)->GetDevice()).IsOpen());
     }
-    EXPECT_TRUE(TabOfKind(kKindMouse)->GetDevice()->IsOnReceiver());
+    EXPECT_TRUE(TabOfKind(kKindMouse)->GetDevice()->Driver().IsOnReceiver());
 }
 
 TEST_F(MainWindowTest, UnpluggingTheShownDeviceLeavesItsPageAndPluggingBringsItBack) {
@@ -49,16 +50,16 @@ TEST_F(MainWindowTest, UnpluggingTheShownDeviceLeavesItsPageAndPluggingBringsItB
 }
 
 TEST_F(MainWindowTest, TheMouseCableWinsOverItsReceiverAndHandsBackWhenPulled) {
-    ui::DevicePage* mouse = TabOfKind(kKindMouse)->GetDevice();
+    ui::DeviceConnection mouse(*TabOfKind(kKindMouse)->GetDevice());
     const auto cable = emulator::mouseOnCable(demo->mouse);
     ASSERT_TRUE(cable.plug(bus));
-    ASSERT_TRUE(RunUntil([&] { return !mouse->IsOnReceiver(); }));
-    EXPECT_TRUE(mouse->IsOpen());
+    ASSERT_TRUE(RunUntil([&] { return !mouse.IsOnReceiver(); }));
+    EXPECT_TRUE(mouse.IsOpen());
     EXPECT_TRUE(TabOfKind(kKindMouse)->IsVisibleFlag());
 
     cable.unplug(bus);
-    ASSERT_TRUE(RunUntil([&] { return mouse->IsOnReceiver(); }));
-    EXPECT_TRUE(mouse->IsOpen());
+    ASSERT_TRUE(RunUntil([&] { return mouse.IsOnReceiver(); }));
+    EXPECT_TRUE(mouse.IsOpen());
     EXPECT_TRUE(TabOfKind(kKindMouse)->IsVisibleFlag());  // the tab never went
     EXPECT_EQ(window->VisibleTabCount(), 4);
 }
@@ -129,7 +130,7 @@ TEST_F(MainWindowTest, ShutdownStopsDiscoveryPromptly) {
     const auto before = std::chrono::steady_clock::now();
     window->Shutdown();
     EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(300));
-    EXPECT_FALSE(TabOfKind(kKindKeyboard)->GetDevice()->IsOpen());
+    EXPECT_FALSE(ui::DeviceConnection(*TabOfKind(kKindKeyboard)->GetDevice()).IsOpen());
 }
 
 }  // namespace
