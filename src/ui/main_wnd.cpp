@@ -152,6 +152,7 @@ void CMainWnd::WindowInit() {
     ShowNoDeviceLink();
     ShowWindow(false, false);
     m_discovery.Start();
+    m_threads.Assign(ThreadSlots::kDiscovery, [this] { m_discovery.RequestStop(); }, [this] { m_discovery.Stop(); });
     SetTimer(kTimerFitToMonitor, 100);
 }
 
@@ -350,7 +351,7 @@ void CMainWnd::Shutdown() {
     m_shutDown = true;
     log::line("退出测试");
     ShowWindow(false, false);
-    m_discovery.Stop();
+    m_threads.StopAll();
     for (CDevicePage* page : m_pages) {
         DeviceConnection device(*page);
         device.StopNotifications();

@@ -19,6 +19,7 @@
 #include "toolkit/dialog_builder.h"
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
+#include "ui/thread_slots.h"
 
 namespace viremo::platform {
 class MessageBus;
@@ -140,6 +141,7 @@ private:
     hid::Backend& m_backend;
     platform::MessageBus* m_bus;
     devices::HotplugDiscovery m_discovery;
+    ThreadSlots m_threads;
     // The device pages, in the order they were made; "device_switch" owns them.
     std::vector<CDevicePage*> m_pages;
     // The same by kind index: mice, keyboards, mouse pads, headsets.

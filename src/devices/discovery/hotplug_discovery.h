@@ -48,6 +48,8 @@ public:
     HotplugDiscovery& operator=(const HotplugDiscovery&) = delete;
 
     void Start();
+    // Asks the thread to stop without waiting for it.
+    void RequestStop() { m_thread.request_stop(); }
     // Stops and joins the thread (within about 100 ms).
     void Stop();
     std::stop_token StopToken() const { return m_thread.get_stop_token(); }
