@@ -9,6 +9,7 @@
 #include "toolkit/tab_layout.h"
 #include "toolkit/text_util.h"
 #include "ui/about_wnd.h"
+#include "ui/audio_blocks.h"
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
@@ -342,6 +343,25 @@ void CMainWnd::ShowAbout() {
     about.CenterWindow();
     about.ShowModal();
     m_about = nullptr;
+}
+
+// ---- the audio companion's data ------------------------------------------------
+
+bool CMainWnd::OnCopyData(int kind, std::span<const uint8_t> data) {
+    if (kind == kAudioBlockLevels) {
+        const auto levels = ReadAudioBlock<kAudioLevelWords>(data);
+        if (!levels) return false;
+        m_audioLevels = *levels;  // the level processing of audio lighting reads them
+        return true;
+    }
+    if (kind == kAudioBlockBands) {
+        const auto bands = ReadAudioBlock<kAudioBandWords>(data);
+        if (!bands) return false;
+        const auto& keyboards = m_devicesByKind[devices::kKindKeyboard];
+        if (!keyboards.empty()) keyboards.front()->Driver().OnAudioBands(*bands);
+        return true;
+    }
+    return false;
 }
 
 // ---- shutdown ---------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -71,6 +72,11 @@ public:
     CDevicePage* CurrentDevice();
     // Selects the first visible tab showing a device of this kind index.
     bool SelectKind(int kindIndex);
+
+    // A data block of the audio companion (kind 1 levels, kind 2 bands);
+    // false when it is refused.
+    bool OnCopyData(int kind, std::span<const uint8_t> data);
+    const std::array<int32_t, 500>& AudioLevels() const { return m_audioLevels; }
 
     // Stops discovery and closes the devices; idempotent.
     void Shutdown();
@@ -150,6 +156,7 @@ private:
     std::function<void()> m_onFinal;
     std::function<bool(int)> m_languageSwitch;
     toolkit::CWindowWnd* m_about = nullptr;
+    std::array<int32_t, 500> m_audioLevels{};
     int m_dpi = kDpiNormal;
     int m_fixedDpi = 0;
     int m_languageId = -1;
