@@ -22,8 +22,11 @@ bool CAboutWnd::Build(toolkit::CWindowWnd* owner, int dpi) {
         // localised one.
         probe->SetTextId(true);
         probe->SetText("software_rev_text");
+        // Language files lose trailing blanks, so the label is set apart here.
+        std::string text = probe->GetDisplayText();
+        if (!text.empty() && text.back() != ' ') text += ' ';
         line->SetTextId(false);
-        line->SetText(probe->GetDisplayText() + std::string(devices::kModelTable.back().versionLabel));
+        line->SetText(text + std::string(devices::kModelTable.back().versionLabel));
     }
     return true;
 }

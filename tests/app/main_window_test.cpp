@@ -9,7 +9,9 @@
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/mp_device_power.h"
+#include "toolkit/language.h"
 #include "ui/program_messages.h"
+#include "ui/window_chrome.h"
 
 namespace viremo::app::testing {
 namespace {
@@ -131,6 +133,67 @@ TEST_F(MainWindowTest, ShutdownStopsDiscoveryPromptly) {
     window->Shutdown();
     EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(300));
     EXPECT_FALSE(ui::DeviceConnection(*TabOfKind(kKindKeyboard)->GetDevice()).IsOpen());
+}
+
+}  // namespace
+}  // namespace viremo::app::testing
+
+namespace viremo::app::testing {
+namespace {
+
+// A monitor of a given size, for the window's choice of scale.
+class MonitorOfSize : public ui::IWindowChrome {
+public:
+    explicit MonitorOfSize(toolkit::Rect monitor) : m_monitor(monitor) {}
+    void Minimize(toolkit::CWindowWnd&) override {}
+    void Restore(toolkit::CWindowWnd& window) override { window.ShowWindow(true, true); }
+    void Raise(toolkit::CWindowWnd&) override {}
+    bool IsMinimized(toolkit::CWindowWnd&) override { return false; }
+    toolkit::Rect MonitorRect(toolkit::CWindowWnd&) override { return m_monitor; }
+
+private:
+    toolkit::Rect m_monitor;
+};
+
+TEST_F(MainWindowTest, TheScaleFollowsTheMonitor) {
+    struct Case {
+        int width, height, dpi;
+    };
+    for (const Case c : {Case{1920, 1080, 144}, Case{1501, 961, 144}, Case{1500, 1080, 96}, Case{1920, 960, 96},
+                         Case{1280, 800, 96}}) {
+        MonitorOfSize monitor({0, 0, c.width, c.height});
+        ui::SetWindowChrome(&monitor);
+        toolkit::Message fit{toolkit::kMsgTimer, 1011, 0};
+        window->HandleMessage(fit);
+        EXPECT_EQ(window->GetDpi(), c.dpi) << c.width << "x" << c.height;
+        ui::SetWindowChrome(nullptr);
+    }
+    EXPECT_DOUBLE_EQ(window->GetPaintManager().GetDPIScale(), 1.0);
+}
+
+TEST_F(MainWindowTest, ALanguageChangeReplacesTheWindowsTexts) {
+    window->SetLanguageSwitch([](int language) {
+        toolkit::Language().LoadText(language == 1 ? "ok_text=确定" : "ok_text=OK");
+        return true;
+    });
+    auto* ok = window->GetPaintManager().FindControl("nodevice_ok_btn");
+    toolkit::Message chinese{ui::kMsgLanguageChanged, 1, 0};
+    window->HandleMessage(chinese);
+    EXPECT_EQ(ok->GetDisplayText(), "确定");
+    toolkit::Message english{ui::kMsgLanguageChanged, 0, 0};
+    window->HandleMessage(english);
+    EXPECT_EQ(ok->GetDisplayText(), "OK");
+    toolkit::Language().Clear();
+}
+
+TEST_F(MainWindowTest, TheAudioCompanionsBlocksAreCheckedForSize) {
+    EXPECT_TRUE(window->OnCopyData(1, std::vector<uint8_t>{5, 0, 0, 0, 9}));
+    EXPECT_EQ(window->AudioLevels()[0], 5);
+    EXPECT_EQ(window->AudioLevels()[1], 9);
+    EXPECT_FALSE(window->OnCopyData(1, std::vector<uint8_t>(2001)));
+    EXPECT_FALSE(window->OnCopyData(2, std::vector<uint8_t>(25)));
+    EXPECT_TRUE(window->OnCopyData(2, std::vector<uint8_t>(24)));
+    EXPECT_FALSE(window->OnCopyData(3, std::vector<uint8_t>(4)));
 }
 
 }  // namespace
