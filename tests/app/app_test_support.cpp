@@ -1,7 +1,5 @@
 #include "app_test_support.h"
 
-#include <QElapsedTimer>
-
 #include "toolkit/paint_manager.h"
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
@@ -10,53 +8,20 @@
 
 namespace viremo::app::testing {
 
-namespace {
-
-class QtApplicationEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "test_app";
-        static char* argv[] = {name, nullptr};
-        m_app = std::make_unique<QApplication>(argc, argv);
-    }
-    void TearDown() override { m_app.reset(); }
-
-private:
-    std::unique_ptr<QApplication> m_app;
-};
-
-[[maybe_unused]] ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
-
-}  // namespace
-
-bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done()) {
-        if (timer.elapsed() > timeout.count()) return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    return true;
-}
-
 void MainWindowTest::SetUp() {
-    system = std::make_unique<toolkit::qt::CQtWindowSystem>();
+    QtHostTest::SetUp();
     toolkit::CPaintManagerUI::SetResourcePath(VIREMO_SOURCE_DIR "/resources/skin");
     ui::RegisterProgramControls();
     demo.emplace(emulator::plugDemoSet(bus));
     window = std::make_unique<ui::CMainWnd>(bus);
     ASSERT_TRUE(window->Build());
-    ASSERT_TRUE(RunUntil([&] { return window->IsFirstPassDone() && window->VisibleTabCount() == 4; }))
+    ASSERT_TRUE(RunUntil([&] { return window->IsFirstPassDone() && window->VisibleTabCount() == 4; }, 5000))
         << window->VisibleTabCount() << " tabs";
 }
 
 void MainWindowTest::TearDown() {
     window.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
-    system.reset();
+    QtHostTest::TearDown();
 }
 
 ui::CDeviceOptionUI* MainWindowTest::TabOfKind(int kind) {

@@ -1,25 +1,20 @@
 #pragma once
-// The application's tests: one QApplication for the run, and the main window
-// on the Qt host (offscreen) over the emulated demo set.
+// The application's tests: the main window on the Qt host (offscreen) over
+// the emulated demo set, with the Qt host tests' application and fixture.
 #include <QApplication>
 
-#include <chrono>
-#include <functional>
 #include <memory>
 
 #include <gtest/gtest.h>
 
 #include "emulator/demo_set.h"
 #include "hid/emulated_bus.h"
-#include "toolkit/qt/qt_window_system.h"
+#include "qt_test_support.h"
 #include "ui/main_wnd.h"
 
 namespace viremo::app::testing {
 
-// Runs Qt events until done() or the time-out; false on time-out.
-bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = std::chrono::seconds(3));
-
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public toolkit::qt::testing::QtHostTest {
 protected:
     void SetUp() override;
     void TearDown() override;
@@ -29,7 +24,6 @@ protected:
     int TabIndexOfKind(int kind);
     int CurrentKind();
 
-    std::unique_ptr<toolkit::qt::CQtWindowSystem> system;
     hid::EmulatedBus bus;
     std::optional<emulator::DemoSet> demo;
     std::unique_ptr<ui::CMainWnd> window;

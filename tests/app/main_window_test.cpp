@@ -40,13 +40,13 @@ TEST_F(MainWindowTest, UnpluggingTheShownDeviceLeavesItsPageAndPluggingBringsItB
     ASSERT_TRUE(window->SelectKind(kKindMouse));
     ASSERT_EQ(CurrentKind(), kKindMouse);
     demo->mouseReceiverUsb.unplug(bus);
-    ASSERT_TRUE(RunUntil([&] { return window->VisibleTabCount() == 3; }));
+    ASSERT_TRUE(RunUntil([&] { return window->VisibleTabCount() == 3; }, 5000));
     EXPECT_FALSE(TabOfKind(kKindMouse)->IsVisibleFlag());
     EXPECT_NE(CurrentKind(), kKindMouse);
     EXPECT_NE(CurrentKind(), -1);
 
     ASSERT_TRUE(demo->mouseReceiverUsb.plug(bus));
-    ASSERT_TRUE(RunUntil([&] { return window->VisibleTabCount() == 4; }));
+    ASSERT_TRUE(RunUntil([&] { return window->VisibleTabCount() == 4; }, 5000));
     EXPECT_TRUE(TabOfKind(kKindMouse)->IsVisibleFlag());
     EXPECT_EQ(window->TabCount(), 4);  // the page was kept, not made again
 }
@@ -55,12 +55,12 @@ TEST_F(MainWindowTest, TheMouseCableWinsOverItsReceiverAndHandsBackWhenPulled) {
     ui::DeviceConnection mouse(*TabOfKind(kKindMouse)->GetDevice());
     const auto cable = emulator::mouseOnCable(demo->mouse);
     ASSERT_TRUE(cable.plug(bus));
-    ASSERT_TRUE(RunUntil([&] { return !mouse.IsOnReceiver(); }));
+    ASSERT_TRUE(RunUntil([&] { return !mouse.IsOnReceiver(); }, 5000));
     EXPECT_TRUE(mouse.IsOpen());
     EXPECT_TRUE(TabOfKind(kKindMouse)->IsVisibleFlag());
 
     cable.unplug(bus);
-    ASSERT_TRUE(RunUntil([&] { return mouse.IsOnReceiver(); }));
+    ASSERT_TRUE(RunUntil([&] { return mouse.IsOnReceiver(); }, 5000));
     EXPECT_TRUE(mouse.IsOpen());
     EXPECT_TRUE(TabOfKind(kKindMouse)->IsVisibleFlag());  // the tab never went
     EXPECT_EQ(window->VisibleTabCount(), 4);
@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, TheMouseCableWinsOverItsReceiverAndHandsBackWhenPulled) {
 
 TEST_F(MainWindowTest, UnpluggingEverythingShowsTheNoDeviceNotice) {
     for (const auto* product : demo->products()) product->unplug(bus);
-    ASSERT_TRUE(RunUntil([&] { return window->VisibleTabCount() == 0; }));
+    ASSERT_TRUE(RunUntil([&] { return window->VisibleTabCount() == 0; }, 5000));
     EXPECT_TRUE(window->GetPaintManager().FindControl("No_device_Link")->IsVisible());
 }
 
@@ -117,14 +117,14 @@ TEST_F(MainWindowTest, ALostLinkHidesTheTabAndALinkBackShowsIt) {
 TEST_F(MainWindowTest, DevicesUnpluggedDuringASuspendAreNoticedOnResume) {
     toolkit::Message suspend{ui::kMsgPowerBroadcast, ui::kPowerSuspend, 0};
     window->HandleMessage(suspend);
-    RunUntil([] { return false; }, std::chrono::milliseconds(150));
+    RunUntil([] { return false; }, 150);
     demo->mousePadUsb.unplug(bus);
-    RunUntil([] { return false; }, std::chrono::milliseconds(300));
+    RunUntil([] { return false; }, 300);
     EXPECT_TRUE(TabOfKind(kKindMousePad)->IsVisibleFlag());
 
     toolkit::Message resume{ui::kMsgPowerBroadcast, ui::kPowerResume, 0};
     window->HandleMessage(resume);
-    ASSERT_TRUE(RunUntil([&] { return !TabOfKind(kKindMousePad)->IsVisibleFlag(); }));
+    ASSERT_TRUE(RunUntil([&] { return !TabOfKind(kKindMousePad)->IsVisibleFlag(); }, 5000));
     EXPECT_EQ(window->VisibleTabCount(), 3);
 }
 

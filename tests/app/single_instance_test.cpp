@@ -16,7 +16,9 @@
 namespace viremo::app::testing {
 namespace {
 
-TEST(SingleInstanceTest, ASecondStartAsksTheFirstToShowItself) {
+using SingleInstanceTest = toolkit::qt::testing::QtHostTest;
+
+TEST_F(SingleInstanceTest, ASecondStartAsksTheFirstToShowItself) {
     QTemporaryDir folder;
     SingleInstance first(folder.path());
     int showRequests = 0;
@@ -28,7 +30,7 @@ TEST(SingleInstanceTest, ASecondStartAsksTheFirstToShowItself) {
     EXPECT_TRUE(RunUntil([&] { return showRequests == 1; }));
 }
 
-TEST(SingleInstanceTest, ASocketLeftByACrashDoesNotBlock) {
+TEST_F(SingleInstanceTest, ASocketLeftByACrashDoesNotBlock) {
     QTemporaryDir folder;
     SingleInstance instance(folder.path());
     // A bound socket nobody listens on, as a killed instance leaves it.
@@ -44,7 +46,7 @@ TEST(SingleInstanceTest, ASocketLeftByACrashDoesNotBlock) {
 }
 
 // The real program: a second viremo raises the first and exits with 0.
-TEST(SingleInstanceTest, TheProgramStartedTwiceRaisesTheFirstAndEnds) {
+TEST_F(SingleInstanceTest, TheProgramStartedTwiceRaisesTheFirstAndEnds) {
     QTemporaryDir runtime;
     viremo::testing::PrivateSessionBus dbus;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -62,7 +64,7 @@ TEST(SingleInstanceTest, TheProgramStartedTwiceRaisesTheFirstAndEnds) {
         log += first.readAllStandardError();
         return log.count("软件标示 ");
     };
-    ASSERT_TRUE(RunUntil([&] { return identityLines() == 1; }, std::chrono::seconds(10)));  // the first pass
+    ASSERT_TRUE(RunUntil([&] { return identityLines() == 1; }, 10000));  // the first pass
 
     QProcess second;
     second.setProcessEnvironment(environment);
@@ -70,7 +72,7 @@ TEST(SingleInstanceTest, TheProgramStartedTwiceRaisesTheFirstAndEnds) {
     ASSERT_TRUE(second.waitForFinished(5000));
     EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(second.exitCode(), 0);
-    EXPECT_TRUE(RunUntil([&] { return identityLines() == 2; }, std::chrono::seconds(5)));
+    EXPECT_TRUE(RunUntil([&] { return identityLines() == 2; }, 5000));
 
     first.terminate();
     if (!first.waitForFinished(3000)) first.kill();
