@@ -160,6 +160,7 @@ int runUpdate(const Options& options, Arguments arguments) {
                       [&](size_t index, const UpdateInfo& info) { results.push_back({products[index], info}); });
     if (options.json) printJson(jsonOf(results, status));
     else printText(results);
+    std::fflush(stdout);
     if (status == WindowStatus::NoConnection) return fail("no product could be checked with the update service");
     return kSuccess;
 }
