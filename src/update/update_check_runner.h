@@ -28,8 +28,6 @@ public:
     UpdateCheckRunner(const UpdateCheckRunner&) = delete;
     UpdateCheckRunner& operator=(const UpdateCheckRunner&) = delete;
 
-    void Stop() { thread_.request_stop(); }
-
 private:
     void run(std::stop_token stop);
 

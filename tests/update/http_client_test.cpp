@@ -120,6 +120,16 @@ TEST_F(HttpClientTest, AnAnswerLongerThanTheBufferFails) {
     EXPECT_EQ(client.GetHttpLastError(), CURLE_WRITE_ERROR);
 }
 
+// Half an answer is no answer: the connection closes before the announced
+// length arrived.
+TEST_F(HttpClientTest, ATruncatedAnswerFails) {
+    service.answer("truncated", "{\"version\":\"0103\"");
+    service.announceLength("truncated", 100);
+    EXPECT_EQ(client.HttpRequest("POST", service.trustedUrl("truncated"), bytes("x"), response), 0);
+    EXPECT_EQ(response, std::vector<uint8_t>(1024, 0));
+    EXPECT_EQ(client.GetHttpLastError(), CURLE_PARTIAL_FILE);
+}
+
 TEST_F(HttpClientTest, AStopRequestEndsAStalledAnswerWithin100Ms) {
     std::stop_source stop;
     std::atomic<int> result = -2;

@@ -63,6 +63,10 @@ void TestService::answer(std::string_view answerCase, std::string_view body, int
     writeFileAtomically(folder_ / (std::string(answerCase) + ".status"), std::to_string(status));
 }
 
+void TestService::announceLength(std::string_view answerCase, size_t length) const {
+    writeFileAtomically(folder_ / (std::string(answerCase) + ".length"), std::to_string(length));
+}
+
 std::string TestService::lastRequest() const {
     return readWholeFile(folder_ / "last-request").value_or(std::string());
 }

@@ -25,6 +25,8 @@ public:
 
     // What /<answerCase>/... is answered with.
     void answer(std::string_view answerCase, std::string_view body, int status = 200) const;
+    // ... announcing a length other than the body's, then closing.
+    void announceLength(std::string_view answerCase, size_t length) const;
     // The bytes of the last request received; cleared by forgetRequest.
     std::string lastRequest() const;
     void forgetRequest() const;

@@ -8,7 +8,8 @@ serves HTTPS with each and plain HTTP on 127.0.0.1 and prints
 
 Every request is written byte for byte to FOLDER/last-request. The answer to
 /<case>/... is FOLDER/<case>.body with the status in FOLDER/<case>.status
-(200 when absent); /stall/... is never answered. The process ends with its
+(200 when absent), announced as FOLDER/<case>.length bytes when that file
+exists; /stall/... is never answered. The process ends with its
 parent.
 """
 import ctypes
@@ -97,8 +98,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
             if os.path.exists(path(case + ".status")):
                 with open(path(case + ".status")) as source:
                     status = int(source.read())
+        length = len(body)
+        if os.path.exists(path(case + ".length")):
+            with open(path(case + ".length")) as source:
+                length = int(source.read())
         self.send_response(status)
-        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Content-Length", str(length))
         self.end_headers()
         self.wfile.write(body)
 
