@@ -64,8 +64,8 @@ int watchOutgoing(CURL*, curl_infotype type, char* data, size_t size, void* user
 List headerList(std::span<const std::string> lines) {
     curl_slist* list = nullptr;
     for (const auto& line : lines) list = curl_slist_append(list, line.c_str());
-    // libcurl would add "Expect: 100-continue" to larger bodies: the
-    // service gets no header but ours.
+    // libcurl would add "Expect: 100-continue" to larger bodies; besides
+    // ours the service gets only Host and User-Agent.
     return List(curl_slist_append(list, "Expect:"));
 }
 
