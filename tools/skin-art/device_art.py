@@ -137,8 +137,8 @@ def mouse():
     body += (f'<path d="M {cx - 14} {top + 226} L {cx} {top + 248} L {cx + 14} {top + 226}" fill="none" '
              f'stroke="{SECONDARY}" stroke-width="2.5" stroke-linejoin="round"/>\n')
     places = [
-        (0, left + 14, top + 22, half - 20, 106),  # left button
-        (1, cx + 6, top + 22, half - 20, 106),     # right button
+        (0, left + 14, top + 22, half - 25, 106),  # left button, up to the wheel
+        (1, cx + 11, top + 22, half - 25, 106),    # right button
         (2, cx - 9, top + 34, 18, 44),             # wheel click
         (3, left - 5, top + 150, 12, 38),          # forward, on the left flank
         (4, left - 5, top + 192, 12, 38),          # back

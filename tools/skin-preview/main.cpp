@@ -17,13 +17,6 @@
 #include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/settings_store.h"
-#include "toolkit/button.h"
-#include "toolkit/control_factory.h"
-#include "toolkit/horizontal_layout.h"
-#include "toolkit/list_container_element.h"
-#include "toolkit/option.h"
-#include "toolkit/progress.h"
-#include "toolkit/vertical_layout.h"
 #include "toolkit/dialog_builder.h"
 #include "toolkit/language.h"
 #include "toolkit/paint_manager.h"
@@ -32,6 +25,8 @@
 #include "toolkit/qt/screenshot.h"
 #include "ui/font_files.h"
 #include "ui/localisation.h"
+#include "ui/skin_defaults.h"
+#include "ui/stand_in_control.h"
 
 namespace {
 
@@ -51,21 +46,6 @@ int Usage() {
                  "usage: skin-preview --layout NAME --out FILE [--dpi 96|144] [--language INDEX] [--size W,H] "
                  "[--skin DIR] [--debug]\n");
     return 1;
-}
-
-template <class Control>
-void StandIn(std::string_view className) {
-    toolkit::CControlFactory::Instance().Register(className, [] { return std::make_unique<Control>(); });
-}
-
-void RegisterStandIns() {
-    StandIn<toolkit::CVerticalLayoutUI>("SelectPanel");
-    StandIn<toolkit::CHorizontalLayoutUI>("MpDevicePower");
-    StandIn<toolkit::COptionUI>("DeviceOption");
-    StandIn<toolkit::CProgressUI>("CircleProgress");
-    for (const char* button : {"DeviceKeyButton", "HandImgButton", "HandImgSelectButton", "RedioMacroButton"})
-        StandIn<toolkit::CButtonUI>(button);
-    StandIn<toolkit::CListContainerElementUI>("ComboEditContainerElement");
 }
 
 bool ParseSize(const char* text, toolkit::Size& size) {
@@ -94,7 +74,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     toolkit::qt::LoadPrivateFontFiles(ui::ReadFontFiles(options.skin.parent_path() / "Font" / "fonts.json"));
     toolkit::CPaintManagerUI::SetResourcePath(options.skin);
-    RegisterStandIns();
+    ui::RegisterControlStandIns();
 
     // A settings file of its own, so that the preview never changes the
     // user's stored language.
@@ -106,6 +86,7 @@ int main(int argc, char** argv) {
     std::filesystem::remove(settings.file());
 
     toolkit::CPaintManagerUI manager;
+    ui::ApplySkinDefaults(manager, options.skin);
     manager.SetTextMeasurer(&toolkit::qt::SharedTextMeasurer());
     toolkit::CDialogBuilder builder;
     auto root = builder.Create(options.layout, nullptr, &manager);
