@@ -122,7 +122,8 @@ TEST(SkinTest, DevicePagesHoldTheControlsTheirDevicesLookUp) {
         {"XML/DeviceXml/keyboarddevice.xml", TenkeylessKeys(), 0,
          {"KeySetControlItem", "MacroControlItem", "key_Op_tab", "macro_Op_tab", "system_Op_tab", "cursor_Op_tab"}},
         {"XML/DeviceXml/mousedevice.xml", Range(11), 15,
-         {"mouse_device_seting_layout", "KeySetControlItem", "MacroControlItem", "cursor_Op_tab"}},
+         {"mouse_device_seting_layout", "KeySetControlItem", "MacroControlItem", "ShootControlItem",
+          "device_setkeyinfo_list", "logo", "cursor_Op_tab"}},
         {"XML/DeviceXml/mousepaddevice.xml", {}, 15, {}},
         {"XML/DeviceXml/hs6533device.xml", {}, 13, {"6533_voice_Op_tab", "magic_Op_tab", "Virtual7.1_Op_tab"}},
     };
@@ -150,6 +151,7 @@ TEST(SkinTest, DevicePagesHoldTheControlsTheirDevicesLookUp) {
         std::set<int> lights;
         for (toolkit::CControlUI* button : panel->FindSubControlsByClass("DeviceKeyButton")) {
             const std::string& name = button->GetName();
+            if (name == "logo") continue;
             const bool isKey = name.rfind("key_", 0) == 0;
             (isKey ? keys : lights).insert(std::stoi(name.substr(isKey ? 4 : 6)));
             // On the picture, and not covering another button.

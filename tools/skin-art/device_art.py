@@ -154,15 +154,16 @@ def mouse():
         if number not in (0, 1, 2):
             body += rect(x, y, w, h, 4, SIDE_KEY, "#434B5C")
         buttons += button(f"key_{number}", x, y, w, h, "key")
-    # Light zones: a strip of six down each flank, the wheel, the logo and
-    # the tail.
+    # Light zones: a strip of six down each flank, the wheel, a band across
+    # the palm and the tail. The logo has a button of its own, painted with
+    # the colour of one of the lights.
     lights = [(left + 10, top + 148 + i * 22, 5, 16) for i in range(6)]
     lights += [(right - 15, top + 148 + i * 22, 5, 16) for i in range(6)]
-    lights += [(cx - 4, top + 82, 8, 4), (cx - 18, top + 220, 36, 34), (cx - 26, bottom - 12, 52, 5)]
+    lights += [(cx - 4, top + 82, 8, 4), (cx - 40, top + 196, 80, 4), (cx - 26, bottom - 12, 52, 5)]
     for index, (x, y, w, h) in enumerate(lights):
-        if index != 13:
-            body += rect(x, y, w, h, 2, GROOVE)
+        body += rect(x, y, w, h, 2, GROOVE)
         buttons += button(f"light_{index}", x, y, w, h, "light")
+    buttons += button("logo", cx - 18, top + 218, 36, 34, "light")
     return svg(PICTURE_WIDTH, PICTURE_HEIGHT, body), buttons
 
 
@@ -241,15 +242,29 @@ TABS = {
 SWITCH_PAGES = {
     "keyboard": (["LightControlItem", "KeySetControlItem", "keyboard_system_panel"],
                  ["MacroControlItem", "keyboard_cursor_panel", "keyboard_function_panel"]),
-    "mouse": (["LightControlItem", "KeySetControlItem", "mouse_function_panel"],
+    "mouse": (["LightControlItem", "mouse_key_panel", "mouse_function_panel"],
               ["MacroControlItem", "DPIControlItem", "mouse_system_panel"]),
     "pad": (["LightControlItem"], []),
     "headset": (["LightControlItem", "Voice6533ControlItem", "MagicControlItem"], ["VirtualSetControlItem"]),
 }
 
 
+# Panels with fixed children: the mouse's key page lists what every button
+# does until a button is chosen, then shows the key panel (and the recoil
+# panel for gun keys) in its place.
+PANEL_CHILDREN = {
+    "mouse_key_panel": ['<List name="device_setkeyinfo_list" vscrollbar="true"/>',
+                        '<VerticalLayout name="KeySetControlItem" visible="false"/>',
+                        '<VerticalLayout name="ShootControlItem" visible="false"/>'],
+}
+
+
 def panel(name, indent):
-    return f'{indent}<VerticalLayout name="{name}" inset="16,16,16,16" childpadding="8"/>\n'
+    children = PANEL_CHILDREN.get(name)
+    if not children:
+        return f'{indent}<VerticalLayout name="{name}" inset="16,16,16,16" childpadding="8"/>\n'
+    inner = "".join(f"{indent}  {child}\n" for child in children)
+    return f'{indent}<VerticalLayout name="{name}" inset="16,16,16,16" childpadding="8">\n{inner}{indent}</VerticalLayout>\n'
 
 
 # What a click on the picture does: keys on the keyboard and the mouse,
