@@ -122,14 +122,6 @@ TEST_F(RendererTest, ImageSourceMaskFadeAndTint) {
 
 TEST_F(RendererTest, SvgPicturesAndUnreadableFiles) {
     QTemporaryDir dir;
-    QFile svg(dir.filePath("green.svg"));
-    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
-              "<rect width='8' height='8' fill='#00ff00'/></svg>");
-    svg.close();
-    Paint([&](CQtRenderer& r) { r.DrawImage(Draw(svg.fileName().toStdString(), "file='green.svg'")); });
-    EXPECT_EQ(At(10, 10), qRgba(0, 255, 0, 255));
-
     // Drawn at the size shown, not scaled up from its own: the edge between
     // its halves stays sharp.
     QFile halves(dir.filePath("halves.svg"));
