@@ -42,9 +42,13 @@ public:
     // no language of "Language.config" has the stored id.
     int ReadStoredLanguage() const;
 
-    // Switches to the language at the index: its fonts, its texts, the
-    // stored choice. False when it is the current language already (nothing
-    // done); then the caller has nothing to repaint and no window to tell.
+    // Switches to the language at the index: its fonts, its texts (every
+    // control in text-id mode is translated again) and the stored choice.
+    // An index that "Language.config" does not list keeps the texts and
+    // stores nothing. True when something changed: the caller then re-lays
+    // out and repaints its windows (the fonts may have changed) and tells its
+    // open child windows (message 3089). False when it is the current
+    // language already: nothing done.
     bool ApplyLanguage(int index);
 
     // Writes the "Language_ID" to the settings; false when it cannot.
