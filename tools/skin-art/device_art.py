@@ -172,8 +172,8 @@ def pad():
     x0, y0, w, h = 24, 70, PICTURE_WIDTH - 48, 232
     body = rect(x0, y0, w, h, 14, "url(#body)", "#3A4150")
     body += rect(x0 + 14, y0 + 14, w - 28, h - 28, 8, "#20242D")
-    body += (f'<path d="M {x0 + 40} {y0 + h - 40} l 18 -18 l 18 18" fill="none" stroke="{BORDER}" '
-             f'stroke-width="2.5" stroke-linejoin="round"/>\n')
+    body += (f'<path d="M {x0 + 36} {y0 + h - 58} l 12 20 l 12 -20" fill="none" stroke="{BORDER}" '
+             f'stroke-width="2.5" stroke-linecap="round" stroke-linejoin="round"/>\n')
     # The hub in the top-right corner.
     body += rect(x0 + w - 84, y0 - 16, 64, 14, 5, "#30364A", "#3A4150")
     buttons = ""
