@@ -32,24 +32,17 @@ protected:
     }
 
     // What a second, freshly opened mixer reads: the kernel's value.
-    static int kernelLevel() {
+    template <typename Value, typename Read>
+    static Value kernelValue(Read read, std::string_view name, const Channel& channel) {
         AlsaAudioChip other;
         other.init();
         other.createDeviceList();
-        int level = -1;
-        const auto device = other.deviceById(Direction::Recording, 0);
-        if (device) readLevel(other, *device, "VolumeScalarControl", kMicrophoneChannel, level);
-        return level;
+        Value value = -1;
+        if (const auto device = other.deviceById(Direction::Recording, 0)) read(other, *device, name, channel, value);
+        return value;
     }
-    static int32_t kernelMute() {
-        AlsaAudioChip other;
-        other.init();
-        other.createDeviceList();
-        int32_t muted = -1;
-        const auto device = other.deviceById(Direction::Recording, 0);
-        if (device) readInteger(other, *device, "MuteControl", kNoChannel, muted);
-        return muted;
-    }
+    static int kernelLevel() { return kernelValue<int>(readLevel, "VolumeScalarControl", kMicrophoneChannel); }
+    static int32_t kernelMute() { return kernelValue<int32_t>(readInteger, "MuteControl", kNoChannel); }
 
     AlsaAudioChip chip;
     DeviceRecord recording, playback;
