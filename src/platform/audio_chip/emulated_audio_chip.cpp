@@ -312,14 +312,23 @@ bool EmulatedAudioChip::testSoundPlaying(Direction direction) const {
     return playing != testSound_.end() && playing->second;
 }
 
-EmulatedAudioChip::Property* EmulatedAudioChip::find(Direction direction, std::string_view name) {
-    auto it = std::find_if(properties_.begin(), properties_.end(),
+namespace {
+
+template <typename Properties>
+auto findIn(Properties& properties, Direction direction, std::string_view name) -> decltype(&properties.front()) {
+    auto it = std::find_if(properties.begin(), properties.end(),
                            [&](const Property& p) { return p.direction == direction && p.name == name; });
-    return it == properties_.end() ? nullptr : &*it;
+    return it == properties.end() ? nullptr : &*it;
+}
+
+}  // namespace
+
+EmulatedAudioChip::Property* EmulatedAudioChip::find(Direction direction, std::string_view name) {
+    return findIn(properties_, direction, name);
 }
 
 const EmulatedAudioChip::Property* EmulatedAudioChip::find(Direction direction, std::string_view name) const {
-    return const_cast<EmulatedAudioChip*>(this)->find(direction, name);
+    return findIn(properties_, direction, name);
 }
 
 void EmulatedAudioChip::notify(const std::vector<ChangeEvent>& events) {
