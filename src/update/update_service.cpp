@@ -23,7 +23,9 @@ std::span<const uint8_t> bytesOf(const std::string& text) {
 }  // namespace
 
 UpdateServiceClient::UpdateServiceClient(ServiceSettings settings, const Clock& clock)
-    : settings_(std::move(settings)), http_(clock), authorityUsable_(http_.SetExtraAuthorityFile(settings_.authorityFile)) {}
+    : settings_(std::move(settings)),
+      http_(clock),
+      authorityUsable_(http_.SetExtraAuthorityFile(settings_.authorityFile)) {}
 
 UpdateInfo UpdateServiceClient::CheckForUpdate(std::string_view appKey, int installedVersion, bool hexadecimal,
                                                std::stop_token stop) {

@@ -133,7 +133,9 @@ TEST_F(HttpClientTest, ATruncatedAnswerFails) {
 TEST_F(HttpClientTest, AStopRequestEndsAStalledAnswerWithin100Ms) {
     std::stop_source stop;
     std::atomic<int> result = -2;
-    std::jthread request([&] { result = client.HttpRequest("POST", service.trustedUrl("stall"), bytes("x"), response, stop.get_token()); });
+    std::jthread request([&] {
+        result = client.HttpRequest("POST", service.trustedUrl("stall"), bytes("x"), response, stop.get_token());
+    });
     while (service.lastRequest().empty()) std::this_thread::sleep_for(10ms);
     std::this_thread::sleep_for(100ms);
     const auto asked = std::chrono::steady_clock::now();
@@ -149,7 +151,9 @@ TEST_F(HttpClientTest, AnAnswerThatDoesNotComeTimesOutAfter30Seconds) {
     HttpClient timed(clock);
     ASSERT_TRUE(timed.SetExtraAuthorityFile(service.authorityFile()));
     std::atomic<int> result = -2;
-    std::jthread request([&] { result = timed.HttpRequest("POST", service.trustedUrl("stall"), bytes("x"), response); });
+    std::jthread request([&] {
+        result = timed.HttpRequest("POST", service.trustedUrl("stall"), bytes("x"), response);
+    });
     while (service.lastRequest().empty()) std::this_thread::sleep_for(10ms);
     std::this_thread::sleep_for(200ms);
     clock.advance(29s);

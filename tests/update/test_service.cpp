@@ -77,7 +77,8 @@ void TestService::forgetRequest() const {
 }
 
 void clearProxyEnvironment() {
-    for (const char* name : {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY", "no_proxy", "NO_PROXY"})
+    for (const char* name :
+         {"http_proxy", "https_proxy", "HTTPS_PROXY", "all_proxy", "ALL_PROXY", "no_proxy", "NO_PROXY"})
         ::unsetenv(name);
 }
 

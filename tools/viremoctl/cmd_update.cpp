@@ -10,6 +10,7 @@
 #include "command.h"
 #include "device_backend.h"
 #include "devices/device_tables.h"
+#include "devices/interface_probe.h"
 #include "hid/hid_device.h"
 #include "platform/clock.h"
 #include "update/product_list.h"
@@ -22,46 +23,20 @@ namespace {
 
 using namespace viremo::update;
 using viremo::devices::kKindCount;
-using viremo::devices::kNone;
 
 constexpr const char* kUsage = "usage: viremoctl update check [--service URL] [--ca-file FILE]";
 
-// The USB version number of the command interface in the table row, as
-// `viremoctl info` reads it; 0 when no such interface is present.
-int versionOfRow(viremo::hid::Backend& backend, int row) {
-    using namespace viremo::hid;
-    HidDevice probe(backend);
-    probe.EnumerateInterfaces();
-    int version = 0;
-    while (const auto path = probe.NextInterfacePath()) {
-        const uint32_t collection = CollectionNumberFromPath(*path);
-        const uint32_t interfaceNumber = InterfaceNumberFromPath(*path);
-        if (viremo::devices::matchBeforeOpen(VendorIdFromPath(*path), ProductIdFromPath(*path), collection,
-                                             interfaceNumber) != row)
-            continue;
-        if (!probe.Open(*path, true, false, true, false)) continue;
-        const int match = viremo::devices::matchAfterOpen(probe.VendorId(), probe.ProductId(), collection,
-                                                          interfaceNumber, probe.UsagePage(), probe.Usage());
-        if (match == row) version = probe.VersionNumber();
-        probe.Close();
-        if (version != 0) break;
-    }
-    probe.ReleaseInterfaceList();
-    return version;
-}
-
 // The firmware version of each kind's device (by kind index, the order of
-// the device tabs): its cable, else its receiver; 0 when not connected.
+// the device tabs): the USB version number of its command interface, on its
+// cable or else through its receiver, as `viremoctl info` shows it; 0 when
+// the device is not connected.
 std::array<int, kKindCount> connectedFirmwareVersions(viremo::hid::Backend& backend) {
-    using namespace viremo::devices;
     std::array<int, kKindCount> versions{};
-    for (size_t kind = 0; kind < kDeviceKindTable.size(); ++kind) {
-        const DeviceKind& row = kDeviceKindTable[kind];
-        const int cable = findHidInterfaceRow(row.vendorId, row.productId, row.modelId, kRoleCommand);
-        if (cable == kNone) continue;
-        const InterfaceRecord& record = hidInterfaceTable()[size_t(cable)];
-        versions[kind] = versionOfRow(backend, cable);
-        if (versions[kind] == 0 && record.hasPartner) versions[kind] = versionOfRow(backend, record.partner);
+    for (int kind = 0; kind < kKindCount; ++kind) {
+        const auto found = viremo::devices::probeCommandInterface(backend, kind);
+        viremo::hid::HidDevice device(backend);
+        if (found && device.Open(found->path, true, false, true, false))
+            versions[size_t(kind)] = device.VersionNumber();
     }
     return versions;
 }
