@@ -9,12 +9,6 @@ namespace viremo::emulator {
 
 namespace {
 
-std::vector<uint8_t> slice(const std::vector<uint8_t>& bytes, size_t offset, size_t length) {
-    if (offset > bytes.size() || length > bytes.size() - offset) return {};
-    const auto first = bytes.begin() + std::ptrdiff_t(offset);
-    return {first, first + std::ptrdiff_t(length)};
-}
-
 // The first enabled stage after `current`, going round; nullopt when none is.
 std::optional<uint8_t> nextEnabledStage(const mouse::SettingsBlock& block, uint8_t current) {
     for (size_t step = 1; step <= mouse::kDpiStageCount; ++step) {
@@ -37,7 +31,7 @@ uint8_t MouseFirmware::activeProfile() const {
 }
 
 std::vector<uint8_t> MouseFirmware::settingsBytes(size_t slot) const {
-    return slice(device_->memory(region::Settings), mouse::slotAddress(slot), mouse::kBlockLength);
+    return device_->memory(region::Settings, mouse::slotAddress(slot), mouse::kBlockLength);
 }
 
 std::optional<mouse::SettingsBlock> MouseFirmware::settings(size_t slot) const {
@@ -47,7 +41,7 @@ std::optional<mouse::SettingsBlock> MouseFirmware::settings(size_t slot) const {
 std::vector<uint8_t> MouseFirmware::buttonTable() const { return device_->memory(region::KeyTable); }
 
 mouse::ButtonCode MouseFirmware::buttonCode(size_t button) const {
-    const auto bytes = slice(buttonTable(), mouse::kButtonCodeLength * button, mouse::kButtonCodeLength);
+    const auto bytes = device_->memory(region::KeyTable, mouse::kButtonCodeLength * button, mouse::kButtonCodeLength);
     if (bytes.empty()) return {};
     return {bytes[0], bytes[1], bytes[2]};
 }

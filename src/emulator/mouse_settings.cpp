@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "emulator/little_endian.h"
+
 namespace viremo::emulator::mouse {
 
 namespace {
@@ -14,15 +16,6 @@ constexpr std::array<uint16_t, kDpiStageCount> kFactoryLevels{6, 14, 30, 51, 68}
 constexpr std::array<std::array<uint8_t, 3>, kDpiStageCount> kFactoryStageColours{{
     {255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 0}, {255, 0, 255},
 }};
-
-void putWord(std::vector<uint8_t>& bytes, size_t offset, uint16_t value) {
-    bytes[offset] = uint8_t(value & 0xFF);
-    bytes[offset + 1] = uint8_t(value >> 8);
-}
-
-uint16_t wordAt(std::span<const uint8_t> bytes, size_t offset) {
-    return uint16_t(bytes[offset] | (bytes[offset + 1] << 8));
-}
 
 void putStage(std::vector<uint8_t>& bytes, size_t offset, const DpiStage& stage) {
     bytes[offset] = stage.enabled;

@@ -3,6 +3,7 @@
 #include "emulator/command_codes.h"
 #include "emulator/keyboard_key_table.h"
 #include "emulator/keyboard_memory.h"
+#include "emulator/little_endian.h"
 #include "emulator/mouse_pad_firmware.h"
 #include "emulator/report_descriptors.h"
 
@@ -27,11 +28,6 @@ struct DeviceInfoFields {
     uint8_t keyCount = 0;
     uint8_t macroUnits = 0;
 };
-
-void putWord(std::vector<uint8_t>& bytes, size_t offset, uint16_t value) {
-    bytes[offset] = uint8_t(value & 0xFF);
-    bytes[offset + 1] = uint8_t(value >> 8);
-}
 
 std::vector<uint8_t> deviceInfo(const DeviceInfoFields& fields) {
     std::vector<uint8_t> info(kDeviceInfoLength, 0);

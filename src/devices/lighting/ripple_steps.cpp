@@ -95,7 +95,8 @@ void stepLightRipple(LitDevice device, LitDeviceState& state, const LightRecord&
     for (int light = 0; light < count; ++light) {
         state.reaction.Decay(light, kLightRippleMode);
         const Rgb rgb = rippleColour(device, state, lighting, lights.Get(light));
-        lights.Set(light, {rgb.red, rgb.green, rgb.blue, scaleByLevel(brightness, state.reaction.levels[size_t(light)])});
+        const uint8_t level = scaleByLevel(brightness, state.reaction.levels[size_t(light)]);
+        lights.Set(light, {rgb.red, rgb.green, rgb.blue, level});
     }
 }
 
