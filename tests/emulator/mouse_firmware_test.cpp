@@ -151,6 +151,18 @@ TEST_F(MouseFirmwareTest, BulkWriteStaysInTheRecoilMemory) {
     EXPECT_EQ(mouse.recoilMemory().size(), 4096u);
 }
 
+TEST_F(MouseFirmwareTest, LinkLostInTheMiddleOfAWriteKeepsWhatArrived) {
+    const Bytes image(112, 0x5A);
+    EXPECT_EQ(writeInPieces(receiver, command::WriteBulk, 0, Bytes(image.begin(), image.begin() + 56), 56),
+              (std::vector<uint8_t>{1}));
+    mouse.setLinkUp(false);
+    const auto replies = receiver.answer(packetOf(command::WriteBulk, 56, image, 56, 112));
+    EXPECT_EQ(replies, (std::vector<Bytes>{frame({4, 0xAB, 0, 170, 0, 0, 0, 1})})) << "unreachable";
+    const Bytes memory = mouse.recoilMemory();
+    EXPECT_EQ(memory[55], 0x5A);
+    EXPECT_EQ(memory[56], 0);
+}
+
 TEST_F(MouseFirmwareTest, MacroImageReadsBack) {
     const Bytes image{0xAA, 0x55, 26, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,  //
                       18, 0, 1, 0, 0, 0, 5, 0, 0x84, 0x04};
