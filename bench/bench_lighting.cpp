@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "devices/light_frame.h"
+#include "devices/lighting/light_frame.h"
 #include "devices/lighting/light_list_effects.h"
 #include "devices/lighting/lighting_engine.h"
 #include "devices/lighting/ripple_steps.h"

@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "devices/effect_tables.h"
 #include "devices/lighting/custom_effect_player.h"
+#include "devices/lighting/effect_tables.h"
 #include "lighting_fixture.h"
 
 namespace viremo::devices {

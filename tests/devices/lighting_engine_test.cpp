@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_tables.h"
 #include "lighting_fixture.h"
 
 namespace viremo::devices {

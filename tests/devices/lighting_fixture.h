@@ -3,7 +3,7 @@
 // field, and a random source that always says the same.
 #include <cstdint>
 
-#include "devices/light_colours.h"
+#include "devices/lighting/light_colours.h"
 #include "devices/lighting/random_source.h"
 #include "profiles/profile_records.h"
 

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_tables.h"
 #include "devices/lighting/light_list_effects.h"
 #include "lighting_fixture.h"
 

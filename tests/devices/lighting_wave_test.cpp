@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_tables.h"
 #include "devices/lighting/wave_steps.h"
 #include "lighting_fixture.h"
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <chrono>
 
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_tables.h"
 #include "devices/lighting/wave_table.h"
 
 namespace viremo::devices {

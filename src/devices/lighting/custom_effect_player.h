@@ -11,7 +11,7 @@
 #include <optional>
 #include <vector>
 
-#include "devices/light_colours.h"
+#include "devices/lighting/light_colours.h"
 #include "platform/clock.h"
 #include "profiles/profile_records.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Lighting mode 6 of the mouse: a press of the mouse's flash button lights
 // every light at full level in a colour of its own; the lights then fade.
-#include "devices/light_colours.h"
+#include "devices/lighting/light_colours.h"
 #include "devices/lighting/lit_device_state.h"
 #include "devices/lighting/random_source.h"
 #include "profiles/profile_records.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_tables.h"
 
 namespace viremo::devices {
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "devices/light_colours.h"
+#include "devices/lighting/light_colours.h"
 #include "platform/clock.h"
 #include "profiles/profile_records.h"
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "devices/effect_steps.h"
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_steps.h"
+#include "devices/lighting/effect_tables.h"
 #include "devices/lighting/flash_fade.h"
 #include "devices/lighting/ripple_steps.h"
 #include "devices/lighting/wave_steps.h"

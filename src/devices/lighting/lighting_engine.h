@@ -18,8 +18,8 @@
 #include <mutex>
 #include <vector>
 
-#include "devices/light_colours.h"
 #include "devices/lighting/custom_effect_player.h"
+#include "devices/lighting/light_colours.h"
 #include "devices/lighting/light_layouts.h"
 #include "devices/lighting/light_list_effects.h"
 #include "devices/lighting/lit_device_state.h"

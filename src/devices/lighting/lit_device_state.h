@@ -6,9 +6,9 @@
 #include <array>
 #include <cstdint>
 
-#include "devices/effect_steps.h"
-#include "devices/light_colours.h"
-#include "devices/reaction_buffers.h"
+#include "devices/lighting/effect_steps.h"
+#include "devices/lighting/light_colours.h"
+#include "devices/lighting/reaction_buffers.h"
 
 namespace viremo::devices {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_tables.h"
 
 namespace viremo::devices {
 namespace {

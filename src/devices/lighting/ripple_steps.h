@@ -3,7 +3,7 @@
 // rotation buffer and lights the light (or column) it passes at full level;
 // the levels then fade. Column ripple: mouse mode 5, pad and headset mode 7.
 // Light ripple: pad and headset mode 6.
-#include "devices/light_colours.h"
+#include "devices/lighting/light_colours.h"
 #include "devices/lighting/light_layouts.h"
 #include "devices/lighting/lit_device_state.h"
 #include "profiles/profile_records.h"

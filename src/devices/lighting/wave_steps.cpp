@@ -1,6 +1,6 @@
 #include "devices/lighting/wave_steps.h"
 
-#include "devices/effect_tables.h"
+#include "devices/lighting/effect_tables.h"
 #include "devices/lighting/wave_table.h"
 
 namespace viremo::devices {

@@ -2,7 +2,7 @@
 // Lighting mode 0 of the mouse, the pad and the headset: a wave of colour
 // that runs across the lights, each column (mouse) or light (pad, headset) a
 // few entries of the spectrum or of the wave further on than the one before.
-#include "devices/light_colours.h"
+#include "devices/lighting/light_colours.h"
 #include "devices/lighting/light_layouts.h"
 #include "devices/lighting/lit_device_state.h"
 #include "profiles/profile_records.h"
