@@ -14,6 +14,7 @@
 #include "ui/device_page.h"
 #include "ui/main_wnd.h"
 #include "ui/program_controls.h"
+#include "ui/stand_in_control.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ bool DispatchUntil(Done done) {
 void BM_PlugToTabShown(benchmark::State& state) {
     toolkit::CPaintManagerUI::SetResourcePath(VIREMO_SOURCE_DIR "/resources/skin");
     ui::RegisterProgramControls();
+    ui::RegisterControlStandIns();
     hid::EmulatedBus bus;
     emulator::DemoSet demo = emulator::plugDemoSet(bus);
     ui::CMainWnd window(bus);

@@ -15,7 +15,7 @@
 #include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/sdbus_message_bus.h"
-#include "toolkit/dialog_builder.h"
+#include "platform/settings_store.h"
 #include "toolkit/language.h"
 #include "toolkit/paint_manager.h"
 #include "toolkit/qt/private_fonts.h"
@@ -23,9 +23,12 @@
 #include "toolkit/qt/qt_window_system.h"
 #include "toolkit/qt/screenshot.h"
 #include "toolkit/qt/tray_icon.h"
+#include "ui/font_files.h"
+#include "ui/localisation.h"
 #include "ui/main_wnd.h"
 #include "ui/program_controls.h"
 #include "ui/program_messages.h"
+#include "ui/stand_in_control.h"
 
 namespace viremo::app {
 
@@ -35,14 +38,6 @@ namespace {
 // receiver, whose tabs show once their link check has answered.
 constexpr auto kSettleAfterFirstPass = std::chrono::milliseconds(800);
 constexpr auto kFirstPassLimit = std::chrono::seconds(5);
-
-// The one place where a language is applied. The language files are the
-// skin's; until the language list arrives the skin's "language" resource is
-// the only language.
-bool SwitchLanguage(int /*languageId*/) {
-    const auto file = toolkit::CDialogBuilder::FindResource("language");
-    return file && toolkit::Language().Load(*file);
-}
 
 void ProcessEventsFor(std::chrono::milliseconds duration) {
     const auto end = std::chrono::steady_clock::now() + duration;
@@ -99,7 +94,8 @@ int PageKind(const std::string& page) {
 int Run(const Options& options) {
     if (options.debug) log::toStderr();
     const bool screenshot = !options.screenshot.empty();
-    toolkit::qt::LoadPrivateFonts(folders::resources() / "Font");
+    const std::filesystem::path skin = folders::resources() / "skin";
+    toolkit::qt::LoadPrivateFontFiles(ui::ReadFontFiles(folders::resources() / "Font" / "fonts.json"));
 
     // A screenshot is a drawing, not a running program: it neither takes the
     // single instance nor the bus name.
@@ -113,8 +109,12 @@ int Run(const Options& options) {
     toolkit::qt::CQtWindowSystem windowSystem;
     QtWindowChrome chrome;
     ui::SetWindowChrome(&chrome);
-    toolkit::CPaintManagerUI::SetResourcePath(folders::resources() / "skin");
+    toolkit::CPaintManagerUI::SetResourcePath(skin);
     ui::RegisterProgramControls();
+    ui::RegisterControlStandIns();  // the program's classes still to come
+    SettingsStore settings;
+    ui::CLocalisation localisation(folders::defaultData() / "Language.config", skin, settings, toolkit::Language());
+    localisation.LoadInitialTexts();
 
     hid::EmulatedBus emulatedBus;
     std::optional<emulator::DemoSet> demoSet;
@@ -128,11 +128,13 @@ int Run(const Options& options) {
     int exitCode = 0;
     {
         auto window = std::make_unique<ui::CMainWnd>(backend, haveBus ? &bus : nullptr);
-        window->SetLanguageSwitch(&SwitchLanguage);
+        window->SetLanguageSwitch([&localisation](int index) {
+            return localisation.ApplyLanguage(index == ui::CMainWnd::kStoredLanguage ? localisation.ReadStoredLanguage()
+                                                                                    : index);
+        });
         window->SetFixedDpi(options.dpi);
         if (!window->Build()) {
-            std::fprintf(stderr, "viremo: cannot build the main window from the skin in %s\n",
-                         (folders::resources() / "skin").c_str());
+            std::fprintf(stderr, "viremo: cannot build the main window from the skin in %s\n", skin.c_str());
             exitCode = 1;
         } else if (screenshot) {
             exitCode = TakeScreenshot(*window, options);

@@ -2,12 +2,14 @@
 
 #include "devices/device_tables.h"
 #include "toolkit/dialog_builder.h"
+#include "ui/skin_defaults.h"
 #include "ui/program_messages.h"
 #include "ui/window_chrome.h"
 
 namespace viremo::ui {
 
 bool CAboutWnd::Build(toolkit::CWindowWnd* owner, int dpi) {
+    ApplySkinDefaults(m_pm, toolkit::CPaintManagerUI::GetResourcePath());
     toolkit::CDialogBuilder builder;
     auto root = builder.Create(kSkin, nullptr, &m_pm);
     if (!root) return false;

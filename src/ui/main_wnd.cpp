@@ -5,10 +5,12 @@
 
 #include "platform/log.h"
 #include "platform/message_bus.h"
+#include "toolkit/dialog_builder.h"
 #include "toolkit/menu.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/text_util.h"
 #include "ui/about_wnd.h"
+#include "ui/skin_defaults.h"
 #include "ui/audio_blocks.h"
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
@@ -77,8 +79,9 @@ CMainWnd::CMainWnd(hid::Backend& backend, platform::MessageBus* bus)
 CMainWnd::~CMainWnd() { Shutdown(); }
 
 bool CMainWnd::Build() {
+    ApplySkinDefaults(m_pm, toolkit::CPaintManagerUI::GetResourcePath());
     toolkit::CDialogBuilder builder;
-    auto root = builder.Create(kSkin, this, &m_pm);
+    auto root = builder.Create(kSkin, nullptr, &m_pm);
     if (!root) return false;
     Create({toolkit::WindowKind::Normal, nullptr, std::string(kIdentity), {}});
     log::line("InitWindow");
@@ -148,7 +151,7 @@ void CMainWnd::WindowInit() {
     if (m_initDone) return;
     m_initDone = true;
     if (m_bus) m_bus->Broadcast({std::string(kLightingAnnouncementName), 1, 1});
-    if (m_languageSwitch) m_languageSwitch(m_languageId);
+    if (m_languageSwitch) m_languageSwitch(kStoredLanguage);
     CreateFirstPages();
     ShowNoDeviceLink();
     ShowWindow(false, false);
@@ -262,8 +265,11 @@ void CMainWnd::OnPowerBroadcast(std::uintptr_t event) {
     }
 }
 
-void CMainWnd::OnLanguageChanged(int languageId) {
-    if (m_languageSwitch && m_languageSwitch(languageId)) m_languageId = languageId;
+void CMainWnd::OnLanguageChanged(int languageIndex) {
+    if (!m_languageSwitch || !m_languageSwitch(languageIndex)) return;
+    m_languageId = languageIndex;
+    // The fonts may have changed with the texts.
+    m_pm.NeedUpdate();
     if (m_about) m_about->PostMessage({kMsgLanguageChanged, 0, 0});
 }
 

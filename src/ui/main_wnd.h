@@ -17,7 +17,6 @@
 
 #include "devices/device_tables.h"
 #include "devices/discovery/hotplug_discovery.h"
-#include "toolkit/dialog_builder.h"
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
 #include "ui/thread_slots.h"
@@ -36,10 +35,7 @@ class CDeviceOptionUI;
 class CMpDevicePowerUI;
 class CDevicePage;
 
-class CMainWnd : public toolkit::CWindowWnd,
-                 public toolkit::INotifyUI,
-                 public toolkit::IDialogBuilderCallback,
-                 public devices::IDiscoveryListener {
+class CMainWnd : public toolkit::CWindowWnd, public toolkit::INotifyUI, public devices::IDiscoveryListener {
 public:
     static constexpr std::string_view kSkin = "XML_MAIN";
     static constexpr int kDpiNormal = 96;
@@ -56,9 +52,11 @@ public:
 
     // Runs when the window has ended (after the shutdown procedure).
     void SetOnFinal(std::function<void()> onFinal) { m_onFinal = std::move(onFinal); }
-    // The one place where a language is applied; returns false when the
-    // language cannot be loaded.
-    void SetLanguageSwitch(std::function<bool(int languageId)> languageSwitch);
+    // The one place where a language is applied, by its index in the
+    // language list (kStoredLanguage: the one the user chose last); true when
+    // the language changed.
+    static constexpr int kStoredLanguage = -1;
+    void SetLanguageSwitch(std::function<bool(int languageIndex)> languageSwitch);
     // A fixed DPI value instead of the monitor's choice (96 or 144).
     void SetFixedDpi(int dpi) { m_fixedDpi = dpi; }
     int GetDpi() const { return m_dpi; }
@@ -85,8 +83,6 @@ public:
     void Notify(toolkit::TNotifyUI& msg) override;
     // toolkit::CWindowWnd
     std::intptr_t HandleMessage(toolkit::Message& msg) override;
-    // toolkit::IDialogBuilderCallback
-    std::unique_ptr<toolkit::CControlUI> CreateControl(std::string_view tag) override;
     // devices::IDiscoveryListener, on the discovery thread
     void InterfaceFound(int entry, std::stop_token stop) override;
     void InterfaceLost(int entry, std::stop_token stop) override;
@@ -112,7 +108,7 @@ private:
     void ShowAbout();
     void OnRegisteredMessage(const toolkit::Message& msg);
     void OnPowerBroadcast(std::uintptr_t event);
-    void OnLanguageChanged(int languageId);
+    void OnLanguageChanged(int languageIndex);
     void ApplyLightingControl(bool control);
     void SetStatusPollingPaused(bool paused);
     void CloseChildWindows();
@@ -159,7 +155,7 @@ private:
     std::array<int32_t, 500> m_audioLevels{};
     int m_dpi = kDpiNormal;
     int m_fixedDpi = 0;
-    int m_languageId = -1;
+    int m_languageId = -1;  // index of the language applied last
     bool m_lightingControl = true;
     bool m_suspended = false;
     bool m_displayChanged = false;

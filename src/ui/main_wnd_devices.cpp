@@ -8,6 +8,7 @@
 #include "platform/log.h"
 #include "platform/stoppable_sleep.h"
 #include "toolkit/container.h"
+#include "toolkit/dialog_builder.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/text_util.h"
 #include "ui/device_option.h"
@@ -40,8 +41,9 @@ std::string SkinFile(std::string_view name) {
     return file;
 }
 
-// The device page of a device skin's root tag, with its driver. The mouse,
-// pad and headset run on the base driver until they have their own.
+// The device page of each kind, with its driver; the device skin builds
+// what the page shows. The mouse, pad and headset run on the base driver
+// until they have their own.
 using PageCreator = std::unique_ptr<CDevicePage> (*)(hid::Backend&);
 
 std::unique_ptr<CDevicePage> MakeKeyboardPage(hid::Backend& backend) {
@@ -52,17 +54,9 @@ std::unique_ptr<CDevicePage> MakeBasePage(hid::Backend& backend) {
     return std::make_unique<CDevicePage>(std::make_shared<devices::CVendrakeUSBDevice>(backend));
 }
 
-struct DeviceTag {
-    std::string_view tag;
-    PageCreator create;
-};
-
-constexpr std::array<DeviceTag, 4> kDeviceTags = {{
-    {"VendrakeKeyboardDevice", &MakeKeyboardPage},
-    {"VendrakeMouseDevice", &MakeBasePage},
-    {"VendrakeMousePadDevice", &MakeBasePage},
-    {"VendrakeHS6533Device", &MakeBasePage},
-}};
+// By kind index: mouse, keyboard, mouse pad, headset.
+constexpr std::array<PageCreator, devices::kKindCount> kPageOfKind = {
+    &MakeBasePage, &MakeKeyboardPage, &MakeBasePage, &MakeBasePage};
 
 // The kind index of a model: the page kind follows the model id, which
 // tells kinds apart where their kind codes do not.
@@ -89,12 +83,6 @@ const char* RemovalLogLine(int kind) {
 }
 
 }  // namespace
-
-std::unique_ptr<toolkit::CControlUI> CMainWnd::CreateControl(std::string_view tag) {
-    for (const DeviceTag& device : kDeviceTags)
-        if (toolkit::EqualsNoCase(tag, device.tag)) return device.create(m_backend);
-    return nullptr;
-}
 
 toolkit::CContainerUI* CMainWnd::TabStrip() {
     return dynamic_cast<toolkit::CContainerUI*>(m_pm.FindControl(kTabStrip));
@@ -162,19 +150,21 @@ CDevicePage* CMainWnd::CreateDevicePage(const InterfaceRecord& row, int variant)
     const auto& pageRow = devices::kDevicePageTable[static_cast<size_t>(kind)];
 
     toolkit::CDialogBuilder builder;
-    auto power = builder.Create(SkinFile(kPowerSkin), this, &m_pm);
-    auto tab = builder.Create(SkinFile(kindRow.tabSkin), this, &m_pm);
-    auto device = builder.Create(SkinFile(pageRow.deviceSkin), this, &m_pm);
+    auto power = builder.Create(SkinFile(kPowerSkin), nullptr, &m_pm);
+    auto tab = builder.Create(SkinFile(kindRow.tabSkin), nullptr, &m_pm);
+    auto content = builder.Create(SkinFile(pageRow.deviceSkin), nullptr, &m_pm);
     auto* powerDisplay = dynamic_cast<CMpDevicePowerUI*>(power.get());
     auto* deviceTab = dynamic_cast<CDeviceOptionUI*>(tab.get());
-    auto* page = dynamic_cast<CDevicePage*>(device.get());
     auto* powerSwitch = Switch(kPowerSwitch);
     auto* pageSwitch = Switch(kPageSwitch);
     auto* strip = TabStrip();
-    if (!powerDisplay || !deviceTab || !page || !powerSwitch || !pageSwitch || !strip) {
+    if (!powerDisplay || !deviceTab || !content || !powerSwitch || !pageSwitch || !strip) {
         log::linef("device page %d: a skin file cannot be built", kind);
         return nullptr;
     }
+    std::unique_ptr<CDevicePage> device = kPageOfKind[static_cast<size_t>(kind)](m_backend);
+    CDevicePage* page = device.get();
+    page->Add(std::move(content));
 
     powerSwitch->Add(std::move(power));
     powerDisplay->SetModel(devices::wiredModel(row.modelId), variant);

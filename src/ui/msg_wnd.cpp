@@ -5,6 +5,7 @@
 
 #include "platform/log.h"
 #include "toolkit/dialog_builder.h"
+#include "ui/skin_defaults.h"
 #include "toolkit/text_util.h"
 
 namespace viremo::ui {
@@ -16,6 +17,7 @@ constexpr std::array<int, 7> kDpiValues = {48, 72, 96, 120, 144, 168, 192};
 }  // namespace
 
 bool CMsgWnd::Build(toolkit::CWindowWnd* owner) {
+    ApplySkinDefaults(m_pm, toolkit::CPaintManagerUI::GetResourcePath());
     toolkit::CDialogBuilder builder;
     auto root = builder.Create(kSkin, nullptr, &m_pm);
     if (!root) return false;

@@ -5,6 +5,7 @@
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/program_controls.h"
+#include "ui/stand_in_control.h"
 
 namespace viremo::app::testing {
 
@@ -12,6 +13,7 @@ void MainWindowTest::SetUp() {
     QtHostTest::SetUp();
     toolkit::CPaintManagerUI::SetResourcePath(VIREMO_SOURCE_DIR "/resources/skin");
     ui::RegisterProgramControls();
+    ui::RegisterControlStandIns();
     demo.emplace(emulator::plugDemoSet(bus));
     window = std::make_unique<ui::CMainWnd>(bus);
     ASSERT_TRUE(window->Build());
