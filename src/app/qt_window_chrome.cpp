@@ -1,5 +1,6 @@
 #include "app/qt_window_chrome.h"
 
+#include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -36,6 +37,17 @@ toolkit::Rect QtWindowChrome::MonitorRect(toolkit::CWindowWnd& window) {
     if (!screen) return {0, 0, 800, 600};
     const QRect geometry = screen->geometry();
     return {geometry.left(), geometry.top(), geometry.left() + geometry.width(), geometry.top() + geometry.height()};
+}
+
+}  // namespace viremo::app
+
+namespace viremo::app {
+
+// Wayland keeps the pointer's place to itself: QCursor answers (0, 0) there.
+std::optional<toolkit::Point> QtWindowChrome::CursorPosition() {
+    if (QGuiApplication::platformName().startsWith("wayland")) return std::nullopt;
+    const QPoint at = QCursor::pos();
+    return toolkit::Point{at.x(), at.y()};
 }
 
 }  // namespace viremo::app

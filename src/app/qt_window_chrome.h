@@ -11,6 +11,7 @@ public:
     void Raise(toolkit::CWindowWnd& window) override;
     bool IsMinimized(toolkit::CWindowWnd& window) override;
     toolkit::Rect MonitorRect(toolkit::CWindowWnd& window) override;
+    std::optional<toolkit::Point> CursorPosition() override;
 };
 
 }  // namespace viremo::app

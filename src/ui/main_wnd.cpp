@@ -16,6 +16,7 @@
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/device_table_block.h"
+#include "ui/message_text.h"
 #include "ui/program_messages.h"
 #include "ui/window_chrome.h"
 
@@ -314,11 +315,19 @@ void CMainWnd::OnTrayIcon(std::intptr_t mouseMessage) {
     m_pm.NeedUpdate();
 }
 
+// The menu opens at the pointer, towards the middle of the monitor, so that
+// it stays on screen wherever the desktop keeps its tray; without the
+// pointer's place, at the window's top right corner.
 void CMainWnd::ShowTrayMenu() {
     if (!GetHost()) return;
     const toolkit::Rect bounds = GetHost()->GetBounds();
-    const toolkit::Point at{bounds.right, bounds.top};
-    toolkit::CMenuWnd::Show(*this, "menu.xml", at, toolkit::kMenuAlignRight | toolkit::kMenuAlignTop,
+    const toolkit::Point at = WindowChrome().CursorPosition().value_or(toolkit::Point{bounds.right, bounds.top});
+    const toolkit::Rect monitor = WindowChrome().MonitorRect(*this);
+    const bool rightHalf = at.x > monitor.left + monitor.Width() / 2;
+    const bool bottomHalf = at.y > monitor.top + monitor.Height() / 2;
+    const unsigned align = (rightHalf ? toolkit::kMenuAlignRight : toolkit::kMenuAlignLeft) |
+                           (bottomHalf ? toolkit::kMenuAlignBottom : toolkit::kMenuAlignTop);
+    toolkit::CMenuWnd::Show(*this, "menu.xml", at, align,
                             [this](const toolkit::MenuCommand& command) { OnMenuCommand(command.name); });
 }
 
@@ -349,6 +358,23 @@ void CMainWnd::ShowAbout() {
     about.CenterWindow();
     about.ShowModal();
     m_about = nullptr;
+}
+
+// ---- message boxes ------------------------------------------------------------
+
+int CMainWnd::ShowMessage(std::string_view textId, MessageButtons buttons) {
+    return ShowMessageBox(this, {}, std::string(textId), m_dpi, true, buttons);
+}
+
+int CMainWnd::ShowMessageWithNumber(std::string_view textId, int number) {
+    // The hidden label looks the identifier up in the current language.
+    std::string text(textId);
+    if (auto* probe = m_pm.FindControl("str_test")) {
+        probe->SetTextId(true);
+        probe->SetText(text);
+        text = probe->GetDisplayText();
+    }
+    return ShowMessageBox(this, {}, TextWithNumber(text, number), m_dpi, false, MessageButtons::Ok);
 }
 
 // ---- the audio companion's data ------------------------------------------------

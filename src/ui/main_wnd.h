@@ -19,6 +19,7 @@
 #include "devices/discovery/hotplug_discovery.h"
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
+#include "ui/msg_wnd.h"
 #include "ui/thread_slots.h"
 
 namespace viremo::platform {
@@ -70,6 +71,12 @@ public:
     CDevicePage* CurrentDevice();
     // Selects the first visible tab showing a device of this kind index.
     bool SelectKind(int kindIndex);
+
+    // Message boxes over the main window, by text identifier; 1 for OK.
+    int ShowMessage(std::string_view textId, MessageButtons buttons);
+    // A text that carries a number ("message_text_16"): the number goes
+    // into the text of the current language, which is shown as it is.
+    int ShowMessageWithNumber(std::string_view textId, int number);
 
     // A data block of the audio companion (kind 1 levels, kind 2 bands);
     // false when it is refused.

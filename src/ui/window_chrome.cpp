@@ -13,6 +13,7 @@ public:
     void Raise(toolkit::CWindowWnd&) override {}
     bool IsMinimized(toolkit::CWindowWnd&) override { return false; }
     toolkit::Rect MonitorRect(toolkit::CWindowWnd&) override { return toolkit::GetWindowSystem().WorkArea(); }
+    std::optional<toolkit::Point> CursorPosition() override { return std::nullopt; }
 };
 
 HeadlessChrome g_headless;

@@ -3,6 +3,8 @@
 // restore, bring to the front, and the monitor they are on. The application
 // installs the Qt implementation; without one (headless tests) minimising
 // and raising do nothing and the monitor is the work area.
+#include <optional>
+
 #include "toolkit/geometry.h"
 
 namespace viremo::toolkit {
@@ -20,6 +22,9 @@ public:
     virtual bool IsMinimized(toolkit::CWindowWnd& window) = 0;
     // The full rectangle of the monitor nearest to the window.
     virtual toolkit::Rect MonitorRect(toolkit::CWindowWnd& window) = 0;
+    // Where the mouse pointer is, in screen coordinates; nothing where the
+    // desktop does not tell.
+    virtual std::optional<toolkit::Point> CursorPosition() = 0;
 };
 
 // The installed chrome; never null.

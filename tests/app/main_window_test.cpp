@@ -150,6 +150,7 @@ public:
     void Raise(toolkit::CWindowWnd&) override {}
     bool IsMinimized(toolkit::CWindowWnd&) override { return false; }
     toolkit::Rect MonitorRect(toolkit::CWindowWnd&) override { return m_monitor; }
+    std::optional<toolkit::Point> CursorPosition() override { return std::nullopt; }
 
 private:
     toolkit::Rect m_monitor;
