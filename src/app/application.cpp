@@ -1,6 +1,8 @@
 #include "app/application.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <chrono>
 #include <cstdlib>
@@ -141,6 +143,9 @@ int Run(const Options& options) {
         } else {
             const toolkit::WindowHandle handle = window->GetHWND();
             instance.OnShowRequest([handle] { toolkit::UiQueue().Post(handle, {ui::Registered().identity, 0, 1}); });
+            if (QScreen* screen = QGuiApplication::primaryScreen())
+                QObject::connect(screen, &QScreen::geometryChanged,
+                                 [handle] { toolkit::UiQueue().Post(handle, {ui::kMsgDisplayChange, 0, 0}); });
             if (haveBus)
                 bus.WatchSleep([handle](bool sleeping) {
                     toolkit::UiQueue().Post(handle, {ui::kMsgPowerBroadcast, sleeping ? ui::kPowerSuspend : ui::kPowerResume, 0});

@@ -237,6 +237,11 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
     case kMsgTrayIcon:
         OnTrayIcon(msg.lParam);
         return 0;
+    case kMsgDisplayChange:
+        log::line("显示器分辨率发生变化");
+        m_displayChanged = true;
+        FitToMonitor();
+        return 0;
     default:
         break;
     }

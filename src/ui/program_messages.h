@@ -17,6 +17,8 @@ inline constexpr unsigned kMsgActiveProfile = 3328;
 // 3329, the battery level, is the device page's (device_page.h).
 inline constexpr unsigned kMsgIgnored = 3330;
 inline constexpr unsigned kMsgLinkState = 3331;       // wParam: tab index, lParam 1 back / 0 lost
+// The monitor's resolution changed.
+inline constexpr unsigned kMsgDisplayChange = 0x007E;
 // The session's power state: wParam kPowerSuspend or kPowerResume.
 inline constexpr unsigned kMsgPowerBroadcast = 0x0218;
 inline constexpr unsigned kPowerSuspend = 4;
