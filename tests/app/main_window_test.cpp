@@ -8,6 +8,7 @@
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
+#include "ui/keyboard_page.h"
 #include "ui/mp_device_power.h"
 #include "toolkit/language.h"
 #include "ui/program_messages.h"
@@ -34,6 +35,10 @@ TEST_F(MainWindowTest, TheDemoSetGivesOneTabPerDeviceWithItsPageKind) {
         EXPECT_TRUE(ui::DeviceConnection(*TabOfKind(kind)->GetDevice()).IsOpen());
     }
     EXPECT_TRUE(TabOfKind(kKindMouse)->GetDevice()->Driver().IsOnReceiver());
+    // The mouse row's kind code is the keyboard's model id: the page still
+    // follows the model.
+    EXPECT_NE(dynamic_cast<ui::CKeyboardDevicePage*>(TabOfKind(kKindKeyboard)->GetDevice()), nullptr);
+    EXPECT_EQ(dynamic_cast<ui::CKeyboardDevicePage*>(TabOfKind(kKindMouse)->GetDevice()), nullptr);
 }
 
 TEST_F(MainWindowTest, UnpluggingTheShownDeviceLeavesItsPageAndPluggingBringsItBack) {
