@@ -1,21 +1,14 @@
 #include "ui/about_wnd.h"
 
 #include "devices/device_tables.h"
-#include "toolkit/dialog_builder.h"
-#include "ui/skin_defaults.h"
 #include "ui/program_messages.h"
+#include "ui/skin_window.h"
 #include "ui/window_chrome.h"
 
 namespace viremo::ui {
 
 bool CAboutWnd::Build(toolkit::CWindowWnd* owner, int dpi) {
-    ApplySkinDefaults(m_pm, toolkit::CPaintManagerUI::GetResourcePath());
-    toolkit::CDialogBuilder builder;
-    auto root = builder.Create(kSkin, nullptr, &m_pm);
-    if (!root) return false;
-    Create({toolkit::WindowKind::Normal, owner, "  ", {}});
-    m_pm.AttachDialog(std::move(root));
-    m_pm.AddNotifier(this);
+    if (!BuildSkinWindow(*this, kSkin, owner, "  ", *this)) return false;
     m_pm.SetDPIScale(dpi / 96.0);
     auto* probe = m_pm.FindControl("text_test");
     auto* line = m_pm.FindControl("software_ver_label");

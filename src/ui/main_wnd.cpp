@@ -5,12 +5,11 @@
 
 #include "platform/log.h"
 #include "platform/message_bus.h"
-#include "toolkit/dialog_builder.h"
 #include "toolkit/menu.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/text_util.h"
 #include "ui/about_wnd.h"
-#include "ui/skin_defaults.h"
+#include "ui/skin_window.h"
 #include "ui/audio_blocks.h"
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
@@ -80,14 +79,8 @@ CMainWnd::CMainWnd(hid::Backend& backend, platform::MessageBus* bus)
 CMainWnd::~CMainWnd() { Shutdown(); }
 
 bool CMainWnd::Build() {
-    ApplySkinDefaults(m_pm, toolkit::CPaintManagerUI::GetResourcePath());
-    toolkit::CDialogBuilder builder;
-    auto root = builder.Create(kSkin, nullptr, &m_pm);
-    if (!root) return false;
-    Create({toolkit::WindowKind::Normal, nullptr, std::string(kIdentity), {}});
+    if (!BuildSkinWindow(*this, kSkin, nullptr, std::string(kIdentity), *this)) return false;
     log::line("InitWindow");
-    m_pm.AttachDialog(std::move(root));
-    m_pm.AddNotifier(this);
     ConnectBus();
     // The first layout starts the window (the window-init procedure), which
     // then waits hidden for the first discovery pass.

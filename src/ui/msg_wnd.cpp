@@ -4,9 +4,8 @@
 #include <array>
 
 #include "platform/log.h"
-#include "toolkit/dialog_builder.h"
-#include "ui/skin_defaults.h"
 #include "toolkit/text_util.h"
+#include "ui/skin_window.h"
 
 namespace viremo::ui {
 
@@ -16,16 +15,7 @@ constexpr std::array<int, 7> kDpiValues = {48, 72, 96, 120, 144, 168, 192};
 
 }  // namespace
 
-bool CMsgWnd::Build(toolkit::CWindowWnd* owner) {
-    ApplySkinDefaults(m_pm, toolkit::CPaintManagerUI::GetResourcePath());
-    toolkit::CDialogBuilder builder;
-    auto root = builder.Create(kSkin, nullptr, &m_pm);
-    if (!root) return false;
-    Create({toolkit::WindowKind::Normal, owner, "msgwnd", {}});
-    m_pm.AttachDialog(std::move(root));
-    m_pm.AddNotifier(this);
-    return true;
-}
+bool CMsgWnd::Build(toolkit::CWindowWnd* owner) { return BuildSkinWindow(*this, kSkin, owner, "msgwnd", *this); }
 
 void CMsgWnd::SetDPI(int dpi) {
     if (dpi == m_dpi) return;
