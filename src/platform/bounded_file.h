@@ -9,9 +9,10 @@
 namespace viremo {
 
 // Caps for the kinds of files the program reads.
-inline constexpr size_t kJsonFileCap = size_t{4} << 20;      // profiles, lists, macros, recoil, settings
-inline constexpr size_t kDemoMemoryCap = size_t{8} << 20;    // the demo devices' kept memory
-inline constexpr size_t kResourceFileCap = size_t{16} << 20; // layouts, language files, skins
+// Profiles, lists, macros, recoil, settings, the demo devices' kept memory.
+inline constexpr size_t kJsonFileCap = size_t{4} << 20;
+// Layouts, language files, skins.
+inline constexpr size_t kResourceFileCap = size_t{16} << 20;
 
 struct CappedFile {
     enum class State {

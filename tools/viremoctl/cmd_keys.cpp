@@ -17,6 +17,7 @@
 #include "macros/key_table.h"
 #include "macros/macro_config.h"
 #include "macros/text.h"
+#include "platform/folder_lock.h"
 #include "platform/folders.h"
 #include "profiles/basic_profile_data.h"
 #include "profiles/profile_store.h"
@@ -121,21 +122,29 @@ int listKeys(const Options& options, const KeyDevice& device) {
     return kSuccess;
 }
 
+// Also the six hexadecimal digits "profile show" prints (200029).
+std::optional<AssignmentCode> readAssignment(const std::string& text) {
+    if (text.size() == 6 && text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos)
+        return AssignmentCode::fromProfileInteger(int64_t(std::stoul(text, nullptr, 16)));
+    return viremo::parseAssignment(text);
+}
+
 int setKey(const Options& options, const KeyDevice& device, const std::string& keyWord, const std::string& assignment) {
+    const viremo::FolderLock lock(viremo::folders::deviceData(device.kind));
     CurrentProfile profile;
     if (!loadCurrentProfile(device, profile)) return fail("cannot read the current " + std::string(device.kind) + " profile");
     const auto index = findKey(device, profile.keys, keyWord);
     if (!index) return fail("no key '" + keyWord + "' (see viremoctl keys " + std::string(device.kind) + ")");
     KeyListEntry& key = profile.keys[*index];
     std::optional<AssignmentCode> code =
-        viremo::equalsIgnoringAsciiCase(assignment, "default") ? codeOf(key.factory) : viremo::parseAssignment(assignment);
+        viremo::equalsIgnoringAsciiCase(assignment, "default") ? codeOf(key.factory) : readAssignment(assignment);
     if (!code) return fail("cannot read the assignment '" + assignment + "'");
     const auto macros = viremo::macroNames(profile.folder);
     if (code->isMacro() && code->first >= macros.size())
         return fail("no macro " + std::to_string(code->first) + " (the library holds " + std::to_string(macros.size()) + ")");
     key.current = viremo::KeyAssignment::fromCode(key.current.position, code->toProfileInteger());
     profile.data.SetKeyList(profile.keys);
-    if (!profile.data.Save()) return fail("cannot write the profile file");
+    if (!profile.data.Save()) return fail("cannot write the profile file " + profile.data.GetProfilePath().string());
     const Json::Value row = keyJson(device, *index, key, macros);
     if (options.json) printJson(row);
     else printKey(row);
