@@ -237,12 +237,17 @@ int runApply(const Options& options, Arguments arguments) {
     device.SaveProfile();
 
     if (options.json) {
+        // "written" says what succeeded; the "...Code" members are the
+        // devices' own result codes (macros: 0 done, -1 failed; others: 1 done).
         Json::Value document(Json::objectValue);
         document["usedMacros"] = Json::Value(Json::arrayValue);
         for (int macro : used) document["usedMacros"].append(macro);
-        document["macroResult"] = macros;
-        document["keyTableResult"] = keys;
-        document["settingsResult"] = settings;
+        document["written"]["macros"] = macros == 0;
+        document["written"]["keyTable"] = keys == viremo::devices::kSuccess;
+        document["written"]["settings"] = settings == viremo::devices::kSuccess;
+        document["macroCode"] = macros;
+        document["keyTableCode"] = keys;
+        document["settingsCode"] = settings;
         printJson(document);
     } else {
         std::printf("macros: %zu used, %s\n", used.size(), macros == 0 ? "written" : "writing failed");
@@ -321,7 +326,8 @@ int runLighting(const Options& options, Arguments arguments) {
         document["direction"] = lighting.direction;
         document["multicolor"] = lighting.multiColor;
         document["color"] = colourText(lighting.red, lighting.green, lighting.blue);
-        document["settingsResult"] = result;
+        document["written"]["settings"] = result == viremo::devices::kSuccess;
+        document["settingsCode"] = result;
         printJson(document);
     } else {
         std::printf("lighting: mode %d (%s), brightness %d, speed %d, direction %d, multicolour %d, colour %s\n",
