@@ -178,7 +178,7 @@ MacroResult MacroLibrary::exportFile(int index, const std::filesystem::path& des
     if (!file || !std::filesystem::is_regular_file(*file, ignored)) return MacroResult::NoEventFile;
     if (copyFileAtomically(*file, destination)) return MacroResult::Done;
     return refuse(MacroResult::WriteFailed,
-                  destination.string() + ": cannot be written (not a regular file, read-only, or no such folder)");
+                  replaceRefusal(destination).value_or(destination.string() + ": cannot be written"));
 }
 
 Json::Value MacroLibrary::readEventFile(int index) const {

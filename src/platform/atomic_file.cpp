@@ -34,10 +34,18 @@ bool writeAll(int fd, std::string_view content) {
 
 }  // namespace
 
+std::optional<std::string> replaceRefusal(const std::filesystem::path& file) {
+    struct stat existing {};
+    if (::lstat(file.c_str(), &existing) != 0) return std::nullopt;
+    if (!S_ISREG(existing.st_mode)) return file.string() + ": not a regular file";
+    if (::access(file.c_str(), W_OK) != 0) return file.string() + ": read-only";
+    return std::nullopt;
+}
+
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view content) {
+    if (replaceRefusal(file)) return false;
     struct stat existing {};
     const bool replacing = ::lstat(file.c_str(), &existing) == 0;
-    if (replacing && (!S_ISREG(existing.st_mode) || ::access(file.c_str(), W_OK) != 0)) return false;
 
     std::string temporary;
     const int fd = createTemporary(file, temporary);

@@ -16,6 +16,10 @@ namespace viremo {
 // permissions; a new one gets the user's umask.
 bool writeFileAtomically(const std::filesystem::path& file, std::string_view content);
 
+// Why `file` may not be replaced ("<file>: not a regular file"), nothing
+// when it may or does not exist yet.
+std::optional<std::string> replaceRefusal(const std::filesystem::path& file);
+
 // The whole file, or nothing when it is missing, unreadable, not a regular
 // file or larger than `maxBytes`.
 std::optional<std::string> readWholeFile(const std::filesystem::path& file, size_t maxBytes = kResourceFileCap);

@@ -370,8 +370,7 @@ ProfileResult ProfileStore::ExportProfile(const std::filesystem::path& file) {
     const json::Document document = readProfile(profiles_[size_t(selected_)].id);
     if (document.state != json::FileState::Read) return refuse(ProfileResult::Unreadable, document.problem);
     if (json::writeFile(file, document.root)) return ProfileResult::Done;
-    return refuse(ProfileResult::WriteFailed,
-                  file.string() + ": cannot be written (not a regular file, read-only, or no such folder)");
+    return refuse(ProfileResult::WriteFailed, replaceRefusal(file).value_or(file.string() + ": cannot be written"));
 }
 
 ProfileResult ProfileStore::ResetProfile() {

@@ -62,18 +62,29 @@ struct CurrentProfile {
     std::filesystem::path folder;
     viremo::CBasicProfiledata data;
     std::vector<KeyListEntry> keys;
+    std::string problem;  // why it cannot be loaded, naming the file
 };
+
+int cannotLoad(const KeyDevice& device, const CurrentProfile& profile) {
+    return fail("cannot read the current " + std::string(device.kind) + " profile" +
+                (profile.problem.empty() ? "" : " (" + profile.problem + ")"));
+}
 
 bool loadCurrentProfile(const KeyDevice& device, CurrentProfile& profile) {
     profile.folder = viremo::folders::deviceData(device.kind);
     const auto factory = viremo::folders::defaultData() / (std::string(device.kind) + ".Json");
     viremo::ProfileStore store(profile.folder, factory, device.modelId);
-    if (store.LoadProfileList() != viremo::ProfileResult::Done) return false;
+    if (const auto result = store.LoadProfileList(); result != viremo::ProfileResult::Done) {
+        profile.problem = store.Problem();
+        return false;
+    }
     const auto file = store.CurrentProfileFile();
     if (file.empty()) return false;
     profile.data.SetDefaultDataPath(factory);
     profile.data.SetProfilePath(file);
     profile.data.LoadProfile(file);
+    if (!profile.data.LastRepair().empty())
+        std::fprintf(stderr, "viremoctl: cannot read %s\n", profile.data.LastRepair().c_str());
     profile.keys = profile.data.GetKeyList();
     return true;
 }
@@ -112,7 +123,7 @@ void printKey(const Json::Value& row) {
 
 int listKeys(const Options& options, const KeyDevice& device) {
     CurrentProfile profile;
-    if (!loadCurrentProfile(device, profile)) return fail("cannot read the current " + std::string(device.kind) + " profile");
+    if (!loadCurrentProfile(device, profile)) return cannotLoad(device, profile);
     const auto macros = viremo::macroNames(profile.folder);
     Json::Value rows(Json::arrayValue);
     for (size_t index = 0; index < profile.keys.size(); ++index)
@@ -132,7 +143,7 @@ std::optional<AssignmentCode> readAssignment(const std::string& text) {
 int setKey(const Options& options, const KeyDevice& device, const std::string& keyWord, const std::string& assignment) {
     const viremo::FolderLock lock(viremo::folders::deviceData(device.kind));
     CurrentProfile profile;
-    if (!loadCurrentProfile(device, profile)) return fail("cannot read the current " + std::string(device.kind) + " profile");
+    if (!loadCurrentProfile(device, profile)) return cannotLoad(device, profile);
     const auto index = findKey(device, profile.keys, keyWord);
     if (!index) return fail("no key '" + keyWord + "' (see viremoctl keys " + std::string(device.kind) + ")");
     KeyListEntry& key = profile.keys[*index];

@@ -106,6 +106,7 @@ Json::Value decodedProfile(const KindRow& kind, const viremo::ProfileStore& stor
     data->SetDefaultDataPath(factoryFile(kind));
     data->SetProfilePath(store.CurrentProfileFile());
     data->LoadProfile(store.CurrentProfileFile());
+    if (!data->LastRepair().empty()) std::fprintf(stderr, "viremoctl: cannot read %s\n", data->LastRepair().c_str());
 
     Json::Value out;
     out["file"] = store.CurrentProfileFile().string();
