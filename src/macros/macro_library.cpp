@@ -38,7 +38,7 @@ std::string_view describe(MacroResult result) {
     switch (result) {
     case MacroResult::Done: return "done";
     case MacroResult::Full: return "the library already holds 50 macros";
-    case MacroResult::ListBroken: return "macro.config cannot be read (kept as macro.config.bad)";
+    case MacroResult::ListBroken: return "macro.config cannot be read";
     case MacroResult::EventFileBroken: return "a macro's event file cannot be read";
     case MacroResult::NameTaken: return "a macro with that name exists";
     case MacroResult::NameBlank: return "the name is blank";

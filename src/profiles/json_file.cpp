@@ -55,7 +55,9 @@ std::string styledText(const Json::Value& root) {
 }
 
 bool writeFile(const std::filesystem::path& file, const Json::Value& root) {
-    return writeFileAtomically(file, styledText(root));
+    // Nothing is written that the readers would refuse.
+    const std::string text = styledText(root);
+    return text.size() <= kJsonFileCap && writeFileAtomically(file, text);
 }
 
 const Json::Value* member(const Json::Value& object, std::string_view key) {

@@ -31,6 +31,7 @@ Json::Value readFile(const std::filesystem::path& file);
 
 std::optional<Json::Value> parse(std::string_view text);
 std::string styledText(const Json::Value& root);
+// False, writing nothing, when the text would be larger than the readers take.
 bool writeFile(const std::filesystem::path& file, const Json::Value& root);
 
 // Typed access to members of an object; anything else reads as absent.
