@@ -76,6 +76,11 @@ MacroResult MacroLibrary::refuse(MacroResult result, std::string problem) {
     return result;
 }
 
+MacroResult MacroLibrary::listNotWritten() {
+    const auto file = folder_ / kMacroConfigName;
+    return refuse(MacroResult::WriteFailed, replaceRefusal(file).value_or(file.string() + ": cannot be written"));
+}
+
 MacroConfig MacroLibrary::readForChange(MacroResult& refusal) {
     MacroConfig config = readMacroConfig(folder_);
     refusal = MacroResult::Done;
@@ -106,7 +111,7 @@ MacroLibrary::Added MacroLibrary::add() {
     if (config.entries.size() >= kMaxMacros) return {MacroResult::Full, -1, {}};
     MacroEntry entry{nextMacroName(config.entries), newGuid(config.entries)};
     macroInfo(config.root).append(entryObject(entry));
-    if (!writeMacroConfig(folder_, config.root)) return {MacroResult::WriteFailed, -1, {}};
+    if (!writeMacroConfig(folder_, config.root)) return {listNotWritten(), -1, {}};
     return {MacroResult::Done, static_cast<int>(config.entries.size()), std::move(entry)};
 }
 
@@ -123,7 +128,7 @@ MacroResult MacroLibrary::rename(int index, std::string_view newName) {
     if (!entry.isObject()) entry = Json::Value(Json::objectValue);
     entry["MacroName"] = std::string(newName);
     if (!isPlainFileName(config.entries[static_cast<size_t>(index)].guid)) entry["Guid"] = newGuid(config.entries);
-    return writeMacroConfig(folder_, config.root) ? MacroResult::Done : MacroResult::WriteFailed;
+    return writeMacroConfig(folder_, config.root) ? MacroResult::Done : listNotWritten();
 }
 
 MacroResult MacroLibrary::remove(int index) {
@@ -135,7 +140,7 @@ MacroResult MacroLibrary::remove(int index) {
     const std::string guid = config.entries[static_cast<size_t>(index)].guid;
     Json::Value removed;
     macroInfo(config.root).removeIndex(static_cast<Json::ArrayIndex>(index), &removed);
-    if (!writeMacroConfig(folder_, config.root)) return MacroResult::WriteFailed;
+    if (!writeMacroConfig(folder_, config.root)) return listNotWritten();
     const auto sharers = std::count_if(config.entries.begin(), config.entries.end(),
                                        [&](const MacroEntry& entry) { return entry.guid == guid; });
     if (const auto file = macroEventFile(folder_, guid); file && sharers == 1) {
@@ -165,7 +170,7 @@ MacroLibrary::Added MacroLibrary::importFile(const std::filesystem::path& source
     if (!writeMacroConfig(folder_, config.root)) {
         std::error_code ignored;
         std::filesystem::remove(file, ignored);
-        return {MacroResult::WriteFailed, -1, {}};
+        return {listNotWritten(), -1, {}};
     }
     return {MacroResult::Done, static_cast<int>(config.entries.size()), std::move(entry)};
 }

@@ -81,6 +81,7 @@ private:
     // Reads the list for a change; a broken list is kept as ".bad".
     MacroConfig readForChange(MacroResult& refusal);
     MacroResult refuse(MacroResult result, std::string problem);
+    MacroResult listNotWritten();
 
     std::filesystem::path folder_;
     const Clock& clock_;

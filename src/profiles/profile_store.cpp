@@ -349,12 +349,12 @@ ProfileResult ProfileStore::ImportProfile(const std::filesystem::path& file) {
     const Json::Value* name = json::member(document.root, kName);
     const Json::Value* id = json::member(document.root, kId);
     if (!document.root.isObject() || !name || name->isNull() || !id || id->isNull())
-        return refuse(ProfileResult::NotAProfile, file.string() + ": not a profile");
+        return refuse(ProfileResult::NotAProfile, file.string());
     if (!isOfThisKind(document.root))
-        return refuse(ProfileResult::WrongKind, file.string() + ": a profile of another kind of device");
+        return refuse(ProfileResult::WrongKind, file.string());
     std::string newName = file.stem().string();
     if (const auto refusal = nameRefusal(newName))
-        return refuse(*refusal, file.string() + ": the file name gives no usable profile name");
+        return refuse(*refusal, "the name would come from the file name of " + file.string());
 
     const FolderLock lock(folder_);
     Json::Value list = readList();

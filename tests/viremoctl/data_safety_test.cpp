@@ -121,7 +121,7 @@ TEST_F(DataSafety, ArgumentsNamesAndHomesAreCheckedStrictly) {
     for (const char* colour : {"-0ff00", "' 0ff00'", "+0ff00"})
         expectRefused(std::string("--demo lighting keyboard --color ") + colour, "--color takes RRGGBB");
     put(scratchHome() / " .Json", R"({"profilename": "a", "profileUUID": "b"})");
-    expectRefused("profile keyboard import '" + (scratchHome() / " .Json").string() + "'", "no usable profile name");
+    expectRefused("profile keyboard import '" + (scratchHome() / " .Json").string() + "'", "the name would come from the file name of");
 
     ASSERT_EQ(runViremoctl("macro keyboard add").exitCode, 0);
     const auto rename = runViremoctl("macro keyboard rename 0 -h");
