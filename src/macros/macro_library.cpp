@@ -39,7 +39,6 @@ std::string_view describe(MacroResult result) {
     case MacroResult::Done: return "done";
     case MacroResult::Full: return "the library already holds 50 macros";
     case MacroResult::ListBroken: return "macro.config cannot be read";
-    case MacroResult::EventFileBroken: return "a macro's event file cannot be read";
     case MacroResult::NameTaken: return "a macro with that name exists";
     case MacroResult::NameBlank: return "the name is blank";
     case MacroResult::NameInvalid: return "the name is not UTF-8 text or holds control characters";

@@ -20,7 +20,6 @@ enum class MacroResult {
     Done,
     Full,              // 50 macros already
     ListBroken,        // "macro.config" cannot be parsed; kept as "macro.config.bad" (or a numbered one)
-    EventFileBroken,   // an event file cannot be parsed
     NameTaken,         // another macro (or this one) has the name, ignoring case
     NameBlank,
     NameInvalid,       // not UTF-8, or holds control characters
