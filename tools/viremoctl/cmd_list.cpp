@@ -67,7 +67,7 @@ Json::Value jsonOf(const Survey& result) {
         item["interface"] = r.interfaceNumber;
         item["collection"] = r.collection;
         item["modelId"] = r.modelId;
-        item["role"] = r.role;
+        item["role"] = roleName(r.role);
         item["path"] = found.path;
         interfaces.append(item);
     }

@@ -115,7 +115,8 @@ void CVendrakeKeyboardDevice::BindProfileFiles() {
     ProfileStore store(folder, DefaultProfilePath(), wiredModel(uint16_t(GetModelId())), clock());
     profile_.SetDefaultDataPath(DefaultProfilePath());
     profile_.SetLightConfigPath(folder / (GetLightingPresetName() + ".config"));
-    if (store.LoadProfileList() != ProfileResult::Done) return;
+    // A reload keeps the profile loaded until the user switches.
+    if (store.LoadProfileList(profile_.GetProfilePath().stem().string()) != ProfileResult::Done) return;
     profile_.SetProfilePath(store.CurrentProfileFile());
     const int selected = store.GetSelectedProfileIndex();
     if (selected >= 0 && size_t(selected) < store.Profiles().size())
@@ -277,6 +278,8 @@ int CVendrakeKeyboardDevice::MacroCount() const {
 }
 
 void CVendrakeKeyboardDevice::CheckMacroBindings() {
+    // Bindings are cleaned up only against a list that was read.
+    if (readMacroConfig(DeviceDataFolder()).state != json::FileState::Read) return;
     if (resetUnknownMacros(keys_, MacroCount())) profile_.SetKeyList(keys_);
 }
 
@@ -317,9 +320,11 @@ int CVendrakeKeyboardDevice::UploadMacros(const std::vector<int>& macroNumbers) 
     if (channel.IsOpen() && channel.ReadDeviceInfo(info) != kSuccess) info = deviceInfo_;
     auto blocks = loadMacroBlocks(DeviceDataFolder(), macroNumbers);
     // No "macro.config" yet is a library without macros: the keyboard gets
-    // an empty image. A list that cannot be read leaves its memory alone.
+    // an empty image. A list or event file that cannot be read leaves its
+    // memory alone, and the write fails.
     if (!blocks) {
-        if (!macroNumbers.empty() || readMacroConfig(DeviceDataFolder()).state != json::FileState::Absent) return 0;
+        if (readMacroConfig(DeviceDataFolder()).state != json::FileState::Absent) return -1;
+        if (!macroNumbers.empty()) return 0;
         blocks.emplace();
     }
     const MacroImage image = buildMacroImage(*blocks, macroCapacity(info[6]));

@@ -41,10 +41,11 @@ std::array<uint32_t, 3> SystemSettings::toWords() const {
 SettingsRecord buildSettingsRecord(const LightRecord& lighting, const SystemSettings& system, const ModeList& modes) {
     SettingsRecord record{};
     record[at::kMode] = modes.codeOf(lighting.mode);
-    record[at::kBrightness] = lighting.brightness;
+    // Values from a profile file are held to what the keyboard takes.
+    record[at::kBrightness] = step(lighting.brightness);
     record[at::kSpeed] = uint8_t(kLastStep - step(lighting.speed));
-    record[at::kDirection] = lighting.direction;
-    record[at::kMultiColour] = lighting.multiColor;
+    record[at::kDirection] = std::min<uint8_t>(lighting.direction, 1);
+    record[at::kMultiColour] = std::min<uint8_t>(lighting.multiColor, 1);
     record[at::kRed] = lighting.red;
     record[at::kGreen] = lighting.green;
     record[at::kBlue] = lighting.blue;
