@@ -3,7 +3,6 @@
 #include <mutex>
 
 #include "hid/report_writer.h"
-
 #include "platform/log.h"
 
 namespace viremo::hid {
