@@ -3,9 +3,9 @@
 // SendLightFrame of 170 lights streamed to the emulated keyboard.
 #include <benchmark/benchmark.h>
 
-#include "devices/command_channel.h"
-#include "devices/light_frame.h"
-#include "devices/result_code.h"
+#include "devices/protocol/command_channel.h"
+#include "devices/lighting/light_frame.h"
+#include "devices/protocol/result_code.h"
 #include "devices/vendrake_usb_device.h"
 #include "emulator/demo_set.h"
 

@@ -10,8 +10,8 @@
 #include <string>
 
 #include "devices/device_tables.h"
-#include "devices/keyboard_device.h"
-#include "devices/keyboard_light_image.h"
+#include "devices/keyboard/keyboard_device.h"
+#include "devices/keyboard/keyboard_light_image.h"
 #include "emulator/demo_set.h"
 #include "platform/folders.h"
 

@@ -1,22 +1,31 @@
 #pragma once
-// What a device object asks of the controls around it that belong to the
-// layers above (the custom key buttons, the power display and the lighting
-// panel). Those controls implement these interfaces; the device finds them
-// in its page or is given them by the main window.
+// What a driver reports to the layers above: its page (IDeviceView), the
+// power display and the lighting panel. Each is optional: without them (the
+// command-line tool) nothing is shown and the driver works the same.
 #include <cstdint>
 #include <span>
 
+#include "devices/lighting/light_colours.h"
 #include "profiles/profile_records.h"
-#include "toolkit/geometry.h"
 
 namespace viremo::devices {
 
-// A key or light of the device picture ("DeviceKeyButton").
-class ILightButton {
+// The page of a device. ShowLights may be called from the lighting thread,
+// DeviceChanged and ResynchroniseRequested from a notification reader; the
+// page moves that work to its own thread.
+class IDeviceView {
 public:
-    virtual ~ILightButton() = default;
-    // Shows a light's colour (0xAARRGGBB) and level (0-255) on the key.
-    virtual void SetLight(toolkit::Color colour, int level, bool shown) = 0;
+    virtual ~IDeviceView() = default;
+    // The light colours of the picture changed.
+    virtual void ShowLights(const LightColours& colours) = 0;
+    // The driver's state (lighting, settings, assignments) is up to date:
+    // show it on the panels.
+    virtual void ShowState() = 0;
+    // The device reported a change: the state is to be shown again.
+    virtual void DeviceChanged() = 0;
+    // The device asks for its settings to be read again (after a short
+    // delay, through the device tab's timer).
+    virtual void ResynchroniseRequested() = 0;
 };
 
 // The battery and power display of a device.

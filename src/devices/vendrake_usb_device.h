@@ -1,15 +1,17 @@
 #pragma once
-// The base of every device object. A device object is at once the container
-// of its device page (built from the device skin) and the driver of one
-// product: it owns the command channel, the identity of the device, the
-// per-key and per-light view state, the lighting state and the software
-// lighting effects. The main window and the panels call the virtual
-// operations below without knowing the device kind; the kinds override them.
+// The base of every device driver. It owns the command channel of one
+// product, the identity of the device, its rows of the device tables, the
+// lighting state, the light colours, the software lighting effects and the
+// reaction buffers. The kinds derive from it, override the operations below
+// that they provide and compose the shared parts (session guard, device
+// information, status block, lighting engine) with their own tables; see
+// devices/README.md.
 //
-// Without a window (an empty device skin) the key and light lists are
-// empty and everything else works the same; the command-line tool uses
-// device objects this way.
-#include <array>
+// A driver knows nothing of windows. Its page (ui/device_page.h) owns it,
+// shows what it reports through IDeviceView, IPowerDisplay and ILightPanel,
+// and is where the operations the user sees live. Without a page (the
+// command-line tool) nothing is shown and everything else works the same.
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -18,21 +20,15 @@
 #include <string>
 #include <vector>
 
-#include "devices/command_channel.h"
 #include "devices/device_links.h"
-#include "devices/effect_steps.h"
 #include "devices/interface_record.h"
-#include "devices/light_colours.h"
-#include "devices/reaction_buffers.h"
+#include "devices/lighting/effect_steps.h"
+#include "devices/lighting/light_colours.h"
+#include "devices/lighting/reaction_buffers.h"
+#include "devices/protocol/command_channel.h"
+#include "devices/protocol/device_result.h"
 #include "platform/clock.h"
 #include "profiles/profile_records.h"
-#include "toolkit/horizontal_layout.h"
-#include "toolkit/message.h"
-#include "toolkit/notify.h"
-
-namespace viremo::toolkit {
-class CTabLayoutUI;
-}
 
 namespace viremo::devices {
 
@@ -40,63 +36,62 @@ inline constexpr int kMaxKeys = 170;
 inline constexpr int kAudioLevelCount = 25;
 inline constexpr int kAudioBandCount = 6;
 
-class CVendrakeUSBDevice : public toolkit::CHorizontalLayoutUI, public toolkit::INotifyUI {
+class CVendrakeUSBDevice {
 public:
     explicit CVendrakeUSBDevice(hid::Backend& backend = hid::systemBackend(), const Clock& clock = systemClock());
-    ~CVendrakeUSBDevice() override;
+    virtual ~CVendrakeUSBDevice();
+    CVendrakeUSBDevice(const CVendrakeUSBDevice&) = delete;
+    CVendrakeUSBDevice& operator=(const CVendrakeUSBDevice&) = delete;
 
-    std::string_view GetClass() const override;
-    // Notifications of the page; the base handles none.
-    void Notify(toolkit::TNotifyUI& msg) override;
+    // What a kind provides; the base does nothing and reports kNotDone.
+    virtual DeviceResult ApplyLightingState();
+    virtual void SendLightFrame();
+    virtual DeviceResult ReadAllFromDevice();
+    virtual void ReadSettingsFromDevice();
+    virtual void PollPower();
+    virtual int IsReachableThroughReceiver();
+    virtual DeviceResult LoadProfile();
+    virtual void CheckMacroBindings();
+    virtual void LoadDefaultProfile();
+    virtual std::vector<int> GetUsedMacros();
+    virtual DeviceResult WriteKeyAssignments(int page, const std::vector<KeyListEntry>& keys);
+    virtual DeviceResult WriteKeyAssignmentsOf(int page);
+    virtual DeviceResult WriteMacros(const std::vector<int>& macroNumbers);
+    virtual DeviceResult WriteSettingsRecord(int profile, int value);
+    virtual void BindProfileFiles();
+    virtual std::string GetProfileName() const;
+    virtual void SaveProfile();
+    virtual void SetKindCode(int code);
+    virtual void SetLightInfo(const LightRecord& lighting);
+    virtual void SetAudioLightInfo(const AudioLightRecord& audio);
+    virtual void OnAudioLevels(std::span<const int32_t, kAudioLevelCount> levels);
+    virtual void OnAudioBands(std::span<const int32_t, kAudioBandCount> bands);
+    // Brings what the page shows up to date and has the page show it (the
+    // driver's half of ShowStateOnPanels).
+    virtual void RefreshState();
 
-    // The numbered operations, in their order.
-    virtual void Initialise();                                       // 1
-    virtual int ApplyLightingState();                                // 2
-    virtual void EffectBreathing();                                  // 3
-    virtual void EffectFourColourBreathing();                        // 4
-    virtual void EffectStatic();                                     // 5
-    virtual void EffectSpectrum();                                   // 6
-    virtual void EffectBlink();                                      // 7
-    virtual void EffectFourColourBlink();                            // 8
-    virtual void EffectOff();                                        // 9
-    virtual void SendLightFrame();                                   // 10
-    virtual void SetLightColour(int light, LightColour colour);      // 11
-    virtual LightColour GetLightColour(int light) const;             // 12
-    virtual void ReadAllFromDevice();                                // 13
-    virtual void ReadSettingsFromDevice();                           // 14
-    // 15 and 16 are spare slots.
-    virtual void PollPower();                                        // 17
-    virtual int IsReachableThroughReceiver();                        // 18
-    virtual int LoadProfile();                                       // 19
-    virtual void ShowStateOnPanels();                                // 20
-    virtual void CheckMacroBindings();                               // 21
-    virtual void LoadDefaultProfile();                               // 22
-    virtual std::vector<int> GetUsedMacros();                        // 23
-    virtual int WriteKeyAssignments(int page, const std::vector<KeyListEntry>& keys);  // 24
-    virtual int WriteKeyAssignmentsOf(int page);                     // 25
-    virtual int WriteMacros(const std::vector<int>& macroNumbers);   // 26
-    virtual int WriteSettingsRecord(int profile, int value);         // 27
-    virtual void LoadPanelLists();                                   // 28
-    virtual void SetKeyMap(const std::map<int, int>& map);           // 29
-    virtual void DecayKeyLevel(int light, int style);                // 30
-    virtual void LightFirstKeys();                                   // 31
-    virtual void RotateKeys(uint8_t direction);                      // 32
-    virtual void ClearReactionBuffers();                             // 33
-    virtual void SelectFunctionPage(int pageType);                   // 34
-    virtual int GetFunctionPage() const;                             // 35
-    virtual void BindProfileFiles();                                 // 36
-    virtual std::string GetProfileName() const;                      // 37
-    virtual void SaveProfile();                                      // 38
-    virtual void SetKindCode(int code);                              // 39
-    virtual int GetKindCode() const;                                 // 40
-    virtual void SetLightInfo(const LightRecord& lighting);          // 41
-    virtual void SetAudioLightInfo(const AudioLightRecord& audio);   // 42
-    virtual AudioLightRecord GetAudioLightInfo();                    // 43
-    virtual void SetSelectedItem(int index);                         // 44
-    virtual void OnAudioLevels(std::span<const int32_t, kAudioLevelCount> levels);  // 45
-    virtual void OnAudioBands(std::span<const int32_t, kAudioBandCount> bands);     // 46
+    // The effects every kind shares: one step each.
+    void EffectBreathing();
+    void EffectFourColourBreathing();
+    void EffectStatic();
+    void EffectSpectrum();
+    void EffectBlink();
+    void EffectFourColourBlink();
+    void EffectOff();
 
-    // Identity: setting it also takes its model id and role.
+    void SetLightColour(int light, LightColour colour);
+    LightColour GetLightColour(int light) const;
+    void SetKeyMap(const std::map<int, int>& map);
+    void DecayKeyLevel(int light, int style);
+    void LightFirstKeys();
+    void RotateKeys(uint8_t direction);
+    void ClearReactionBuffers();
+    int GetKindCode() const { return kindCode_; }
+    AudioLightRecord GetAudioLightInfo();
+    LightRecord GetLightingState() const;
+
+    // Identity: the row of the device the driver stands for; setting it also
+    // takes its model id and role.
     const InterfaceRecord& GetIdentity() const { return identity_; }
     void SetIdentity(const InterfaceRecord& identity);
     int GetModelId() const { return modelId_; }
@@ -112,17 +107,13 @@ public:
     void SetLightingPresetName(std::string name) { lightingPresetName_ = std::move(name); }
     const std::string& GetKindName() const { return kindName_; }
     void SetKindName(std::string name) { kindName_ = std::move(name); }
-    const std::string& GetDeviceSkin() const { return deviceSkin_; }
-    void SetDeviceSkin(std::string skin) { deviceSkin_ = std::move(skin); }
-    toolkit::WindowHandle GetMainWindow() const { return mainWindow_; }
-    void SetMainWindow(toolkit::WindowHandle window) { mainWindow_ = window; }
+
+    // Where the driver reports; each may be null.
+    void SetView(IDeviceView* view);
     IPowerDisplay* GetPowerDisplay() const { return powerDisplay_; }
     void SetPowerDisplay(IPowerDisplay* display) { powerDisplay_ = display; }
-    toolkit::CControlUI* GetTab() const { return tab_; }
-    void SetTab(toolkit::CControlUI* tab) { tab_ = tab; }
     ILightPanel* GetLightPanel() const { return lightPanel_; }
     void SetLightPanel(ILightPanel* panel) { lightPanel_ = panel; }
-    toolkit::CControlUI* GetSelectPanel() const { return selectPanel_; }
 
     // Battery powered: setting it also shows or hides the power display.
     bool IsBatteryPowered() const { return batteryPowered_; }
@@ -139,9 +130,7 @@ public:
     void SetWindowActive(bool active) { windowActive_ = active; }
     bool IsOnReceiver() const { return onReceiver_; }
     void SetOnReceiver(bool onReceiver) { onReceiver_ = onReceiver; }
-    int GetSelectedItem() const { return selectedItem_; }
 
-    LightRecord GetLightingState() const;
     CommandChannel& Channel() { return channel_; }
     CommandChannel& NotificationChannel() { return notificationChannel_; }
 
@@ -150,55 +139,46 @@ public:
     std::filesystem::path DeviceDataFolder() const;
     std::filesystem::path DefaultProfilePath() const;
 
-    toolkit::CControlUI* KeyButton(int key) const;
-    toolkit::CControlUI* LightButton(int light) const;
-
 protected:
     const Clock& clock() const { return clock_; }
     LightColours& Lights() { return lightColours_; }
     const LightColours& Lights() const { return lightColours_; }
     EffectState& Effect() { return effect_; }
     ReactionBuffers& Reactions() { return reactions_; }
-    std::map<int, int>& LookupMap(int which) { return lookupMaps_.at(which); }
     const AudioLightRecord& AudioLighting() const { return audioLighting_; }
     // Guard the kinds' per-light effect list and custom-effect step list
     // against the lighting thread.
     std::mutex& PerLightListLock() { return perLightListLock_; }
     std::mutex& StepListLock() { return stepListLock_; }
 
-    // Paints the light buttons that are showing with the current colours.
-    void PaintLightButtons();
+    // The page's calls, made only while a page is set; safe from any thread.
+    void ShowLightsOnPage();
+    void ShowStateOnPage();
+    void TellPageDeviceChanged();
+    void TellPageResynchronise();
     // A failed light frame costs a pause, so that a device that stopped
     // answering does not keep the caller in a tight loop.
     void PauseAfterFailedFrame();
 
 private:
-    void BindButtons();
-    toolkit::CTabLayoutUI* FindSwitch(toolkit::CTabLayoutUI*& cache, std::string_view name);
+    template <typename Call>
+    void WithView(Call call);
 
     CommandChannel channel_;
     CommandChannel notificationChannel_;
     const Clock& clock_;
+    std::recursive_mutex viewLock_;
+    IDeviceView* view_ = nullptr;
     ILightPanel* lightPanel_ = nullptr;
-    toolkit::CControlUI* selectPanel_ = nullptr;
-    toolkit::CControlUI* tab_ = nullptr;
     IPowerDisplay* powerDisplay_ = nullptr;
-    toolkit::CTabLayoutUI* functionSwitch_ = nullptr;
-    toolkit::CTabLayoutUI* keyFunctionSwitch_ = nullptr;
-    std::string deviceSkin_;
     std::string lightingPresetName_;
     std::string kindName_;
-    toolkit::WindowHandle mainWindow_ = toolkit::kNoWindow;
     int modelId_ = 0;
     int role_ = 0;
     int keyCount_ = 0;
     int lightCount_ = 0;
     int kindIndex_ = -1;
-    int selectedItem_ = -1;
-    int pageType_ = 1;
-    std::vector<toolkit::CControlUI*> keyButtons_;
-    std::vector<toolkit::CControlUI*> lightButtons_;
-    std::array<std::map<int, int>, 3> lookupMaps_;
+    std::map<int, int> keyMap_;
     LightColours lightColours_;
     mutable std::mutex lightingLock_;
     LightRecord lighting_;

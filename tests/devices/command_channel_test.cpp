@@ -1,4 +1,4 @@
-#include "devices/command_channel.h"
+#include "devices/protocol/command_channel.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <future>
 #include <numeric>
 
-#include "devices/result_code.h"
+#include "devices/protocol/result_code.h"
 #include "platform/log.h"
 #include "scripted_firmware.h"
 

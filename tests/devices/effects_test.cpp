@@ -2,10 +2,10 @@
 
 #include <chrono>
 
-#include "devices/effect_steps.h"
-#include "devices/effect_tables.h"
-#include "devices/light_frame.h"
-#include "devices/reaction_buffers.h"
+#include "devices/lighting/effect_steps.h"
+#include "devices/lighting/effect_tables.h"
+#include "devices/lighting/light_frame.h"
+#include "devices/lighting/reaction_buffers.h"
 
 namespace viremo::devices {
 namespace {

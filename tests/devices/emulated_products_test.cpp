@@ -2,8 +2,8 @@
 // whose firmware is written separately from the host side.
 #include <gtest/gtest.h>
 
-#include "devices/command_channel.h"
-#include "devices/result_code.h"
+#include "devices/protocol/command_channel.h"
+#include "devices/protocol/result_code.h"
 #include "devices/vendrake_usb_device.h"
 #include "emulator/demo_set.h"
 #include "emulator/products.h"

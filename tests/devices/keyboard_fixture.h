@@ -13,15 +13,16 @@
 
 #include <atomic>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include <json/value.h>
 
 #include "devices/device_tables.h"
-#include "devices/keyboard_device.h"
-#include "devices/result_code.h"
-#include "devices/keyboard_layout.h"
+#include "devices/keyboard/keyboard_device.h"
+#include "devices/protocol/result_code.h"
+#include "devices/keyboard/keyboard_layout.h"
 #include "emulator/keyboard_firmware.h"
 #include "hid/emulated_bus.h"
 #include "platform/clock.h"
@@ -173,7 +174,9 @@ protected:
     emulator::KeyboardFirmware firmware;
     hid::EmulatedBus bus;
     FakeClock clock;
-    CVendrakeKeyboardDevice keyboard{bus, clock};
+    // Shared, as the keyboard's page holds it.
+    std::shared_ptr<CVendrakeKeyboardDevice> driver = std::make_shared<CVendrakeKeyboardDevice>(bus, clock);
+    CVendrakeKeyboardDevice& keyboard = *driver;
 };
 
 }  // namespace viremo::devices::testing

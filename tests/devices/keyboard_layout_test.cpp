@@ -2,7 +2,7 @@
 // block.
 #include <gtest/gtest.h>
 
-#include "devices/keyboard_layout.h"
+#include "devices/keyboard/keyboard_layout.h"
 
 namespace viremo::devices::keyboard {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "keyboard_fixture.h"
 
-#include "devices/result_code.h"
+#include "devices/protocol/result_code.h"
 
 namespace viremo::devices::testing {
 namespace {

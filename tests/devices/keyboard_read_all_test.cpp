@@ -1,8 +1,8 @@
 // The keyboard's read-all and its battery poll.
 #include "keyboard_fixture.h"
 
-#include "devices/keyboard_position_memory.h"
-#include "devices/result_code.h"
+#include "devices/keyboard/keyboard_position_memory.h"
+#include "devices/protocol/result_code.h"
 
 namespace viremo::devices::testing {
 namespace {

@@ -2,8 +2,8 @@
 // cable and through the receiver, read back into the lighting state.
 #include "keyboard_fixture.h"
 
-#include "devices/keyboard_settings.h"
-#include "devices/result_code.h"
+#include "devices/keyboard/keyboard_settings.h"
+#include "devices/protocol/result_code.h"
 #include "platform/atomic_file.h"
 
 namespace viremo::devices::testing {

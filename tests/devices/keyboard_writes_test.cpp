@@ -1,7 +1,7 @@
 // The key table and the macro memory a keyboard is given.
 #include "keyboard_fixture.h"
 
-#include "devices/result_code.h"
+#include "devices/protocol/result_code.h"
 
 namespace viremo::devices::testing {
 namespace {

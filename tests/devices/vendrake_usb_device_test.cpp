@@ -6,30 +6,13 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "devices/result_code.h"
+#include "devices/protocol/result_code.h"
 #include "scripted_firmware.h"
-#include "toolkit/tab_layout.h"
-#include "toolkit/vertical_layout.h"
 
 namespace viremo::devices {
 namespace {
 
 using test_support::Report;
-
-// A key of the device picture as the page's skin would hold it.
-class FakeKeyButton : public toolkit::CControlUI, public ILightButton {
-public:
-    explicit FakeKeyButton(std::string name) { SetName(std::move(name)); }
-    std::string_view GetClass() const override { return "DeviceKeyButton"; }
-    void SetLight(toolkit::Color colour, int level, bool shown) override {
-        this->colour = colour;
-        this->level = level;
-        this->shown = shown;
-    }
-    toolkit::Color colour = 0;
-    int level = -1;
-    bool shown = false;
-};
 
 class FakePowerDisplay : public IPowerDisplay {
 public:
@@ -40,9 +23,6 @@ public:
 
 class DeviceTest : public ::testing::Test {
 protected:
-    FakeKeyButton* addButton(toolkit::CContainerUI& parent, std::string name) {
-        return parent.Add(std::make_unique<FakeKeyButton>(std::move(name)));
-    }
     void openCable(uint16_t modelId) {
         InterfaceRecord identity;
         identity.modelId = modelId;
@@ -55,44 +35,11 @@ protected:
     CVendrakeUSBDevice device{scripted.bus};
 };
 
-TEST_F(DeviceTest, WithoutASkinTheKeyAndLightListsAreEmpty) {
-    addButton(device, "key_0");
-    device.SetKeyCount(170);
+TEST_F(DeviceTest, LightColoursAreKeptUpToTheLightCount) {
     device.SetLightCount(170);
-    device.Initialise();
-    EXPECT_EQ(device.KeyButton(0), nullptr);
-    EXPECT_EQ(device.LightButton(0), nullptr);
-    // The light colours are kept all the same.
     device.SetLightColour(169, {1, 2, 3, 4});
     EXPECT_EQ(device.GetLightColour(169), (LightColour{1, 2, 3, 4}));
     EXPECT_EQ(device.GetLightColour(170), LightColour{});
-}
-
-TEST_F(DeviceTest, InitialiseBindsTheNumberedButtonsAndPaintsTheLightsWhite) {
-    auto* panel = device.Add(std::make_unique<toolkit::CVerticalLayoutUI>());
-    panel->SetName("SelectPanel");
-    FakeKeyButton* key1 = addButton(*panel, "key_1");
-    FakeKeyButton* light0 = addButton(*panel, "light_0");
-    FakeKeyButton* light2 = addButton(*panel, "light_2");
-    FakeKeyButton* preview = addButton(*panel, "light_0_1");  // another family
-    addButton(*panel, "key_7");                               // beyond the key count
-    addButton(*panel, "key_x");
-    device.SetDeviceSkin("XML\\DeviceXml\\mousedevice.xml");
-    device.SetKeyCount(2);
-    device.SetLightCount(3);
-    device.Initialise();
-
-    EXPECT_EQ(device.GetSelectPanel(), panel);
-    EXPECT_EQ(device.KeyButton(0), nullptr);
-    EXPECT_EQ(device.KeyButton(1), key1);
-    EXPECT_EQ(device.KeyButton(7), nullptr);
-    EXPECT_EQ(device.LightButton(0), light0);
-    EXPECT_EQ(device.LightButton(1), nullptr);
-    EXPECT_EQ(device.LightButton(2), light2);
-    EXPECT_EQ(light2->colour, 0xFFFFFFFFu);
-    EXPECT_EQ(light2->level, 255);
-    EXPECT_EQ(preview->level, -1);
-    EXPECT_EQ(key1->level, -1);
 }
 
 TEST_F(DeviceTest, LightFrameCarriesTheScaledColoursOfEveryLight) {
@@ -117,22 +64,6 @@ TEST_F(DeviceTest, AFailedLightFrameCostsAPause) {
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(190));
 }
 
-TEST_F(DeviceTest, OnTheReceiverOnlyThePictureShowsTheFrame) {
-    auto* panel = device.Add(std::make_unique<toolkit::CVerticalLayoutUI>());
-    FakeKeyButton* light0 = addButton(*panel, "light_0");
-    device.SetDeviceSkin("XML\\DeviceXml\\mousedevice.xml");
-    device.SetLightCount(1);
-    device.Initialise();
-    openCable(kModelMouseReceiver);
-    device.SetOnReceiver(true);
-    device.SetLightingControl(true);
-    device.SetLightColour(0, {0x12, 0x34, 0x56, 99});
-    device.SendLightFrame();
-    EXPECT_TRUE(scripted.firmware->received().empty());
-    EXPECT_EQ(light0->colour, 0xFF123456u);
-    EXPECT_EQ(light0->level, 99);
-}
-
 TEST_F(DeviceTest, TakingLightingControlTellsOnlyAWiredKeyboard) {
     openCable(kModelWiredMouse);
     device.SetLightingControl(true);
@@ -142,34 +73,6 @@ TEST_F(DeviceTest, TakingLightingControlTellsOnlyAWiredKeyboard) {
     device.SetLightingControl(true);
     const Report takeControl{0x04, 0x1C, 0x00, 0x1C};
     EXPECT_EQ(scripted.firmware->received(), std::vector<Report>{takeControl});
-}
-
-TEST_F(DeviceTest, SelectFunctionPageShowsThePagesOfTheType) {
-    auto* functions = device.Add(std::make_unique<toolkit::CTabLayoutUI>());
-    functions->SetName("device_function_switch");
-    auto* keys = functions->Add(std::make_unique<toolkit::CTabLayoutUI>());
-    keys->SetName("device_key_function_switch");
-    for (int i = 0; i < 3; ++i) functions->Add(std::make_unique<toolkit::CControlUI>());
-    for (int i = 0; i < 3; ++i) keys->Add(std::make_unique<toolkit::CControlUI>());
-
-    const struct {
-        int pageType;
-        uint16_t modelId;
-        int functionPage;
-        int keyPage;
-    } cases[] = {
-        {2, 1, 0, 1}, {6, 7, 0, 1}, {3, 1, 1, 1}, {8, 7, 1, 1}, {4, 1, 3, 1}, {4, 2, 3, 1},
-        {4, 3, 0, 2}, {5, 2, 2, 2}, {7, 7, 0, 2}, {1, 1, 0, 0}, {9, 1, 0, 0},
-    };
-    for (const auto& c : cases) {
-        InterfaceRecord identity;
-        identity.modelId = c.modelId;
-        device.SetIdentity(identity);
-        device.SelectFunctionPage(c.pageType);
-        EXPECT_EQ(functions->GetCurSel(), c.functionPage) << "type " << c.pageType << " model " << c.modelId;
-        EXPECT_EQ(keys->GetCurSel(), c.keyPage) << "type " << c.pageType << " model " << c.modelId;
-        EXPECT_EQ(device.GetFunctionPage(), c.pageType);
-    }
 }
 
 TEST_F(DeviceTest, StatusPollingPausesOnlyForBatteryPoweredDevices) {

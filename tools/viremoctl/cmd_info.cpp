@@ -8,18 +8,17 @@
 
 #include "command.h"
 #include "device_backend.h"
-#include "devices/command_channel.h"
+#include "devices/protocol/command_channel.h"
 #include "devices/device_tables.h"
-#include "devices/packet_log.h"
-#include "devices/result_code.h"
+#include "devices/interface_probe.h"
+#include "devices/protocol/packet_log.h"
+#include "devices/protocol/device_result.h"
 #include "devices/vendrake_usb_device.h"
-#include "hid/hid_device.h"
 
 namespace viremoctl {
 namespace {
 
 using namespace viremo::devices;
-using viremoctl::kSuccess;
 
 // An interpreted field of the information block.
 struct InfoField {
@@ -46,47 +45,21 @@ constexpr InfoField kMouseFields[] = {
 struct Kind {
     const char* argument;
     const char* name;
-    int cableRow;
-    int receiverRow;  // kNone: no receiver
+    int kindIndex;
     std::span<const InfoField> fields;
 };
 
 const Kind kKinds[] = {
-    {"keyboard", "keyboard", 0, 2, kKeyboardFields},
-    {"mouse", "mouse", 4, 6, kMouseFields},
-    {"pad", "mouse pad", 8, kNone, {}},
-    {"headset", "headset", 10, kNone, {}},
+    {"keyboard", "keyboard", kKindKeyboard, kKeyboardFields},
+    {"mouse", "mouse", kKindMouse, kMouseFields},
+    {"pad", "mouse pad", kKindMousePad, {}},
+    {"headset", "headset", kKindHeadset, {}},
 };
 
 const Kind* findKind(const std::string& argument) {
     for (const auto& kind : kKinds)
         if (argument == kind.argument) return &kind;
     return nullptr;
-}
-
-// The path of the interface that matches the table row, as discovery
-// matches it: by its path, then by the opened device's ids and usages.
-std::optional<std::string> findInterface(viremo::hid::Backend& backend, int row) {
-    using namespace viremo::hid;
-    HidDevice probe(backend);
-    probe.EnumerateInterfaces();
-    std::optional<std::string> found;
-    while (const auto path = probe.NextInterfacePath()) {
-        const uint32_t collection = CollectionNumberFromPath(*path);
-        const uint32_t interfaceNumber = InterfaceNumberFromPath(*path);
-        if (matchBeforeOpen(VendorIdFromPath(*path), ProductIdFromPath(*path), collection, interfaceNumber) != row)
-            continue;
-        if (!probe.Open(*path, true, false, true, false)) continue;
-        const int match = matchAfterOpen(probe.VendorId(), probe.ProductId(), collection, interfaceNumber,
-                                         probe.UsagePage(), probe.Usage());
-        probe.Close();
-        if (match == row) {
-            found = *path;
-            break;
-        }
-    }
-    probe.ReleaseInterfaceList();
-    return found;
 }
 
 unsigned fieldValue(std::span<const uint8_t> info, const InfoField& field) {
@@ -141,16 +114,12 @@ int runInfo(const Options& options, Arguments arguments) {
     if (!reading.kind) return fail("unknown device kind '" + arguments[0] + "' (keyboard, mouse, pad or headset)");
 
     viremo::hid::Backend& backend = deviceBackend(options);
-    std::optional<std::string> path = findInterface(backend, reading.kind->cableRow);
-    if (!path && reading.kind->receiverRow != kNone) {
-        path = findInterface(backend, reading.kind->receiverRow);
-        reading.viaReceiver = path.has_value();
-    }
-    if (!path) return fail(std::string("no ") + reading.kind->name + " found (see viremoctl list)");
-    reading.path = *path;
+    const auto found = probeCommandInterface(backend, reading.kind->kindIndex);
+    if (!found) return fail(std::string("no ") + reading.kind->name + " found (see viremoctl list)");
+    reading.path = found->path;
+    reading.viaReceiver = found->viaReceiver;
 
-    const InterfaceRecord& row =
-        hidInterfaceTable()[size_t(reading.viaReceiver ? reading.kind->receiverRow : reading.kind->cableRow)];
+    const InterfaceRecord& row = hidInterfaceTable()[size_t(found->row)];
     CVendrakeUSBDevice device(backend);
     device.SetIdentity(row);
     device.SetOnReceiver(reading.viaReceiver);
@@ -159,13 +128,15 @@ int runInfo(const Options& options, Arguments arguments) {
     if (!channel.Attach(mode, reading.path)) return fail("cannot open " + reading.path + " for reading and writing");
     // Keyboards and mice switch to their connection's packet size; the pad
     // and the headset keep the channel's default.
-    if (reading.kind->receiverRow != kNone) channel.SetConnectionMode(mode);
+    if (row.hasPartner) channel.SetConnectionMode(mode);
     reading.usbVersion = channel.CableInterface().IsOpen() ? channel.CableInterface().VersionNumber()
                                                             : channel.ReceiverInterface().VersionNumber();
 
-    const int result = channel.ReadDeviceInfo(reading.info);
-    if (result == kUnreachable) return fail(std::string(reading.kind->name) + " not reachable through its receiver");
-    if (result != viremo::devices::kSuccess) return fail("reading the device information failed (result " + std::to_string(result) + ")");
+    const DeviceResult result = channel.ReadDeviceInfo(reading.info);
+    if (result.code() == kUnreachable)
+        return fail(std::string(reading.kind->name) + " not reachable through its receiver");
+    if (!result.succeeded())
+        return fail("reading the device information failed (result " + std::to_string(result.code()) + ")");
     if (options.json) printJson(jsonOf(reading));
     else printText(reading);
     return kSuccess;

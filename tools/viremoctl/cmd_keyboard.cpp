@@ -17,10 +17,10 @@
 #include "command.h"
 #include "device_backend.h"
 #include "devices/device_tables.h"
-#include "devices/keyboard_device.h"
-#include "devices/result_code.h"
-#include "devices/packet_log.h"
-#include "hid/hid_device.h"
+#include "devices/interface_probe.h"
+#include "devices/keyboard/keyboard_device.h"
+#include "devices/protocol/result_code.h"
+#include "devices/protocol/packet_log.h"
 #include "macros/assignment_text.h"
 #include "macros/key_table.h"
 
@@ -30,33 +30,6 @@ namespace {
 using namespace viremo::devices;
 using viremo::LightRecord;
 
-constexpr int kCableRow = 0;
-constexpr int kReceiverRow = 2;
-
-// The path of the interface of this table row, matched as discovery matches
-// it: by its path, then by the opened device's ids and usages.
-std::optional<std::string> findInterface(viremo::hid::Backend& backend, int row) {
-    using namespace viremo::hid;
-    HidDevice probe(backend);
-    probe.EnumerateInterfaces();
-    std::optional<std::string> found;
-    while (!found) {
-        const auto path = probe.NextInterfacePath();
-        if (!path) break;
-        const uint32_t collection = CollectionNumberFromPath(*path);
-        const uint32_t interfaceNumber = InterfaceNumberFromPath(*path);
-        if (matchBeforeOpen(VendorIdFromPath(*path), ProductIdFromPath(*path), collection, interfaceNumber) != row)
-            continue;
-        if (!probe.Open(*path, true, false, true, false)) continue;
-        if (matchAfterOpen(probe.VendorId(), probe.ProductId(), collection, interfaceNumber, probe.UsagePage(),
-                           probe.Usage()) == row)
-            found = *path;
-        probe.Close();
-    }
-    probe.ReleaseInterfaceList();
-    return found;
-}
-
 struct OpenedKeyboard {
     std::unique_ptr<CVendrakeKeyboardDevice> device;
     std::string failure;
@@ -65,18 +38,16 @@ struct OpenedKeyboard {
 OpenedKeyboard openKeyboard(const Options& options) {
     viremo::hid::Backend& backend = deviceBackend(options);
     OpenedKeyboard opened;
-    int row = kCableRow;
-    std::optional<std::string> path = findInterface(backend, row);
-    if (!path) path = findInterface(backend, row = kReceiverRow);
-    if (!path) {
+    const auto found = probeCommandInterface(backend, kKindKeyboard);
+    if (!found) {
         opened.failure = "no keyboard found (see viremoctl list)";
         return opened;
     }
     auto device = std::make_unique<CVendrakeKeyboardDevice>(backend);
-    configureKeyboard(*device, hidInterfaceTable()[size_t(row)]);
-    const ConnectionMode mode = row == kCableRow ? ConnectionMode::Cable : ConnectionMode::Receiver;
-    if (!device->Channel().Attach(mode, *path)) {
-        opened.failure = "cannot open " + *path + " for reading and writing";
+    configureKeyboard(*device, hidInterfaceTable()[size_t(found->row)]);
+    const ConnectionMode mode = found->viaReceiver ? ConnectionMode::Receiver : ConnectionMode::Cable;
+    if (!device->Channel().Attach(mode, found->path)) {
+        opened.failure = "cannot open " + found->path + " for reading and writing";
         return opened;
     }
     device->Channel().SetConnectionMode(mode);
@@ -188,9 +159,7 @@ int runRead(const Options& options, Arguments arguments) {
     OpenedKeyboard opened = openKeyboard(options);
     if (!opened.device) return fail(opened.failure);
     CVendrakeKeyboardDevice& device = *opened.device;
-    device.ReadAllFromDevice();
-    // The read-all starts the lighting thread only once every read succeeded.
-    if (!device.IsLightingThreadRunning()) return fail("reading the keyboard failed (see --debug)");
+    if (!device.ReadAllFromDevice().succeeded()) return fail("reading the keyboard failed (see --debug)");
 
     Json::Value document(Json::objectValue);
     document["connection"] = device.IsOnReceiver() ? "through its receiver" : "on its cable";
@@ -209,34 +178,33 @@ int runApply(const Options& options, Arguments arguments) {
     if (!opened.device) return fail(opened.failure);
     CVendrakeKeyboardDevice& device = *opened.device;
     if (!device.ReadKeyLayout()) return fail("reading the key table failed (see --debug)");
-    if (device.LoadProfile() != viremo::devices::kSuccess) return fail("the keyboard's profile cannot be loaded");
+    if (!device.LoadProfile().succeeded()) return fail("the keyboard's profile cannot be loaded");
 
     // As the main window writes: used macros, then the key table, then the settings.
     device.CheckMacroBindings();
     const std::vector<int> used = device.GetUsedMacros();
-    const int macros = device.WriteMacros(used);
-    if (macros > 0)
-        return fail("the macros do not fit the keyboard's memory: " + std::to_string(macros) +
+    const DeviceResult macros = device.WriteMacros(used);
+    if (macros.overflow() > 0)
+        return fail("the macros do not fit the keyboard's memory: " + std::to_string(macros.overflow()) +
                     " (events over the capacity, plus one); nothing written");
-    const int keys = device.WriteKeyAssignmentsOf(0);
-    const int settings = device.WriteSettingsRecord(0, 0);
+    const DeviceResult keys = device.WriteKeyAssignmentsOf(0);
+    const DeviceResult settings = device.WriteSettingsRecord(0, 0);
     device.SaveProfile();
 
     if (options.json) {
         Json::Value document(Json::objectValue);
         document["usedMacros"] = Json::Value(Json::arrayValue);
         for (int macro : used) document["usedMacros"].append(macro);
-        document["macroResult"] = macros;
-        document["keyTableResult"] = keys;
-        document["settingsResult"] = settings;
+        document["macroResult"] = macros.code();
+        document["keyTableResult"] = keys.code();
+        document["settingsResult"] = settings.code();
         printJson(document);
     } else {
-        std::printf("macros: %zu used, %s\n", used.size(), macros == 0 ? "written" : "writing failed");
-        std::printf("key table: %s (result %d)\n", keys == viremo::devices::kSuccess ? "written" : "failed", keys);
-        std::printf("settings: %s (result %d)\n", settings == viremo::devices::kSuccess ? "written" : "failed",
-                    settings);
+        std::printf("macros: %zu used, %s\n", used.size(), macros.succeeded() ? "written" : "writing failed");
+        std::printf("key table: %s (result %d)\n", keys.succeeded() ? "written" : "failed", keys.code());
+        std::printf("settings: %s (result %d)\n", settings.succeeded() ? "written" : "failed", settings.code());
     }
-    const bool written = macros == 0 && keys == viremo::devices::kSuccess && settings == viremo::devices::kSuccess;
+    const bool written = macros.succeeded() && keys.succeeded() && settings.succeeded();
     return written ? kSuccess : kFailure;
 }
 
@@ -288,7 +256,7 @@ int runLighting(const Options& options, Arguments arguments) {
     OpenedKeyboard opened = openKeyboard(options);
     if (!opened.device) return fail(opened.failure);
     CVendrakeKeyboardDevice& device = *opened.device;
-    if (device.LoadProfile() != viremo::devices::kSuccess) return fail("the keyboard's profile cannot be loaded");
+    if (!device.LoadProfile().succeeded()) return fail("the keyboard's profile cannot be loaded");
     LightRecord lighting = device.GetLightInfo();
     for (size_t i = 1; i + 1 < arguments.size(); i += 2)
         if (const auto problem = applyLightingOption(lighting, arguments[i], arguments[i + 1])) return fail(*problem);
@@ -298,7 +266,7 @@ int runLighting(const Options& options, Arguments arguments) {
     device.SetLightInfo(lighting);
     device.SaveProfile();
     device.ApplyLightingState();
-    const int result = device.WriteSettingsRecord(0, 0);
+    const DeviceResult result = device.WriteSettingsRecord(0, 0);
     if (options.json) {
         Json::Value document(Json::objectValue);
         document["mode"] = lighting.mode;
@@ -307,16 +275,16 @@ int runLighting(const Options& options, Arguments arguments) {
         document["direction"] = lighting.direction;
         document["multicolor"] = lighting.multiColor;
         document["color"] = colourText(lighting.red, lighting.green, lighting.blue);
-        document["settingsResult"] = result;
+        document["settingsResult"] = result.code();
         printJson(document);
     } else {
         std::printf("lighting: mode %d (%s), brightness %d, speed %d, direction %d, multicolour %d, colour %s\n",
                     lighting.mode, modeName(device, lighting.mode).c_str(), lighting.brightness, lighting.speed,
                     lighting.direction, lighting.multiColor,
                     colourText(lighting.red, lighting.green, lighting.blue).c_str());
-        std::printf("settings: %s (result %d)\n", result == viremo::devices::kSuccess ? "written" : "failed", result);
+        std::printf("settings: %s (result %d)\n", result.succeeded() ? "written" : "failed", result.code());
     }
-    return result == viremo::devices::kSuccess ? kSuccess : kFailure;
+    return result.succeeded() ? kSuccess : kFailure;
 }
 
 int runStatus(const Options& options, Arguments arguments) {

@@ -11,50 +11,28 @@
 #include "command.h"
 #include "device_backend.h"
 #include "devices/device_tables.h"
-#include "hid/hid_device.h"
+#include "devices/interface_probe.h"
 #include "hid/interface_path.h"
 
 namespace viremoctl {
 namespace {
 
 using viremo::devices::hidInterfaceTable;
-using viremo::devices::kNone;
 
 constexpr const char* kUdevRule = "packaging/60-viremo.rules";
 
-struct Found {
-    int row;
-    std::string path;
-};
-
 struct Survey {
-    std::vector<Found> interfaces;
+    std::vector<viremo::devices::FoundInterface> interfaces;  // by row
     std::set<std::string> deniedNodes;  // present, supported, but not ours to open
 };
 
 Survey survey(viremo::hid::Backend& backend) {
-    using namespace viremo::hid;
+    viremo::devices::InterfaceSurvey found = viremo::devices::surveyInterfaces(backend);
     Survey result;
-    HidDevice probe(backend);
-    probe.EnumerateInterfaces();
-    while (const auto path = probe.NextInterfacePath()) {
-        const uint32_t collection = CollectionNumberFromPath(*path);
-        const uint32_t interfaceNumber = InterfaceNumberFromPath(*path);
-        if (viremo::devices::matchBeforeOpen(VendorIdFromPath(*path), ProductIdFromPath(*path), collection,
-                                             interfaceNumber) == kNone)
-            continue;
-        if (!probe.Open(*path, true, false, true, false)) {
-            if (probe.LastOpenError() == OpenError::AccessDenied) result.deniedNodes.emplace(nodeOfPath(*path));
-            continue;
-        }
-        const int row = viremo::devices::matchAfterOpen(probe.VendorId(), probe.ProductId(), collection,
-                                                        interfaceNumber, probe.UsagePage(), probe.Usage());
-        probe.Close();
-        if (row != kNone) result.interfaces.push_back({row, *path});
-    }
-    probe.ReleaseInterfaceList();
+    result.interfaces = std::move(found.interfaces);
     std::stable_sort(result.interfaces.begin(), result.interfaces.end(),
-                     [](const Found& a, const Found& b) { return a.row < b.row; });
+                     [](const auto& a, const auto& b) { return a.row < b.row; });
+    for (const std::string& path : found.deniedPaths) result.deniedNodes.emplace(viremo::hid::nodeOfPath(path));
     return result;
 }
 
@@ -66,7 +44,7 @@ std::string hex4(uint16_t value) {
     return text;
 }
 
-void printTable(const std::vector<Found>& interfaces) {
+void printTable(const std::vector<viremo::devices::FoundInterface>& interfaces) {
     std::printf("%-4s %-15s %-10s %-11s %-6s %-10s %s\n", "row", "vendor:product", "interface", "collection",
                 "model", "role", "path");
     for (const auto& found : interfaces) {

@@ -1,0 +1,51 @@
+#include "devices/keyboard/keyboard_key_image.h"
+
+#include "macros/used_macros.h"
+
+namespace viremo::devices::keyboard {
+namespace {
+
+AssignmentCode codeOf(const KeyAssignment& assignment) {
+    return {assignment.category, assignment.first, assignment.second};
+}
+
+template <typename Visit>
+void forEachPlacedKey(const std::vector<KeyListEntry>& keys, const PositionMap& keyPositions, Visit visit) {
+    for (size_t key = 0; key < keyPositions.size() && key < keys.size(); ++key)
+        if (keyPositions[key] != kAbsent) visit(keys[key], keyPositions[key]);
+}
+
+}  // namespace
+
+std::vector<int> usedMacrosOfKeys(const std::vector<KeyListEntry>& keys, const PositionMap& keyPositions,
+                                  int macroCount) {
+    std::vector<AssignmentCode> currents;
+    forEachPlacedKey(keys, keyPositions,
+                     [&](const KeyListEntry& key, uint8_t) { currents.push_back(codeOf(key.current)); });
+    return usedMacros(currents, macroCount);
+}
+
+void placeKeyAssignments(std::span<uint8_t> table, const std::vector<KeyListEntry>& keys,
+                         const PositionMap& keyPositions, int macroCount) {
+    const std::vector<int> used = usedMacrosOfKeys(keys, keyPositions, macroCount);
+    forEachPlacedKey(keys, keyPositions, [&](const KeyListEntry& key, uint8_t position) {
+        const size_t at = size_t(position) * 3;
+        if (at + 3 > table.size()) return;
+        const AssignmentCode code = deviceKeyCode(codeOf(key.current), codeOf(key.factory), used, macroCount);
+        table[at] = code.category;
+        table[at + 1] = code.first;
+        table[at + 2] = code.second;
+    });
+}
+
+bool resetUnknownMacros(std::vector<KeyListEntry>& keys, int macroCount) {
+    bool changed = false;
+    for (KeyListEntry& key : keys) {
+        if (!codeOf(key.current).isMacro() || key.current.first < macroCount) continue;
+        key.current = key.factory;
+        changed = true;
+    }
+    return changed;
+}
+
+}  // namespace viremo::devices::keyboard

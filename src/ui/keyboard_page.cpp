@@ -1,0 +1,77 @@
+#include "ui/keyboard_page.h"
+
+#include "macros/macro_config.h"
+#include "profiles/json_file.h"
+#include "toolkit/paint_manager.h"
+
+namespace viremo::ui {
+namespace {
+
+constexpr std::string_view kLightingPanelName = "LightControlItem";
+constexpr std::string_view kMacroPanelName = "MacroControlItem";
+constexpr std::string_view kKeySetPanelName = "KeySetControlItem";
+
+// The names of the lighting presets of this kind in the presets file.
+std::vector<std::string> lightingPresets(const std::filesystem::path& file, int kindCode) {
+    std::vector<std::string> presets;
+    const Json::Value config = json::readFile(file);
+    const Json::Value* kinds = config.isObject() ? json::arrayMember(config, "LightInfo") : nullptr;
+    if (!kinds || kindCode < 0 || Json::ArrayIndex(kindCode) >= kinds->size()) return presets;
+    for (const Json::Value& preset : (*kinds)[Json::ArrayIndex(kindCode)])
+        if (preset.isObject()) presets.push_back(json::stringMember(preset, "LightName").value_or(""));
+    return presets;
+}
+
+}  // namespace
+
+CKeyboardDevicePage::CKeyboardDevicePage(std::shared_ptr<devices::CVendrakeKeyboardDevice> keyboard)
+    : CDevicePage(keyboard), keyboard_(keyboard.get()) {}
+
+CKeyboardDevicePage::~CKeyboardDevicePage() { keyboard_->SetLightingPanel(nullptr); }
+
+std::string_view CKeyboardDevicePage::GetClass() const { return "KeyboardDevicePage"; }
+
+void CKeyboardDevicePage::Initialise() {
+    CDevicePage::Initialise();
+    if (toolkit::CPaintManagerUI* manager = GetManager()) manager->AddNotifier(this);
+    InitialiseKeyboardPage();
+}
+
+void CKeyboardDevicePage::InitialiseKeyboardPage() {
+    // The key and light buttons of the picture are bound by the base; the
+    // profile panel ("DeviceProfileItem") is driven by the main window.
+    if (GetDeviceSkin().empty()) return;
+    lightingPanel_ = dynamic_cast<devices::keyboard::ILightingPanel*>(FindSubControl(kLightingPanelName));
+    macroPanel_ = dynamic_cast<IMacroListPanel*>(FindSubControl(kMacroPanelName));
+    keySetPanel_ = dynamic_cast<IKeySetPanel*>(FindSubControl(kKeySetPanelName));
+    keyboard_->SetLightingPanel(lightingPanel_);
+}
+
+void CKeyboardDevicePage::LoadPanelLists() {
+    keyboard_->ReloadModes();
+    ShowPanelLists();
+}
+
+void CKeyboardDevicePage::ShowPanelLists() {
+    const std::filesystem::path folder = keyboard_->DeviceDataFolder();
+    if (macroPanel_) macroPanel_->ShowMacroNames(macroNames(folder));
+    if (!lightingPanel_) return;
+    lightingPanel_->ShowModeList(keyboard_->Modes());
+    lightingPanel_->ShowLightingPresets(
+        lightingPresets(folder / (keyboard_->GetLightingPresetName() + ".config"), keyboard_->GetKindCode()));
+}
+
+void CKeyboardDevicePage::ShowState() {
+    ShowPanelLists();
+    if (lightingPanel_) lightingPanel_->ShowLightingState(keyboard_->GetLightingState());
+    if (keySetPanel_) keySetPanel_->ShowSystemSettings(keyboard_->SystemStages());
+}
+
+void CKeyboardDevicePage::SetSelectedItem(int index) {
+    CDevicePage::SetSelectedItem(index);
+    const auto& keys = keyboard_->KeyAssignments();
+    if (keySetPanel_ && index >= 0 && size_t(index) < keys.size())
+        keySetPanel_->ShowKeyAssignment(index, keys[size_t(index)]);
+}
+
+}  // namespace viremo::ui

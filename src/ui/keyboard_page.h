@@ -1,0 +1,39 @@
+#pragma once
+// The keyboard's page: the device page with the keyboard's panels (lighting,
+// macro list, key settings), found by name in the skin. It shows the mode
+// list, the lighting presets, the macro names, the lighting state, the
+// system settings and the selected key's assignment.
+#include <memory>
+
+#include "devices/keyboard/keyboard_device.h"
+#include "ui/device_page.h"
+#include "ui/keyboard_panels.h"
+
+namespace viremo::ui {
+
+class CKeyboardDevicePage : public CDevicePage {
+public:
+    explicit CKeyboardDevicePage(std::shared_ptr<devices::CVendrakeKeyboardDevice> keyboard);
+    ~CKeyboardDevicePage() override;
+
+    std::string_view GetClass() const override;
+
+    devices::CVendrakeKeyboardDevice& Keyboard() const { return *keyboard_; }
+
+    // Also registers for the page's notifications and finds the panels.
+    void Initialise() override;
+    void InitialiseKeyboardPage();
+    void LoadPanelLists() override;
+    void SetSelectedItem(int index) override;
+    void ShowState() override;
+
+private:
+    void ShowPanelLists();
+
+    devices::CVendrakeKeyboardDevice* keyboard_;
+    devices::keyboard::ILightingPanel* lightingPanel_ = nullptr;
+    IMacroListPanel* macroPanel_ = nullptr;
+    IKeySetPanel* keySetPanel_ = nullptr;
+};
+
+}  // namespace viremo::ui
