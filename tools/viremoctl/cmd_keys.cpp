@@ -14,6 +14,7 @@
 
 #include "command.h"
 #include "macros/assignment_text.h"
+#include "macros/device_functions.h"
 #include "macros/key_table.h"
 #include "macros/macro_config.h"
 #include "macros/text.h"
@@ -150,6 +151,8 @@ int setKey(const Options& options, const KeyDevice& device, const std::string& k
     std::optional<AssignmentCode> code =
         viremo::equalsIgnoringAsciiCase(assignment, "default") ? codeOf(key.factory) : readAssignment(assignment);
     if (!code) return fail("cannot read the assignment '" + assignment + "'");
+    if (const auto refusal = viremo::refusalOf(device.modelId, *code); !refusal.empty())
+        return fail("cannot assign '" + assignment + "': " + std::string(refusal));
     const auto macros = viremo::macroNames(profile.folder);
     if (code->isMacro() && code->first >= macros.size())
         return fail("no macro " + std::to_string(code->first) + " (the library holds " + std::to_string(macros.size()) + ")");
