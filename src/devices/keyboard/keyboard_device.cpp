@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <chrono>
 
+#include "devices/device_info.h"
 #include "devices/device_tables.h"
 #include "devices/lighting/effect_tables.h"
 #include "devices/keyboard/keyboard_key_image.h"
 #include "devices/keyboard/keyboard_light_image.h"
 #include "devices/keyboard/keyboard_position_memory.h"
 #include "devices/protocol/result_code.h"
+#include "devices/protocol/session.h"
 #include "macros/macro_config.h"
 #include "macros/macro_image.h"
 #include "platform/folders.h"
@@ -66,21 +68,6 @@ KeyColor keyColourOf(const LightColour& colour) { return {colour.red, colour.gre
 }  // namespace
 
 std::atomic<uint16_t> CVendrakeKeyboardDevice::lastNotificationCode_{0};
-
-// A write sequence: BeginSession now, EndSession when it goes out of scope,
-// whatever happened in between.
-class CVendrakeKeyboardDevice::Session {
-public:
-    explicit Session(CommandChannel& channel) : channel_(channel), begun_(channel.BeginSession()) {}
-    ~Session() { channel_.EndSession(); }
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
-    int Begun() const { return begun_; }
-
-private:
-    CommandChannel& channel_;
-    int begun_;
-};
 
 CVendrakeKeyboardDevice::CVendrakeKeyboardDevice(hid::Backend& backend, const Clock& clock)
     : CVendrakeUSBDevice(backend, clock) {}
@@ -211,23 +198,23 @@ DeviceResult CVendrakeKeyboardDevice::ReadAllFromDevice() {
 
 bool CVendrakeKeyboardDevice::ReadKeyLayout() {
     CommandChannel& channel = Channel();
-    std::array<uint8_t, kDeviceInfoSize> info{};
+    DeviceInfoBlock block{};
     std::vector<uint8_t> table;
     std::vector<uint8_t> attributes;
     {
         Session session(channel);
-        if (channel.ReadDeviceInfo(info) != kSuccess) return false;
-        const size_t blockSize = size_t(info[5]) * 3;
-        if (blockSize > kMaxBlockSize || !channel.SetBlockSize(uint16_t(blockSize))) return false;
-        table.resize(blockSize);
-        attributes.resize(blockSize / 3);
+        if (channel.ReadDeviceInfo(block) != kSuccess) return false;
+        const DeviceInfo info = decodeDeviceInfo(block);
+        if (!useKeyTableBlockSize(channel, info)) return false;
+        table.resize(info.KeyTableSize());
+        attributes.resize(info.keyCount);
         if (channel.ReadKeyTable(table) != kSuccess) return false;
         if (channel.ReadKeyAttributes(attributes) != kSuccess) return false;
     }
-    deviceInfo_ = info;
+    info_ = decodeDeviceInfo(block);
     keyTable_ = std::move(table);
     keyAttributes_ = std::move(attributes);
-    const int positions = info[5];
+    const int positions = info_.keyCount;
     const std::filesystem::path folder = DeviceDataFolder();
     const auto remembered = readRememberedPositions(folder, positions);
     maps_ = buildKeyMaps(keyTable_, keyAttributes_, positions, remembered ? &*remembered : nullptr);
@@ -267,7 +254,7 @@ bool CVendrakeKeyboardDevice::ReadSettingsMirror() {
     return true;
 }
 
-size_t CVendrakeKeyboardDevice::MacroCapacity() const { return macroCapacity(deviceInfo_[6]); }
+size_t CVendrakeKeyboardDevice::MacroCapacity() const { return macroCapacity(info_.macroUnits); }
 
 // ---- Writing the keyboard ----------------------------------------------------
 
@@ -288,13 +275,13 @@ DeviceResult CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::v
     CommandChannel& channel = Channel();
     if (page != 0) return kBadKeyTablePage;
     if (!channel.IsOpen()) return kNotDone;
-    std::array<uint8_t, kDeviceInfoSize> info{};
-    if (const int result = channel.ReadDeviceInfo(info); result != kSuccess) return result;
-    const size_t blockSize = size_t(info[5]) * 3;
-    if (blockSize > kMaxBlockSize || !channel.SetBlockSize(uint16_t(blockSize))) return kNotDone;
+    DeviceInfoBlock block{};
+    if (const int result = channel.ReadDeviceInfo(block); result != kSuccess) return result;
+    const DeviceInfo info = decodeDeviceInfo(block);
+    if (!useKeyTableBlockSize(channel, info)) return kNotDone;
     // Keys are placed into the table as last read; without it (or when the
     // keyboard now reports another size) the rest of the table is unknown.
-    if (!layoutRead_ || blockSize != keyTable_.size()) return kNotDone;
+    if (!layoutRead_ || info.KeyTableSize() != keyTable_.size()) return kNotDone;
     std::vector<uint8_t> table = keyTable_;
     placeKeyAssignments(table, keys, maps_.keyPosition, MacroCount());
     Session session(channel);
@@ -313,8 +300,9 @@ DeviceResult CVendrakeKeyboardDevice::WriteMacros(const std::vector<int>& macroN
 
 int CVendrakeKeyboardDevice::UploadMacros(const std::vector<int>& macroNumbers) {
     CommandChannel& channel = Channel();
-    std::array<uint8_t, kDeviceInfoSize> info = deviceInfo_;
-    if (channel.IsOpen() && channel.ReadDeviceInfo(info) != kSuccess) info = deviceInfo_;
+    DeviceInfo info = info_;
+    if (DeviceInfoBlock block{}; channel.IsOpen() && channel.ReadDeviceInfo(block) == kSuccess)
+        info = decodeDeviceInfo(block);
     auto blocks = loadMacroBlocks(DeviceDataFolder(), macroNumbers);
     // No "macro.config" yet is a library without macros: the keyboard gets
     // an empty image. A list that cannot be read leaves its memory alone.
@@ -322,7 +310,7 @@ int CVendrakeKeyboardDevice::UploadMacros(const std::vector<int>& macroNumbers) 
         if (!macroNumbers.empty() || readMacroConfig(DeviceDataFolder()).state != json::FileState::Absent) return 0;
         blocks.emplace();
     }
-    const MacroImage image = buildMacroImage(*blocks, macroCapacity(info[6]));
+    const MacroImage image = buildMacroImage(*blocks, macroCapacity(info.macroUnits));
     if (image.result != 0) return image.result;
     if (!channel.IsOpen()) return 0;
     Session session(channel);
@@ -355,7 +343,7 @@ void CVendrakeKeyboardDevice::WriteColourPage() {
     // Before the key layout is read no light has a place in the page.
     if (!Channel().IsOpen() || !layoutRead_) return;
     const LightFrame page = buildKeyLightImage(Lights(), maps_.lightPosition);
-    const size_t length = std::min(size_t(deviceInfo_[5]) * 3, page.size());
+    const size_t length = std::min(info_.KeyTableSize(), page.size());
     const int group = GetLightingState().customGroup;
     if (Channel().WriteLightPage(group, kColourPageLength, std::span(page).first(length)) != kSuccess)
         PauseAfterFailedFrame();

@@ -21,6 +21,7 @@
 #include <thread>
 #include <vector>
 
+#include "devices/device_info.h"
 #include "devices/keyboard/keyboard_layout.h"
 #include "devices/keyboard/keyboard_modes.h"
 #include "devices/keyboard/keyboard_notification_reader.h"
@@ -93,8 +94,8 @@ public:
     bool IsLightingThreadRunning() const { return lightingThread_.joinable(); }
 
     // What the last reads left.
-    const std::array<uint8_t, kDeviceInfoSize>& DeviceInfo() const { return deviceInfo_; }
-    int KeyPositionCount() const { return deviceInfo_[5]; }
+    const DeviceInfo& Info() const { return info_; }
+    int KeyPositionCount() const { return info_.keyCount; }
     size_t MacroCapacity() const;
     const std::vector<uint8_t>& KeyTableCopy() const { return keyTable_; }
     const keyboard::KeyMaps& Maps() const { return maps_; }
@@ -112,7 +113,6 @@ public:
     static uint16_t LastNotificationCode() { return lastNotificationCode_; }
 
 private:
-    class Session;
     struct NotificationPort;
 
     bool ReadSettingsMirror();
@@ -134,7 +134,7 @@ private:
     CKeyboardProfiledata profile_;
     std::string profileName_;
     std::optional<keyboard::ModeList> modes_;
-    std::array<uint8_t, kDeviceInfoSize> deviceInfo_{};
+    DeviceInfo info_;
     std::vector<uint8_t> keyTable_;
     std::vector<uint8_t> keyAttributes_;
     keyboard::KeyMaps maps_ = keyboard::KeyMaps::absent();
