@@ -42,6 +42,21 @@ void CVendrakeUSBDevice::EffectFourColourBlink() {
 
 void CVendrakeUSBDevice::EffectOff() { stepOff(lightColours_); }
 
+void CVendrakeUSBDevice::ResetEffects() {
+    std::lock_guard lock(effectLock_);
+    effect_ = EffectState{};
+}
+
+bool CVendrakeUSBDevice::StepModeEffect(std::span<const ModeEffect> table, uint8_t mode) {
+    for (const ModeEffect& effect : table) {
+        if (effect.mode != mode) continue;
+        std::lock_guard lock(effectLock_);
+        (this->*effect.step)();
+        return true;
+    }
+    return false;
+}
+
 void CVendrakeUSBDevice::SendLightFrame() {
     if (!lightingControl_) return;
     ShowLightsOnPage();

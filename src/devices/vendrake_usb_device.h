@@ -71,6 +71,7 @@ public:
     virtual void RefreshState();
 
     // The effects every kind shares: one step each.
+    using EffectStep = void (CVendrakeUSBDevice::*)();
     void EffectBreathing();
     void EffectFourColourBreathing();
     void EffectStatic();
@@ -78,6 +79,13 @@ public:
     void EffectBlink();
     void EffectFourColourBlink();
     void EffectOff();
+    // A kind's table of the modes its lighting thread steps in software.
+    struct ModeEffect {
+        uint8_t mode;
+        EffectStep step;
+    };
+    // Back to the first phase of every effect (on a mode change).
+    void ResetEffects();
 
     void SetLightColour(int light, LightColour colour);
     LightColour GetLightColour(int light) const;
@@ -156,6 +164,9 @@ protected:
     void ShowStateOnPage();
     void TellPageDeviceChanged();
     void TellPageResynchronise();
+    // Steps the effect of `mode` in the table, under the effect lock; false
+    // when the table has none.
+    bool StepModeEffect(std::span<const ModeEffect> table, uint8_t mode);
     // A failed light frame costs a pause, so that a device that stopped
     // answering does not keep the caller in a tight loop.
     void PauseAfterFailedFrame();
@@ -187,6 +198,9 @@ private:
     std::mutex stepListLock_;
     std::atomic<bool> lightingControl_{false};
     std::atomic<bool> windowActive_{false};
+    // The effect state is stepped by the lighting thread and reset by the
+    // mode changes of the user-interface thread.
+    std::mutex effectLock_;
     EffectState effect_;
     ReactionBuffers reactions_;
     std::atomic<bool> batteryPowered_{false};

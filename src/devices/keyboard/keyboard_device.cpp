@@ -1,7 +1,6 @@
 #include "devices/keyboard/keyboard_device.h"
 
 #include <algorithm>
-#include <chrono>
 
 #include "devices/device_info.h"
 #include "devices/device_tables.h"
@@ -14,8 +13,6 @@
 #include "macros/macro_config.h"
 #include "macros/macro_image.h"
 #include "platform/folders.h"
-#include "platform/log.h"
-#include "platform/stoppable_sleep.h"
 #include "profiles/json_file.h"
 #include "profiles/profile_store.h"
 
@@ -30,8 +27,6 @@ constexpr uint16_t kProfileCodeHigh = 0x10;
 constexpr uint16_t kProfilePairCodeHigh = 0x11;
 // The bytes of a settings record that hold the lighting state.
 constexpr std::array<size_t, 10> kLightingRecordBytes{0, 1, 2, 3, 4, 5, 6, 7, 17, 24};
-constexpr auto kLightingPass = std::chrono::milliseconds(1);
-constexpr auto kClosedChannelPause = std::chrono::milliseconds(100);
 
 // Modes the keyboard renders itself (and 20, which shows the stored colour
 // pages): no light frames are streamed for them.
@@ -44,12 +39,7 @@ bool keyboardRendersMode(uint8_t mode) {
 
 // The effects every device shares, by the keyboard's mode index. The other
 // modes' steps are the keyboard's own effects.
-using EffectStep = void (CVendrakeUSBDevice::*)();
-struct BaseEffect {
-    uint8_t mode;
-    EffectStep step;
-};
-constexpr BaseEffect kBaseEffects[] = {
+constexpr CVendrakeUSBDevice::ModeEffect kBaseEffects[] = {
     {4, &CVendrakeUSBDevice::EffectSpectrum},
     {5, &CVendrakeUSBDevice::EffectBreathing},
     {6, &CVendrakeUSBDevice::EffectStatic},
@@ -70,11 +60,11 @@ KeyColor keyColourOf(const LightColour& colour) { return {colour.red, colour.gre
 std::atomic<uint16_t> CVendrakeKeyboardDevice::lastNotificationCode_{0};
 
 CVendrakeKeyboardDevice::CVendrakeKeyboardDevice(hid::Backend& backend, const Clock& clock)
-    : CVendrakeUSBDevice(backend, clock) {}
+    : CVendrakeUSBDevice(backend, clock), lightingEngine_(Channel(), clock, kStepTicks, "KB灯光线程设定退出") {}
 
 CVendrakeKeyboardDevice::~CVendrakeKeyboardDevice() {
     for (NotificationPort& port : ports_) port.reader.Stop();
-    StopLightingThread();
+    lightingEngine_.Stop();
 }
 
 // ---- Mode list and shown state -------------------------------------------
@@ -192,7 +182,8 @@ DeviceResult CVendrakeKeyboardDevice::ReadAllFromDevice() {
     LoadProfile();
     if (!ReadSettingsMirror()) return kNotDone;
     RefreshState();
-    RestartLightingThread();
+    lightingEngine_.Restart([this] { return GetLightingState(); },
+                            [this](uint8_t mode) { return StepModeEffect(kBaseEffects, mode); });
     return kSuccess;
 }
 
@@ -391,11 +382,6 @@ void CVendrakeKeyboardDevice::SetCustomColour(int light) {
     WriteColourPage();
 }
 
-void CVendrakeKeyboardDevice::ResetEffects() {
-    std::lock_guard lock(effectLock_);
-    Effect() = EffectState{};
-}
-
 void CVendrakeKeyboardDevice::RunModeChange(uint8_t mode) {
     ResetEffects();
     if (mode == kCustomColourMode) PrepareMode20();
@@ -466,51 +452,6 @@ void CVendrakeKeyboardDevice::OnNotification(uint16_t code, bool onCable) {
     if (high == kProfileCodeHigh || high == kProfilePairCodeHigh) activeProfile_ = uint8_t(code & 0x0F);
     if (high == kProfilePairCodeHigh) secondIndex_ = uint8_t((code >> 4) & 0x0F);
     TellPageDeviceChanged();
-}
-
-// ---- Lighting thread -----------------------------------------------------------
-
-void CVendrakeKeyboardDevice::RestartLightingThread() {
-    StopLightingThread();
-    lightingThread_ = std::jthread([this](std::stop_token stop) { RunLighting(stop); });
-}
-
-void CVendrakeKeyboardDevice::StopLightingThread() {
-    if (!lightingThread_.joinable()) return;
-    lightingThread_.request_stop();
-    lightingThread_.join();
-    lightingThread_ = {};
-}
-
-void CVendrakeKeyboardDevice::RunLighting(std::stop_token stop) {
-    int ticks = 0;
-    Clock::Monotonic lastTick = clock().now();
-    while (sleepFor(stop, kLightingPass)) {
-        if (!Channel().IsOpen()) {
-            sleepFor(stop, kClosedChannelPause);
-            continue;
-        }
-        if (Channel().SyncFlag()) continue;
-        const Clock::Monotonic now = clock().now();
-        if (now - lastTick > kLightingPass) {
-            ++ticks;
-            lastTick = now;
-        }
-        const LightRecord lighting = GetLightingState();
-        if (ticks < kStepTicks[std::min<size_t>(lighting.speed, kStepTicks.size() - 1)]) continue;
-        if (StepBaseEffect(lighting.mode)) ticks = 0;
-    }
-    log::line("KB灯光线程设定退出");
-}
-
-bool CVendrakeKeyboardDevice::StepBaseEffect(uint8_t mode) {
-    for (const BaseEffect& effect : kBaseEffects) {
-        if (effect.mode != mode) continue;
-        std::lock_guard lock(effectLock_);
-        (this->*effect.step)();
-        return true;
-    }
-    return false;
 }
 
 // ---- Set-up --------------------------------------------------------------------

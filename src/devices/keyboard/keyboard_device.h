@@ -27,6 +27,7 @@
 #include "devices/keyboard/keyboard_notification_reader.h"
 #include "devices/keyboard/keyboard_panels.h"
 #include "devices/keyboard/keyboard_settings.h"
+#include "devices/lighting/lighting_engine.h"
 #include "devices/status_block.h"
 #include "devices/vendrake_usb_device.h"
 #include "profiles/keyboard_profile_data.h"
@@ -64,7 +65,6 @@ public:
 
     // Keyboard operations.
     LightRecord GetLightInfo() const;
-    void ResetEffects();
     void SetCustomGroup(int group);
     void PrepareMode20();
     void FillAll(bool on);
@@ -91,7 +91,7 @@ public:
     void DetachNotificationInterface(uint16_t modelId);
     bool IsNotificationOpen(uint16_t modelId) const;
 
-    bool IsLightingThreadRunning() const { return lightingThread_.joinable(); }
+    bool IsLightingThreadRunning() const { return lightingEngine_.IsRunning(); }
 
     // What the last reads left.
     const DeviceInfo& Info() const { return info_; }
@@ -126,10 +126,6 @@ private:
     NotificationPort& PortOf(uint16_t modelId);
     const NotificationPort& PortOf(uint16_t modelId) const;
 
-    void RestartLightingThread();
-    void StopLightingThread();
-    void RunLighting(std::stop_token stop);
-    bool StepBaseEffect(uint8_t mode);
 
     CKeyboardProfiledata profile_;
     std::string profileName_;
@@ -160,10 +156,7 @@ private:
     };
     std::array<NotificationPort, 2> ports_;  // cable, receiver
 
-    // The effect state is stepped by the lighting thread and reset by the
-    // mode changes of the user-interface thread.
-    std::mutex effectLock_;
-    std::jthread lightingThread_;
+    LightingEngine lightingEngine_;
 
     static std::atomic<uint16_t> lastNotificationCode_;
 };
