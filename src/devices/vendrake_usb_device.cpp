@@ -76,7 +76,26 @@ DeviceResult CVendrakeUSBDevice::ReadAllFromDevice() { return kNotDone; }
 
 void CVendrakeUSBDevice::ReadSettingsFromDevice() {}
 
-void CVendrakeUSBDevice::PollPower() {}
+void CVendrakeUSBDevice::PollPower() {
+    if (!channel_.IsOpen() || statusPollingPaused_ || !channel_.QueryOnline()) return;
+    StatusBlock status{};
+    if (channel_.ReadStatus(0, status) != kSuccess) return;
+    status[kStatusLinkByte] = onReceiver_ ? 1 : 0;
+    lastStatus_ = status;
+    if (powerDisplay_) powerDisplay_->ShowPowerReport(status);
+}
+
+DeviceResult CVendrakeUSBDevice::ReadDeviceInformation() {
+    DeviceInfoBlock block{};
+    const DeviceResult result = channel_.ReadDeviceInfo(block);
+    if (result.succeeded()) KeepDeviceInfo(block);
+    return result;
+}
+
+void CVendrakeUSBDevice::KeepDeviceInfo(const DeviceInfoBlock& block) {
+    infoBlock_ = block;
+    info_ = decodeDeviceInfo(block);
+}
 
 int CVendrakeUSBDevice::IsReachableThroughReceiver() { return kSuccess; }
 

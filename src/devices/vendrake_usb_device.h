@@ -16,10 +16,12 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "devices/device_info.h"
 #include "devices/device_links.h"
 #include "devices/interface_record.h"
 #include "devices/lighting/effect_steps.h"
@@ -27,6 +29,7 @@
 #include "devices/lighting/reaction_buffers.h"
 #include "devices/protocol/command_channel.h"
 #include "devices/protocol/device_result.h"
+#include "devices/status_block.h"
 #include "platform/clock.h"
 #include "profiles/profile_records.h"
 
@@ -48,6 +51,8 @@ public:
     virtual void SendLightFrame();
     virtual DeviceResult ReadAllFromDevice();
     virtual void ReadSettingsFromDevice();
+    // Reads the status block (through a receiver only while the device
+    // behind it is reachable), keeps it and shows it on the power display.
     virtual void PollPower();
     virtual int IsReachableThroughReceiver();
     virtual DeviceResult LoadProfile();
@@ -97,6 +102,13 @@ public:
     int GetKindCode() const { return kindCode_; }
     AudioLightRecord GetAudioLightInfo();
     LightRecord GetLightingState() const;
+
+    // The information block, read and kept (Info) on success.
+    DeviceResult ReadDeviceInformation();
+    const DeviceInfo& Info() const { return info_; }
+    const DeviceInfoBlock& InfoBlock() const { return infoBlock_; }
+    // The last status block PollPower read.
+    std::optional<StatusBlock> LastStatus() const { return lastStatus_; }
 
     // Identity: the row of the device the driver stands for; setting it also
     // takes its model id and role.
@@ -159,6 +171,8 @@ protected:
     std::mutex& PerLightListLock() { return perLightListLock_; }
     std::mutex& StepListLock() { return stepListLock_; }
 
+    void KeepDeviceInfo(const DeviceInfoBlock& block);
+
     // The page's calls, made only while a page is set; safe from any thread.
     void ShowLightsOnPage();
     void ShowStateOnPage();
@@ -206,6 +220,9 @@ private:
     std::atomic<bool> batteryPowered_{false};
     std::atomic<bool> statusPollingPaused_{false};
     InterfaceRecord identity_;
+    DeviceInfoBlock infoBlock_{};
+    DeviceInfo info_;
+    std::optional<StatusBlock> lastStatus_;
     int kindCode_ = 0;
     std::atomic<bool> onReceiver_{false};
 };

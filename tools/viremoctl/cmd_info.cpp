@@ -127,11 +127,12 @@ int runInfo(const Options& options, Arguments arguments) {
     reading.usbVersion = channel.CableInterface().IsOpen() ? channel.CableInterface().VersionNumber()
                                                             : channel.ReceiverInterface().VersionNumber();
 
-    const DeviceResult result = channel.ReadDeviceInfo(reading.info);
+    const DeviceResult result = device.ReadDeviceInformation();
     if (result.code() == kUnreachable)
         return fail(std::string(reading.kind->name) + " not reachable through its receiver");
     if (!result.succeeded())
         return fail("reading the device information failed (result " + std::to_string(result.code()) + ")");
+    reading.info = device.InfoBlock();
     if (options.json) printJson(jsonOf(reading));
     else printText(reading);
     return kSuccess;

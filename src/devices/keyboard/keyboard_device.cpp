@@ -25,8 +25,6 @@ namespace {
 constexpr uint8_t kCustomColourMode = 20;
 constexpr uint16_t kProfileCodeHigh = 0x10;
 constexpr uint16_t kProfilePairCodeHigh = 0x11;
-// The bytes of a settings record that hold the lighting state.
-constexpr std::array<size_t, 10> kLightingRecordBytes{0, 1, 2, 3, 4, 5, 6, 7, 17, 24};
 
 // Modes the keyboard renders itself (and 20, which shows the stored colour
 // pages): no light frames are streamed for them.
@@ -125,7 +123,7 @@ DeviceResult CVendrakeKeyboardDevice::ApplyLightingState() {
     CVendrakeUSBDevice::SetLightInfo(lighting);
     CVendrakeUSBDevice::SetAudioLightInfo(profile_.GetAudioLightInfo());
     const SettingsRecord record = buildSettingsRecord(lighting, system_, Modes());
-    for (const size_t at : kLightingRecordBytes) mirror_[1 + at] = record[at];
+    for (const size_t at : kLightingRecordBytes) mirror_[kRecordInBlock + at] = record[at];
     if (lighting.mode != previousMode || lighting.mode == kCustomColourMode) RunModeChange(lighting.mode);
     std::lock_guard lock(PerLightListLock());
     perLightList_ = profile_.GetLightList();
@@ -202,10 +200,10 @@ bool CVendrakeKeyboardDevice::ReadKeyLayout() {
         if (channel.ReadKeyTable(table) != kSuccess) return false;
         if (channel.ReadKeyAttributes(attributes) != kSuccess) return false;
     }
-    info_ = decodeDeviceInfo(block);
+    KeepDeviceInfo(block);
     keyTable_ = std::move(table);
     keyAttributes_ = std::move(attributes);
-    const int positions = info_.keyCount;
+    const int positions = Info().keyCount;
     const std::filesystem::path folder = DeviceDataFolder();
     const auto remembered = readRememberedPositions(folder, positions);
     maps_ = buildKeyMaps(keyTable_, keyAttributes_, positions, remembered ? &*remembered : nullptr);
@@ -229,7 +227,7 @@ bool CVendrakeKeyboardDevice::ReadSettingsMirror() {
     SettingsBlock block{};
     if (channel.ReadSettings(settingsAddress(active[0]), block) != kSuccess) return false;
     block[0] = active[0];
-    block[1 + 15] = 0;
+    block[kRecordInBlock + 15] = 0;
     mirror_ = block;
     activeProfile_ = active[0];
 
@@ -245,7 +243,7 @@ bool CVendrakeKeyboardDevice::ReadSettingsMirror() {
     return true;
 }
 
-size_t CVendrakeKeyboardDevice::MacroCapacity() const { return macroCapacity(info_.macroUnits); }
+size_t CVendrakeKeyboardDevice::MacroCapacity() const { return macroCapacity(Info().macroUnits); }
 
 // ---- Writing the keyboard ----------------------------------------------------
 
@@ -291,7 +289,7 @@ DeviceResult CVendrakeKeyboardDevice::WriteMacros(const std::vector<int>& macroN
 
 int CVendrakeKeyboardDevice::UploadMacros(const std::vector<int>& macroNumbers) {
     CommandChannel& channel = Channel();
-    DeviceInfo info = info_;
+    DeviceInfo info = Info();
     if (DeviceInfoBlock block{}; channel.IsOpen() && channel.ReadDeviceInfo(block) == kSuccess)
         info = decodeDeviceInfo(block);
     auto blocks = loadMacroBlocks(DeviceDataFolder(), macroNumbers);
@@ -334,7 +332,7 @@ void CVendrakeKeyboardDevice::WriteColourPage() {
     // Before the key layout is read no light has a place in the page.
     if (!Channel().IsOpen() || !layoutRead_) return;
     const LightFrame page = buildKeyLightImage(Lights(), maps_.lightPosition);
-    const size_t length = std::min(info_.KeyTableSize(), page.size());
+    const size_t length = std::min(Info().KeyTableSize(), page.size());
     const int group = GetLightingState().customGroup;
     if (Channel().WriteLightPage(group, kColourPageLength, std::span(page).first(length)) != kSuccess)
         PauseAfterFailedFrame();
@@ -387,17 +385,7 @@ void CVendrakeKeyboardDevice::RunModeChange(uint8_t mode) {
     if (mode == kCustomColourMode) PrepareMode20();
 }
 
-// ---- Battery and reachability --------------------------------------------------
-
-void CVendrakeKeyboardDevice::PollPower() {
-    CommandChannel& channel = Channel();
-    if (!channel.IsOpen() || IsStatusPollingPaused() || !channel.QueryOnline()) return;
-    StatusBlock status{};
-    if (channel.ReadStatus(0, status) != kSuccess) return;
-    status[kStatusLinkByte] = IsOnReceiver() ? 1 : 0;
-    lastStatus_ = status;
-    if (IPowerDisplay* display = GetPowerDisplay()) display->ShowPowerReport(status);
-}
+// ---- Reachability --------------------------------------------------------------
 
 int CVendrakeKeyboardDevice::IsReachableThroughReceiver() {
     return Channel().IsOpen() && IsOnReceiver() && Channel().QueryOnline() ? 1 : 0;

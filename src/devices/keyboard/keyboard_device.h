@@ -21,14 +21,12 @@
 #include <thread>
 #include <vector>
 
-#include "devices/device_info.h"
 #include "devices/keyboard/keyboard_layout.h"
 #include "devices/keyboard/keyboard_modes.h"
 #include "devices/keyboard/keyboard_notification_reader.h"
 #include "devices/keyboard/keyboard_panels.h"
 #include "devices/keyboard/keyboard_settings.h"
 #include "devices/lighting/lighting_engine.h"
-#include "devices/status_block.h"
 #include "devices/vendrake_usb_device.h"
 #include "profiles/keyboard_profile_data.h"
 
@@ -43,7 +41,6 @@ public:
     void SendLightFrame() override;
     DeviceResult ReadAllFromDevice() override;
     void ReadSettingsFromDevice() override;
-    void PollPower() override;
     int IsReachableThroughReceiver() override;
     DeviceResult LoadProfile() override;
     void RefreshState() override;
@@ -94,8 +91,7 @@ public:
     bool IsLightingThreadRunning() const { return lightingEngine_.IsRunning(); }
 
     // What the last reads left.
-    const DeviceInfo& Info() const { return info_; }
-    int KeyPositionCount() const { return info_.keyCount; }
+    int KeyPositionCount() const { return Info().keyCount; }
     size_t MacroCapacity() const;
     const std::vector<uint8_t>& KeyTableCopy() const { return keyTable_; }
     const keyboard::KeyMaps& Maps() const { return maps_; }
@@ -106,7 +102,6 @@ public:
     const keyboard::SystemSettings& SystemStages() const { return system_; }
     void SetSystemStages(const keyboard::SystemSettings& system);
     const keyboard::ModeList& Modes();
-    std::optional<StatusBlock> LastStatus() const { return lastStatus_; }
     CKeyboardProfiledata& Profile() { return profile_; }
     const CKeyboardProfiledata& Profile() const { return profile_; }
 
@@ -130,7 +125,6 @@ private:
     CKeyboardProfiledata profile_;
     std::string profileName_;
     std::optional<keyboard::ModeList> modes_;
-    DeviceInfo info_;
     std::vector<uint8_t> keyTable_;
     std::vector<uint8_t> keyAttributes_;
     keyboard::KeyMaps maps_ = keyboard::KeyMaps::absent();
@@ -140,7 +134,6 @@ private:
     std::atomic<uint8_t> secondIndex_{0};
     std::vector<KeyListEntry> keys_;
     keyboard::SystemSettings system_;
-    std::optional<StatusBlock> lastStatus_;
     // The sound levels and bands the audio-reactive effects follow.
     std::array<std::atomic<int32_t>, kAudioLevelCount> audioLevels_{};
     std::array<std::atomic<int32_t>, kAudioBandCount> audioBands_{};
