@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "devices/device_tables.h"
 #include "devices/lighting/light_frame.h"
 #include "platform/folders.h"
 
@@ -165,6 +166,11 @@ void CVendrakeUSBDevice::SetIdentity(const InterfaceRecord& identity) {
     identity_ = identity;
     modelId_ = identity.modelId;
     role_ = identity.role;
+}
+
+void CVendrakeUSBDevice::SetInterfaceRow(const InterfaceRecord& row) {
+    SetIdentity(wiredEquivalent(row));
+    onReceiver_ = isReceiverModel(row.modelId);
 }
 
 void CVendrakeUSBDevice::SetKeyCount(int count) { keyCount_ = std::clamp(count, 0, kMaxKeys); }

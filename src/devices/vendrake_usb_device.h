@@ -114,6 +114,10 @@ public:
     // takes its model id and role.
     const InterfaceRecord& GetIdentity() const { return identity_; }
     void SetIdentity(const InterfaceRecord& identity);
+    // The row of the interface the driver talks through. A receiver is only
+    // the way in: its row gives the wired partner's row as the identity and
+    // puts the driver on the receiver; any other row is the identity itself.
+    void SetInterfaceRow(const InterfaceRecord& row);
     int GetModelId() const { return modelId_; }
     int GetRole() const { return role_; }
 

@@ -116,8 +116,7 @@ int runInfo(const Options& options, Arguments arguments) {
 
     const InterfaceRecord& row = hidInterfaceTable()[size_t(found->row)];
     CVendrakeUSBDevice device(backend);
-    device.SetIdentity(row);
-    device.SetOnReceiver(reading.viaReceiver);
+    device.SetInterfaceRow(row);
     CommandChannel& channel = device.Channel();
     const ConnectionMode mode = reading.viaReceiver ? ConnectionMode::Receiver : ConnectionMode::Cable;
     if (!channel.Attach(mode, reading.path)) return fail("cannot open " + reading.path + " for reading and writing");

@@ -444,7 +444,7 @@ void CVendrakeKeyboardDevice::OnNotification(uint16_t code, bool onCable) {
 
 // ---- Set-up --------------------------------------------------------------------
 
-void configureKeyboard(CVendrakeKeyboardDevice& device, const InterfaceRecord& identity) {
+void configureKeyboard(CVendrakeKeyboardDevice& device, const InterfaceRecord& row) {
     const DeviceKind& kind = kDeviceKindTable[kKindKeyboard];
     const DevicePage& page = kDevicePageTable[kKindKeyboard];
     device.SetKindIndex(kKindKeyboard);
@@ -454,8 +454,7 @@ void configureKeyboard(CVendrakeKeyboardDevice& device, const InterfaceRecord& i
     device.SetLightCount(page.lightCount);
     device.SetLightingPresetName(std::string(page.lightingPresetName));
     device.SetBatteryPowered(page.batteryPowered);
-    device.SetIdentity(identity);
-    device.SetOnReceiver(identity.modelId == kModelKeyboardReceiver);
+    device.SetInterfaceRow(row);
 }
 
 }  // namespace viremo::devices

@@ -154,8 +154,9 @@ private:
     static std::atomic<uint16_t> lastNotificationCode_;
 };
 
-// Gives a keyboard device object its rows of the device tables (kind,
-// counts, names) and the identity of the interface it talks through.
-void configureKeyboard(CVendrakeKeyboardDevice& device, const InterfaceRecord& identity);
+// Gives a keyboard driver its rows of the device tables (kind, counts,
+// names) and the row of the interface it talks through (the cable's, or the
+// receiver's, which keeps the cable's row as the identity).
+void configureKeyboard(CVendrakeKeyboardDevice& device, const InterfaceRecord& row);
 
 }  // namespace viremo::devices
