@@ -227,4 +227,18 @@ std::filesystem::path CVendrakeUSBDevice::DefaultProfilePath() const {
     return folders::defaultData() / (kindName_ + ".Json");
 }
 
+void configureDevice(CVendrakeUSBDevice& device, int kindIndex, const InterfaceRecord& row) {
+    if (kindIndex < 0 || kindIndex >= kKindCount) return;
+    const DeviceKind& kind = kDeviceKindTable[size_t(kindIndex)];
+    const DevicePage& page = kDevicePageTable[size_t(kindIndex)];
+    device.SetKindIndex(kindIndex);
+    device.SetKindName(std::string(kind.kindName));
+    device.SetKindCode(kind.kindCode);
+    device.SetKeyCount(page.keyCount);
+    device.SetLightCount(page.lightCount);
+    device.SetLightingPresetName(std::string(page.lightingPresetName));
+    device.SetBatteryPowered(page.batteryPowered);
+    device.SetInterfaceRow(row);
+}
+
 }  // namespace viremo::devices

@@ -231,4 +231,9 @@ private:
     std::atomic<bool> onReceiver_{false};
 };
 
+// Gives a driver its kind's rows of the device tables (kind, counts, names,
+// battery) and the row of the interface it talks through (SetInterfaceRow).
+// An unknown kind is left as it is.
+void configureDevice(CVendrakeUSBDevice& device, int kindIndex, const InterfaceRecord& row);
+
 }  // namespace viremo::devices

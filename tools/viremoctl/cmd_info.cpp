@@ -116,7 +116,7 @@ int runInfo(const Options& options, Arguments arguments) {
 
     const InterfaceRecord& row = hidInterfaceTable()[size_t(found->row)];
     CVendrakeUSBDevice device(backend);
-    device.SetInterfaceRow(row);
+    configureDevice(device, reading.kind->kindIndex, row);
     CommandChannel& channel = device.Channel();
     const ConnectionMode mode = reading.viaReceiver ? ConnectionMode::Receiver : ConnectionMode::Cable;
     if (!channel.Attach(mode, reading.path)) return fail("cannot open " + reading.path + " for reading and writing");

@@ -445,16 +445,7 @@ void CVendrakeKeyboardDevice::OnNotification(uint16_t code, bool onCable) {
 // ---- Set-up --------------------------------------------------------------------
 
 void configureKeyboard(CVendrakeKeyboardDevice& device, const InterfaceRecord& row) {
-    const DeviceKind& kind = kDeviceKindTable[kKindKeyboard];
-    const DevicePage& page = kDevicePageTable[kKindKeyboard];
-    device.SetKindIndex(kKindKeyboard);
-    device.SetKindName(std::string(kind.kindName));
-    device.SetKindCode(kind.kindCode);
-    device.SetKeyCount(page.keyCount);
-    device.SetLightCount(page.lightCount);
-    device.SetLightingPresetName(std::string(page.lightingPresetName));
-    device.SetBatteryPowered(page.batteryPowered);
-    device.SetInterfaceRow(row);
+    configureDevice(device, kKindKeyboard, row);
 }
 
 }  // namespace viremo::devices
