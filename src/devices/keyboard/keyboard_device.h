@@ -3,9 +3,9 @@
 // wireless receiver (model 9). It reads and writes the keyboard's
 // memory regions (device information, settings, key table with its key
 // attribute block, macro memory, colour pages), streams light frames while
-// the program drives the lights, polls the battery, listens for the
-// keyboard's notifications on its consumer-control interfaces and runs the
-// lighting thread.
+// the program drives the lights, listens for the keyboard's notifications
+// on its consumer-control interfaces and runs its lighting engine. The base
+// driver reads its information and status blocks.
 //
 // Threads: the user-interface thread calls every operation; the lighting
 // thread steps the effects; the notification readers only set the active
@@ -14,11 +14,8 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "devices/keyboard/keyboard_layout.h"
@@ -120,7 +117,6 @@ private:
     void OnNotification(uint16_t code, bool onCable);
     NotificationPort& PortOf(uint16_t modelId);
     const NotificationPort& PortOf(uint16_t modelId) const;
-
 
     CKeyboardProfiledata profile_;
     std::string profileName_;
