@@ -1,6 +1,7 @@
 #include "devices/keyboard/keyboard_device.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "devices/device_info.h"
 #include "devices/device_tables.h"
@@ -47,6 +48,7 @@ constexpr CVendrakeUSBDevice::ModeEffect kBaseEffects[] = {
     {28, &CVendrakeUSBDevice::EffectOff},
 };
 
+constexpr auto kLightingPass = std::chrono::milliseconds(1);
 // Lighting ticks between two steps, by speed step 0-4.
 constexpr std::array<int, kStepCount> kStepTicks{5, 4, 3, 2, 1};
 
@@ -58,11 +60,11 @@ KeyColor keyColourOf(const LightColour& colour) { return {colour.red, colour.gre
 std::atomic<uint16_t> CVendrakeKeyboardDevice::lastNotificationCode_{0};
 
 CVendrakeKeyboardDevice::CVendrakeKeyboardDevice(hid::Backend& backend, const Clock& clock)
-    : CVendrakeUSBDevice(backend, clock), lightingEngine_(Channel(), clock, kStepTicks, "KB灯光线程设定退出") {}
+    : CVendrakeUSBDevice(backend, clock), lightingThread_(Channel(), kLightingPass, "KB灯光线程设定退出") {}
 
 CVendrakeKeyboardDevice::~CVendrakeKeyboardDevice() {
     for (NotificationPort& port : ports_) port.reader.Stop();
-    lightingEngine_.Stop();
+    lightingThread_.Stop();
 }
 
 // ---- Mode list and shown state -------------------------------------------
@@ -180,8 +182,7 @@ DeviceResult CVendrakeKeyboardDevice::ReadAllFromDevice() {
     LoadProfile();
     if (!ReadSettingsMirror()) return kNotDone;
     RefreshState();
-    lightingEngine_.Restart([this] { return GetLightingState(); },
-                            [this](uint8_t mode) { return StepModeEffect(kBaseEffects, mode); });
+    RestartLightingThread();
     return kSuccess;
 }
 
@@ -440,6 +441,23 @@ void CVendrakeKeyboardDevice::OnNotification(uint16_t code, bool onCable) {
     if (high == kProfileCodeHigh || high == kProfilePairCodeHigh) activeProfile_ = uint8_t(code & 0x0F);
     if (high == kProfilePairCodeHigh) secondIndex_ = uint8_t((code >> 4) & 0x0F);
     TellPageDeviceChanged();
+}
+
+// ---- Lighting thread -----------------------------------------------------------
+
+// A pass on which the clock has moved on counts one tick; once the speed
+// step's ticks have passed, the mode's shared effect takes a step.
+void CVendrakeKeyboardDevice::RestartLightingThread() {
+    lightingThread_.Restart([this, ticks = 0, lastTick = clock().now()]() mutable {
+        const Clock::Monotonic now = clock().now();
+        if (now - lastTick > kLightingPass) {
+            ++ticks;
+            lastTick = now;
+        }
+        const LightRecord lighting = GetLightingState();
+        if (ticks < kStepTicks[std::min<size_t>(lighting.speed, kStepTicks.size() - 1)]) return;
+        if (StepModeEffect(kBaseEffects, lighting.mode)) ticks = 0;
+    });
 }
 
 // ---- Set-up --------------------------------------------------------------------

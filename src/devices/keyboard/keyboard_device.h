@@ -23,7 +23,7 @@
 #include "devices/keyboard/keyboard_notification_reader.h"
 #include "devices/keyboard/keyboard_panels.h"
 #include "devices/keyboard/keyboard_settings.h"
-#include "devices/lighting/lighting_engine.h"
+#include "devices/lighting/lighting_thread.h"
 #include "devices/vendrake_usb_device.h"
 #include "profiles/keyboard_profile_data.h"
 
@@ -85,7 +85,7 @@ public:
     void DetachNotificationInterface(uint16_t modelId);
     bool IsNotificationOpen(uint16_t modelId) const;
 
-    bool IsLightingThreadRunning() const { return lightingEngine_.IsRunning(); }
+    bool IsLightingThreadRunning() const { return lightingThread_.IsRunning(); }
 
     // What the last reads left.
     int KeyPositionCount() const { return Info().keyCount; }
@@ -109,6 +109,7 @@ private:
 
     bool ReadSettingsMirror();
     void RunModeChange(uint8_t mode);
+    void RestartLightingThread();
     void WriteColourPage();
     void StoreCustomColours(int group);
     int MacroCount() const;
@@ -145,7 +146,7 @@ private:
     };
     std::array<NotificationPort, 2> ports_;  // cable, receiver
 
-    LightingEngine lightingEngine_;
+    LightingThread lightingThread_;
 
     static std::atomic<uint16_t> lastNotificationCode_;
 };
