@@ -12,14 +12,16 @@ DemoSet makeDemoSet() {
     DemoSet set;
     set.keyboardHandle = std::make_shared<KeyboardFirmware>();
     set.keyboard = set.keyboardHandle->device();
-    set.mouse = mouseFirmware();
-    set.mousePad = mousePadFirmware();
+    set.mouseHandle = std::make_shared<MouseFirmware>();
+    set.mouse = set.mouseHandle->device();
+    set.mousePadHandle = std::make_shared<MousePadFirmware>();
+    set.mousePad = set.mousePadHandle->device();
     set.headset = headsetFirmware();
-    set.mouseReceiver = std::make_shared<Receiver>(set.mouse);
+    set.mouseReceiver = set.mouseHandle->receiver();
 
     set.keyboardUsb = set.keyboardHandle->cable();
-    set.mouseReceiverUsb = mouseReceiver(set.mouseReceiver);
-    set.mousePadUsb = mousePad(set.mousePad);
+    set.mouseReceiverUsb = set.mouseHandle->receiverProduct();
+    set.mousePadUsb = set.mousePadHandle->product();
     set.headsetUsb = headset(set.headset);
     return set;
 }

@@ -7,6 +7,8 @@
 #include "emulator/device_firmware.h"
 #include "emulator/emulated_product.h"
 #include "emulator/keyboard_firmware.h"
+#include "emulator/mouse_firmware.h"
+#include "emulator/mouse_pad_firmware.h"
 #include "emulator/receiver.h"
 #include "hid/emulated_bus.h"
 
@@ -23,6 +25,10 @@ struct DemoSet {
     std::shared_ptr<KeyboardFirmware> keyboardHandle;
     // The mouse's radio link.
     std::shared_ptr<Receiver> mouseReceiver;
+    // The mouse's and the pad's memory as the host left it, their input
+    // reports; the mouse's cable (not plugged).
+    std::shared_ptr<MouseFirmware> mouseHandle;
+    std::shared_ptr<MousePadFirmware> mousePadHandle;
     // The USB devices as plugged: their interfaces (packet logs, faults,
     // notifications) and unplug.
     EmulatedProduct keyboardUsb;

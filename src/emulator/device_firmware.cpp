@@ -78,6 +78,11 @@ std::vector<uint8_t> DeviceFirmware::memory(std::string_view region) const {
     return found ? found->bytes : std::vector<uint8_t>{};
 }
 
+std::vector<uint8_t> DeviceFirmware::memory(std::string_view region, size_t address, size_t length) const {
+    std::lock_guard lock(mutex_);
+    return memory_.read(region, address, length).value_or(std::vector<uint8_t>{});
+}
+
 bool DeviceFirmware::writeMemory(std::string_view region, size_t address, std::span<const uint8_t> data) {
     std::lock_guard lock(mutex_);
     return memory_.write(region, address, data);

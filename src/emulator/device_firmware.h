@@ -43,6 +43,8 @@ public:
 
     // Memory as the host would see it, for tests and for products.
     std::vector<uint8_t> memory(std::string_view region) const;
+    // `length` bytes from `address`; empty when the range leaves the region.
+    std::vector<uint8_t> memory(std::string_view region, size_t address, size_t length) const;
     bool writeMemory(std::string_view region, size_t address, std::span<const uint8_t> data);
 
     // Session bookkeeping: a session stays open from BeginSession to EndSession.

@@ -6,16 +6,6 @@
 
 namespace viremo::emulator {
 
-namespace {
-
-std::vector<uint8_t> slice(const std::vector<uint8_t>& bytes, size_t offset, size_t length) {
-    if (offset > bytes.size() || length > bytes.size() - offset) return {};
-    const auto first = bytes.begin() + std::ptrdiff_t(offset);
-    return {first, first + std::ptrdiff_t(length)};
-}
-
-}  // namespace
-
 KeyboardFirmware::KeyboardFirmware()
     : device_(keyboardFirmware()),
       receiver_(std::make_shared<Receiver>(device_)),
@@ -27,14 +17,14 @@ uint8_t KeyboardFirmware::activeProfile() const {
 }
 
 std::vector<uint8_t> KeyboardFirmware::settingsRecord(size_t profile) const {
-    return slice(device_->memory(region::Settings), keyboard::settingsRecordAddress(profile),
+    return device_->memory(region::Settings, keyboard::settingsRecordAddress(profile),
                  keyboard::kSettingsRecordLength);
 }
 
 std::vector<uint8_t> KeyboardFirmware::keyTable() const { return device_->memory(region::KeyTable); }
 
 keyboard::KeyCode KeyboardFirmware::keyCode(size_t position) const {
-    const auto bytes = slice(keyTable(), keyboard::kKeyCodeLength * position, keyboard::kKeyCodeLength);
+    const auto bytes = device_->memory(region::KeyTable, keyboard::kKeyCodeLength * position, keyboard::kKeyCodeLength);
     if (bytes.empty()) return {};
     return {bytes[0], bytes[1], bytes[2]};
 }
@@ -48,7 +38,7 @@ std::optional<std::vector<MacroEvents>> KeyboardFirmware::macros(std::string* wh
 }
 
 std::vector<uint8_t> KeyboardFirmware::colourPage(size_t group) const {
-    return slice(device_->memory(region::ColourPages), keyboard::kColourPageLength * group,
+    return device_->memory(region::ColourPages, keyboard::kColourPageLength * group,
                  keyboard::kColourPageLength);
 }
 

@@ -1,5 +1,7 @@
 #include "emulator/keyboard_macro_image.h"
 
+#include "emulator/little_endian.h"
+
 namespace viremo::emulator {
 
 namespace {
@@ -10,10 +12,6 @@ constexpr size_t kOffsetLength = 2;
 constexpr size_t kBlockHeaderLength = 4;
 constexpr size_t kEventLength = 4;
 constexpr uint8_t kPressBit = 0x80;
-
-uint16_t wordAt(std::span<const uint8_t> bytes, size_t offset) {
-    return uint16_t(bytes[offset] | (bytes[offset + 1] << 8));
-}
 
 MacroEvent eventAt(std::span<const uint8_t> bytes, size_t offset) {
     MacroEvent event;

@@ -3,6 +3,8 @@
 #include "emulator/command_codes.h"
 #include "emulator/keyboard_key_table.h"
 #include "emulator/keyboard_memory.h"
+#include "emulator/little_endian.h"
+#include "emulator/mouse_pad_firmware.h"
 #include "emulator/report_descriptors.h"
 
 namespace viremo::emulator {
@@ -26,11 +28,6 @@ struct DeviceInfoFields {
     uint8_t keyCount = 0;
     uint8_t macroUnits = 0;
 };
-
-void putWord(std::vector<uint8_t>& bytes, size_t offset, uint16_t value) {
-    bytes[offset] = uint8_t(value & 0xFF);
-    bytes[offset + 1] = uint8_t(value >> 8);
-}
 
 std::vector<uint8_t> deviceInfo(const DeviceInfoFields& fields) {
     std::vector<uint8_t> info(kDeviceInfoLength, 0);
@@ -93,32 +90,26 @@ std::shared_ptr<DeviceFirmware> keyboardFirmware() {
     return std::make_shared<DeviceFirmware>(MemoryMap(std::move(regions)));
 }
 
-std::shared_ptr<DeviceFirmware> mouseFirmware() {
-    constexpr uint8_t kButtons = 11;
-    constexpr uint8_t kMacroUnits = 16;
-    constexpr uint16_t kSensor = 0x3325;
-    constexpr uint8_t kDpiStep = 50;
-    constexpr uint16_t kHighestDpiLevel = 88;
-    constexpr uint16_t kLowestDpi = 100;
-    constexpr size_t kProfileSlots = 4;  // settings slot n at n x 128
-    auto info = deviceInfo({kMouseProductId, kMouseVersion, kButtons, kMacroUnits});
-    putWord(info, 9, kSensor);
-    info[11] = kDpiStep;
-    putWord(info, 12, kHighestDpiLevel);
-    putWord(info, 14, kLowestDpi);
-    return std::make_shared<DeviceFirmware>(MemoryMap({
+std::shared_ptr<DeviceFirmware> mouseFirmware(const mouse::Sensor& sensor) {
+    auto info = deviceInfo({kMouseProductId, kMouseVersion, mouse::kButtons, mouse::kMacroUnits});
+    putWord(info, 9, sensor.id);
+    info[11] = sensor.dpiStep;
+    putWord(info, 12, sensor.highestLevel);
+    putWord(info, 14, sensor.lowestDpi);
+    std::vector<MemoryRegion> regions{
         deviceInfoRegion(std::move(info)),
         statusRegion(kFullBattery),
-        settingsRegion(kProfileSlots * 128),
         lightFrameRegion(),
-    }));
+    };
+    for (auto& mouseRegion : mouse::mouseRegions()) regions.push_back(std::move(mouseRegion));
+    return std::make_shared<DeviceFirmware>(MemoryMap(std::move(regions)));
 }
 
 std::shared_ptr<DeviceFirmware> mousePadFirmware() {
     return std::make_shared<DeviceFirmware>(MemoryMap({
         deviceInfoRegion(deviceInfo({kMousePadProductId, kMousePadVersion, 0, 0})),
         statusRegion(0),
-        settingsRegion(128),
+        {std::string(region::Settings), command::ReadSettings, command::WriteSettings, pad::factorySettings()},
         lightFrameRegion(),
     }));
 }

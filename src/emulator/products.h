@@ -14,7 +14,8 @@
 //   "light frame"  512 bytes written by StreamLightFrame (not the headset,
 //                  whose lights take their own colour reports).
 // The keyboard adds its key table, key attributes, macro memory and colour
-// pages (keyboard_memory.h).
+// pages (keyboard_memory.h); the mouse its button table, macro and recoil
+// memory (mouse_memory.h).
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -22,6 +23,7 @@
 
 #include "emulator/device_firmware.h"
 #include "emulator/emulated_product.h"
+#include "emulator/mouse_memory.h"
 #include "emulator/receiver.h"
 
 namespace viremo::emulator {
@@ -49,7 +51,7 @@ inline constexpr uint16_t kHeadsetProductId = 0x1630;
 
 // Fresh firmware of each device, memory in its factory state.
 std::shared_ptr<DeviceFirmware> keyboardFirmware();
-std::shared_ptr<DeviceFirmware> mouseFirmware();
+std::shared_ptr<DeviceFirmware> mouseFirmware(const mouse::Sensor& sensor = mouse::k3325Sensor);
 std::shared_ptr<DeviceFirmware> mousePadFirmware();
 std::shared_ptr<DeviceFirmware> headsetFirmware();
 

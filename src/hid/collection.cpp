@@ -16,4 +16,11 @@ bool Collection::ownsInputReport(uint8_t reportId) const { return owns(inputRepo
 
 bool Collection::ownsOutputReport(uint8_t reportId) const { return owns(outputReportIds, usesReportIds, reportId); }
 
+uint16_t Collection::outputReportLength(uint8_t reportId) const {
+    if (!ownsOutputReport(reportId)) return 0;
+    const auto id = std::find(outputReportIds.begin(), outputReportIds.end(), usesReportIds ? reportId : 0);
+    const auto index = size_t(id - outputReportIds.begin());
+    return index < outputReportByteLengths.size() ? outputReportByteLengths[index] : outputReportByteLength;
+}
+
 }  // namespace viremo::hid

@@ -47,10 +47,15 @@ struct Collection {
     uint16_t inputReportByteLength = 0;
     uint16_t outputReportByteLength = 0;
     uint16_t featureReportByteLength = 0;
+    std::vector<uint16_t> outputReportByteLengths;  // of each of outputReportIds, with the id byte
     std::vector<InputItem> inputItems;
 
     bool ownsInputReport(uint8_t reportId) const;
     bool ownsOutputReport(uint8_t reportId) const;
+    // The length of one output report as its descriptor defines it (a
+    // collection's reports may be shorter than its longest); 0 when the
+    // collection does not own the report.
+    uint16_t outputReportLength(uint8_t reportId) const;
 };
 
 }  // namespace viremo::hid

@@ -172,9 +172,8 @@ public:
             if (pipe_->cancelled) return IoStatus::Cancelled;
             if (pipe_->unplugged) return IoStatus::Failed;
         }
-        const size_t length = collection_.outputReportByteLength;
-        if (!flags_.write || report.empty() || report.size() < length || !collection_.ownsOutputReport(report[0]))
-            return IoStatus::Failed;
+        const size_t length = report.empty() ? 0 : collection_.outputReportLength(report[0]);
+        if (!flags_.write || length == 0 || report.size() < length) return IoStatus::Failed;
         const auto bus = bus_.lock();
         const auto firmware = bus ? bus->firmware(node_, generation_) : nullptr;
         if (!firmware) return IoStatus::Failed;

@@ -66,8 +66,8 @@ IoStatus HidrawConnection::read(std::span<uint8_t> buffer, size_t& transferred, 
 
 IoStatus HidrawConnection::write(std::span<const uint8_t> report, size_t& transferred, int timeoutMs) {
     transferred = 0;
-    const size_t length = collection_.outputReportByteLength;
-    if (length == 0 || report.size() < length || !collection_.ownsOutputReport(report[0])) return IoStatus::Failed;
+    const size_t length = report.empty() ? 0 : collection_.outputReportLength(report[0]);
+    if (length == 0 || report.size() < length) return IoStatus::Failed;
     const IoStatus ready = waitFor(POLLOUT, timeoutMs);
     if (ready != IoStatus::Done) return ready;
     const ssize_t count = ::write(fd_, report.data(), length);

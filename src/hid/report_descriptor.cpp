@@ -271,11 +271,18 @@ private:
         if (depth_ != 0) return fail("collection not ended");
         if (collections_.empty()) return fail("no collection");
         if (usesReportIds_ && itemWithoutId_) return fail("report without id among reports with ids");
+        for (auto& collection : collections_)
+            collection.outputReportByteLengths.resize(collection.outputReportIds.size());
         for (const auto& [key, slot] : reports_) {
             Collection& collection = collections_[slot.collection];
             const auto bytes = static_cast<uint16_t>((slot.bits + 7) / 8 + 1);
             uint16_t& length = lengthOf(collection, key.first);
             length = std::max(length, bytes);
+            if (key.first == OutputReport) {
+                const auto& ids = collection.outputReportIds;
+                const auto index = size_t(std::find(ids.begin(), ids.end(), key.second) - ids.begin());
+                collection.outputReportByteLengths[index] = bytes;
+            }
         }
         for (auto& collection : collections_) collection.usesReportIds = usesReportIds_;
     }

@@ -230,7 +230,7 @@ std::optional<std::filesystem::path> CDialogBuilder::FindResource(std::string_vi
     pugi::xml_document document;
     if (!document.load_buffer(text->data(), text->size())) return std::nullopt;
     for (pugi::xml_node entry : document.document_element().children()) {
-        if (entry.type() == pugi::node_element && name == entry.attribute("name").value()) {
+        if (EqualsNoCase(entry.name(), "Resource") && name == entry.attribute("name").value()) {
             std::filesystem::path file(entry.attribute("file").value());
             return file.is_absolute() ? file : CPaintManagerUI::GetResourcePath() / file;
         }

@@ -20,12 +20,22 @@ std::string Unescape(std::string_view text) {
         if (next == 'n') out += '\n';
         else if (next == 't') out += '\t';
         else if (next == '\\') out += '\\';
+        else if (next == '=') out += '=';
         else {
             out += '\\';
             out += next;
         }
     }
     return out;
+}
+
+// The '=' that ends the identifier: the first one not written as "\=".
+std::size_t IdentifierEnd(std::string_view line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        if (line[i] == '\\') ++i;
+        else if (line[i] == '=') return i;
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace
@@ -52,13 +62,13 @@ void CLanguage::LoadText(std::string_view text, std::string_view origin) {
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         std::string_view trimmed = Trim(line);
         if (trimmed.empty() || trimmed.front() == '#') continue;
-        std::size_t equals = trimmed.find('=');
+        std::size_t equals = IdentifierEnd(trimmed);
         if (equals == std::string_view::npos || Trim(trimmed.substr(0, equals)).empty()) {
             log::linef("%.*s:%d: not an identifier=text line", static_cast<int>(origin.size()), origin.data(),
                        lineNumber);
             continue;
         }
-        m_texts[std::string(Trim(trimmed.substr(0, equals)))] = Unescape(Trim(trimmed.substr(equals + 1)));
+        m_texts[Unescape(Trim(trimmed.substr(0, equals)))] = Unescape(Trim(trimmed.substr(equals + 1)));
     }
     Changed();
 }

@@ -2,7 +2,8 @@
 // The language layer: a table from text identifiers to the texts of one
 // language. Language files are UTF-8 lines "identifier=text"; blank lines and
 // lines starting with '#' are skipped; "\n", "\t" and "\\" in a text stand
-// for a line break, a tab and a backslash. An unknown identifier translates
+// for a line break, a tab and a backslash, and "\=" for an '=' that belongs to
+// the identifier (as in "keyboard_key_\==="). An unknown identifier translates
 // to itself.
 //
 // Loading a language tells every listener (each paint manager re-translates

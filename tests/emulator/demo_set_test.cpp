@@ -137,6 +137,14 @@ TEST_F(DemoSetTest, EventCodesUnpackFromTheConsumerCollections) {
     }
 }
 
+TEST_F(DemoSetTest, MouseButtonsReachTheHostThroughTheReceiver) {
+    auto consumer = open("emulated/mouse-receiver/if1#vid_320f&pid_221d&mi_01&col03");
+    ASSERT_TRUE(consumer);
+    ASSERT_TRUE(set.mouseHandle->pressDpiButton());
+    EXPECT_EQ(readOne(*consumer), (Bytes{3, 0x20, 0x11})) << "stage 2 of profile 0";
+    EXPECT_EQ(set.mouse->memory(region::Settings)[12], 2) << "the firmware the receiver serves";
+}
+
 TEST_F(DemoSetTest, UnpluggedProductDisappears) {
     set.mousePadUsb.unplug(bus);
     for (const auto& path : bus.enumeratePaths()) EXPECT_EQ(path.find("pid_1004"), std::string::npos) << path;

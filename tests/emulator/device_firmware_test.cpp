@@ -71,11 +71,12 @@ TEST(DeviceFirmware, RefusedWriteLeavesMemoryAlone) {
 
 TEST(DeviceFirmware, WritesLandAtTheirAddressAndReadBack) {
     auto mouse = mouseFirmware();
-    ASSERT_EQ(statusOf(*mouse, packet(6, 3, 0x0180, {0x11, 0x22, 0x33})), kStatusAccepted);
+    // Slot 3 from byte 80, beyond the 71 bytes of its block.
+    ASSERT_EQ(statusOf(*mouse, packet(6, 3, 0x01D0, {0x11, 0x22, 0x33})), kStatusAccepted);
     const Bytes settings = mouse->memory(region::Settings);
-    EXPECT_EQ(Bytes(settings.begin() + 0x17F, settings.begin() + 0x184), (Bytes{0, 0x11, 0x22, 0x33, 0}));
-    // 5 + 2 + 0x81 + 0x01 + 1 + 0x22 + 0x33 = 0xDF
-    EXPECT_EQ(replyTo(*mouse, packet(5, 2, 0x0181)), frame({4, 0xDF, 0, 5, 2, 0x81, 0x01, 1, 0x22, 0x33}));
+    EXPECT_EQ(Bytes(settings.begin() + 0x1CF, settings.begin() + 0x1D4), (Bytes{0, 0x11, 0x22, 0x33, 0}));
+    // 5 + 2 + 0xD1 + 0x01 + 1 + 0x22 + 0x33 = 0x12F
+    EXPECT_EQ(replyTo(*mouse, packet(5, 2, 0x01D1)), frame({4, 0x2F, 0x01, 5, 2, 0xD1, 0x01, 1, 0x22, 0x33}));
 }
 
 TEST(DeviceFirmware, LightFramesFillTheFrameBuffer) {

@@ -19,13 +19,15 @@ TEST_F(LanguageTest, ReadsIdentifierLinesAndKeepsUnknownIdentifiers) {
                         "UpdateIsLastText = Already the latest version\r\n"
                         "\n"
                         "message_text_22=Line one\\nLine two\\\\\n"
+                        "keyboard_key_\\== = \n"
                         "no equals sign here\n",
                         "test.lang");
-    EXPECT_EQ(Language().Size(), 2u);
+    EXPECT_EQ(Language().Size(), 3u);
+    EXPECT_EQ(Language().Translate("keyboard_key_="), "=");
     EXPECT_EQ(Language().Translate("UpdateIsLastText"), "Already the latest version");
     EXPECT_EQ(Language().Translate("message_text_22"), "Line one\nLine two\\");
     EXPECT_EQ(Language().Translate("message_text_99"), "message_text_99");
-    EXPECT_TRUE(logged.contains("test.lang:5: not an identifier=text line"));
+    EXPECT_TRUE(logged.contains("test.lang:6: not an identifier=text line"));
 }
 
 TEST_F(LanguageTest, LoadingALanguageRetranslatesTextIdControls) {

@@ -122,12 +122,15 @@ TEST_F(RendererTest, ImageSourceMaskFadeAndTint) {
 
 TEST_F(RendererTest, SvgPicturesAndUnreadableFiles) {
     QTemporaryDir dir;
-    QFile svg(dir.filePath("green.svg"));
-    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8'>"
-              "<rect width='8' height='8' fill='#00ff00'/></svg>");
-    svg.close();
-    Paint([&](CQtRenderer& r) { r.DrawImage(Draw(svg.fileName().toStdString(), "file='green.svg'")); });
+    // Drawn at the size shown, not scaled up from its own: the edge between
+    // its halves stays sharp.
+    QFile halves(dir.filePath("halves.svg"));
+    ASSERT_TRUE(halves.open(QIODevice::WriteOnly));
+    halves.write("<svg xmlns='http://www.w3.org/2000/svg' width='8' height='8' viewBox='0 0 8 8'>"
+                 "<rect width='4' height='8' fill='#ff0000'/><rect x='4' width='4' height='8' fill='#00ff00'/></svg>");
+    halves.close();
+    Paint([&](CQtRenderer& r) { r.DrawImage(Draw(halves.fileName().toStdString(), "file='halves.svg'")); });
+    EXPECT_EQ(At(9, 10), qRgba(255, 0, 0, 255));
     EXPECT_EQ(At(10, 10), qRgba(0, 255, 0, 255));
 
     canvas.fill(Qt::transparent);

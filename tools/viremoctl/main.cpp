@@ -21,6 +21,7 @@ int runStatus(const Options&, Arguments);
 int runKeys(const Options&, Arguments);
 int runMacro(const Options&, Arguments);
 int runRecoil(const Options&, Arguments);
+int runUpdate(const Options&, Arguments);
 
 namespace {
 
@@ -35,6 +36,7 @@ const Command kCommands[] = {
     {"keys", "keys <keyboard|mouse> [set <key> <assignment>]   key assignments of the current profile", runKeys},
     {"macro", "macro <keyboard|mouse> list|show|add|rename|delete|import|export   the macro library", runMacro},
     {"recoil", "recoil show <gun>         the mouse's recoil pattern of gun 0-3", runRecoil},
+    {"update", "update check [--service URL] [--ca-file FILE]   ask the update service about the application and the devices", runUpdate},
 };
 
 void printHelp() {

@@ -10,16 +10,12 @@
 
 namespace viremo::toolkit::qt {
 
-namespace {
-
-bool IsSvg(const std::string& path) {
+bool IsSvgFile(const std::string& path) {
     if (path.size() < 4) return false;
     std::string tail = path.substr(path.size() - 4);
     for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return tail == ".svg";
 }
-
-}  // namespace
 
 std::string SkinFilePath(const std::string& file) {
     const std::filesystem::path path(file);
@@ -44,12 +40,19 @@ const QImage& CImageCache::Get(const std::string& path, Color mask) {
     return m_images.emplace(std::move(key), std::move(image)).first->second;
 }
 
-QImage CImageCache::Load(const std::string& path) const {
+const QImage& CImageCache::GetAtSize(const std::string& path, QSize size) {
+    std::string key = path + "\n@" + std::to_string(size.width()) + "x" + std::to_string(size.height());
+    auto found = m_images.find(key);
+    if (found != m_images.end()) return found->second;
+    return m_images.emplace(std::move(key), Load(path, size)).first->second;
+}
+
+QImage CImageCache::Load(const std::string& path, QSize size) const {
     const QString file = QString::fromStdString(path);
-    if (IsSvg(path)) {
+    if (IsSvgFile(path)) {
         QSvgRenderer svg(file);
         if (!svg.isValid()) return {};
-        QSize size = svg.defaultSize();
+        if (size.isEmpty()) size = svg.defaultSize();
         if (size.isEmpty()) return {};
         QImage image(size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);

@@ -25,7 +25,10 @@ std::vector<std::string> LoadPrivateFonts(const std::filesystem::path& folder) {
         if (entry.is_regular_file(error)) files.push_back(entry.path());
     }
     std::sort(files.begin(), files.end());
+    return LoadPrivateFontFiles(files);
+}
 
+std::vector<std::string> LoadPrivateFontFiles(const std::vector<std::filesystem::path>& files) {
     std::vector<std::string> families;
     for (const auto& file : files) {
         const int id = QFontDatabase::addApplicationFont(QString::fromStdString(file.string()));

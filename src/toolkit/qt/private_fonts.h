@@ -11,7 +11,11 @@ namespace viremo::toolkit::qt {
 // families added.
 std::vector<std::string> LoadPrivateFonts(const std::filesystem::path& folder);
 
-// Removes the fonts LoadPrivateFonts added.
+// Loads the files given (a font collection gives several families); returns
+// the families added.
+std::vector<std::string> LoadPrivateFontFiles(const std::vector<std::filesystem::path>& files);
+
+// Removes the fonts LoadPrivateFonts and LoadPrivateFontFiles added.
 void RemovePrivateFonts();
 
 }  // namespace viremo::toolkit::qt

@@ -103,7 +103,11 @@ void CQtRenderer::DrawLine(Point from, Point to, int size, Color color) {
 
 void CQtRenderer::DrawImage(const ImageDraw& draw) {
     if (draw.target.IsEmpty() || draw.image.fade <= 0) return;
-    const QImage& picture = m_images.Get(draw.path, draw.image.mask);
+    // A whole SVG picture, neither cut nor tiled, is drawn at the size shown.
+    const bool sizedSvg = IsSvgFile(draw.path) && draw.image.source == Rect{} && draw.image.corner == Rect{} &&
+                          !draw.image.xtiled && !draw.image.ytiled && draw.image.mask == 0;
+    const QImage& picture = sizedSvg ? m_images.GetAtSize(draw.path, ToQRect(draw.target).size())
+                                     : m_images.Get(draw.path, draw.image.mask);
     if (picture.isNull()) return;
     Rect whole{0, 0, picture.width(), picture.height()};
     Rect source = draw.image.source == Rect{} ? whole : draw.image.source.Intersection(whole);
