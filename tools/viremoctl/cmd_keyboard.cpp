@@ -88,23 +88,24 @@ std::string modeName(CVendrakeKeyboardDevice& device, int mode) {
 // What the settings record read from the keyboard says, in program terms.
 Json::Value settingsOf(CVendrakeKeyboardDevice& device) {
     const auto& mirror = device.SettingsMirror();
+    const auto recordByte = [&](size_t at) { return mirror[keyboard::kRecordInBlock + at]; };
     const LightRecord lighting = device.GetLightInfo();
     Json::Value settings(Json::objectValue);
     settings["activeProfile"] = mirror[0];
     settings["mode"] = lighting.mode;
     settings["modeName"] = modeName(device, lighting.mode);
-    settings["modeCode"] = mirror[1];
+    settings["modeCode"] = recordByte(keyboard::record_at::kMode);
     settings["brightness"] = lighting.brightness;
     settings["speed"] = lighting.speed;
     settings["direction"] = lighting.direction;
     settings["multicolor"] = lighting.multiColor;
     settings["color"] = colourText(lighting.red, lighting.green, lighting.blue);
-    settings["specialMode"] = mirror[1 + 17];
-    settings["wLock"] = mirror[1 + 18];
-    settings["sixKey"] = mirror[1 + 19];
-    settings["windowsLock"] = mirror[1 + 20];
-    settings["pollingRate"] = mirror[1 + 21];
-    settings["customGroup"] = mirror[1 + 24];
+    settings["specialMode"] = recordByte(keyboard::record_at::kSpecialMode);
+    settings["wLock"] = recordByte(keyboard::record_at::kWFlag);
+    settings["sixKey"] = recordByte(keyboard::record_at::kKey6Flag);
+    settings["windowsLock"] = recordByte(keyboard::record_at::kWinFlag);
+    settings["pollingRate"] = recordByte(keyboard::record_at::kPollingRate);
+    settings["customGroup"] = recordByte(keyboard::record_at::kCustomGroup);
     return settings;
 }
 
