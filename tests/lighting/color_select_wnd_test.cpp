@@ -131,5 +131,18 @@ TEST_F(ColorSelectWndTest, APresetIsShownAndRememberedAndOkGivesThePreview) {
     EXPECT_EQ(closed->ShowModal(), 0);
 }
 
+TEST_F(ColorSelectWndTest, MultiColourShowsItsPictureUntilAColourIsPicked) {
+    auto wnd = Open();
+    Click(*wnd, "7color");
+    EXPECT_TRUE(wnd->GetMultiColour());
+    EXPECT_EQ(Find(*wnd, "color_show_btn")->GetBkImage(), "common/base1.png");
+    EXPECT_TRUE(std::filesystem::exists(kSkin / "common/base1.png"));
+
+    Click(*wnd, "color_option_0");
+    EXPECT_FALSE(wnd->GetMultiColour());
+    EXPECT_FALSE(dynamic_cast<COptionUI*>(Find(*wnd, "7color"))->IsSelected());
+    EXPECT_EQ(Find(*wnd, "color_show_btn")->GetBkImage(), "");
+}
+
 }  // namespace
 }  // namespace viremo
