@@ -39,11 +39,12 @@ private:
     void Consume(std::span<const float> samples);
 
     std::unique_ptr<AudioCompanionServer> server_;
-    std::unique_ptr<SoundSource> source_;
     std::mutex making_;
     std::optional<BlockMaker> maker_;
     std::atomic<bool> sending_{false};
     std::stop_source quit_;
+    // Last, so that it is gone (its thread joined) before what it feeds.
+    std::unique_ptr<SoundSource> source_;
 };
 
 }  // namespace viremo::audio
