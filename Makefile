@@ -49,9 +49,12 @@ demo: build
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
 
+# The libFuzzer targets, each run briefly as a smoke test (fuzz/CMakeLists.txt
+# says how to run one for long).
 fuzz: deps
 	CXX=clang++ cmake -S . -B build-fuzz -DVIREMO_FUZZ=ON -DVIREMO_BENCH=OFF -DVIREMO_QT=OFF
 	cmake --build build-fuzz -j $(JOBS)
+	cmake --build build-fuzz --target fuzz_smoke
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

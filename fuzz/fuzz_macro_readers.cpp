@@ -61,7 +61,7 @@ void readFiles(const fs::path& folder) {
 }
 
 void readDocument(const Json::Value& document) {
-    const auto config = viremo::parseMacroConfig({viremo::json::FileState::Read, document});
+    const auto config = viremo::parseMacroConfig({viremo::json::FileState::Read, document, {}});
     std::vector<viremo::AssignmentCode> codes;
     for (const auto& entry : config.entries) codes.push_back(viremo::parseAssignment(entry.name).value_or(viremo::AssignmentCode{}));
     viremo::usedMacros(codes, int(config.entries.size()));

@@ -24,7 +24,7 @@ InterfaceSurvey surveyInterfaces(hid::Backend& backend, int wantedRow) {
     using namespace hid;
     InterfaceSurvey survey;
     HidDevice probe(backend);
-    probe.EnumerateInterfaces();
+    survey.enumerated = probe.EnumerateInterfaces();
     while (const auto path = probe.NextInterfacePath()) {
         const uint32_t collection = CollectionNumberFromPath(*path);
         const uint32_t interfaceNumber = InterfaceNumberFromPath(*path);

@@ -20,6 +20,7 @@ struct FoundInterface {
 };
 
 struct InterfaceSurvey {
+    bool enumerated = false;                 // false: the interfaces could not be listed at all
     std::vector<FoundInterface> interfaces;  // in enumeration order
     std::vector<std::string> deniedPaths;    // supported, but not ours to open
 };

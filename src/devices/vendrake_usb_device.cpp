@@ -4,6 +4,7 @@
 #include <chrono>
 #include <thread>
 
+#include "devices/device_tables.h"
 #include "devices/lighting/light_frame.h"
 #include "platform/folders.h"
 
@@ -42,6 +43,21 @@ void CVendrakeUSBDevice::EffectFourColourBlink() {
 
 void CVendrakeUSBDevice::EffectOff() { stepOff(lightColours_); }
 
+void CVendrakeUSBDevice::ResetEffects() {
+    std::lock_guard lock(effectLock_);
+    effect_ = EffectState{};
+}
+
+bool CVendrakeUSBDevice::StepModeEffect(std::span<const ModeEffect> table, uint8_t mode) {
+    for (const ModeEffect& effect : table) {
+        if (effect.mode != mode) continue;
+        std::lock_guard lock(effectLock_);
+        (this->*effect.step)();
+        return true;
+    }
+    return false;
+}
+
 void CVendrakeUSBDevice::SendLightFrame() {
     if (!lightingControl_) return;
     ShowLightsOnPage();
@@ -61,7 +77,26 @@ DeviceResult CVendrakeUSBDevice::ReadAllFromDevice() { return kNotDone; }
 
 void CVendrakeUSBDevice::ReadSettingsFromDevice() {}
 
-void CVendrakeUSBDevice::PollPower() {}
+void CVendrakeUSBDevice::PollPower() {
+    if (!channel_.IsOpen() || statusPollingPaused_ || !channel_.QueryOnline()) return;
+    StatusBlock status{};
+    if (channel_.ReadStatus(0, status) != kSuccess) return;
+    status[kStatusLinkByte] = onReceiver_ ? 1 : 0;
+    lastStatus_ = status;
+    if (powerDisplay_) powerDisplay_->ShowPowerReport(status);
+}
+
+DeviceResult CVendrakeUSBDevice::ReadDeviceInformation() {
+    DeviceInfoBlock block{};
+    const DeviceResult result = channel_.ReadDeviceInfo(block);
+    if (result.succeeded()) KeepDeviceInfo(block);
+    return result;
+}
+
+void CVendrakeUSBDevice::KeepDeviceInfo(const DeviceInfoBlock& block) {
+    infoBlock_ = block;
+    info_ = decodeDeviceInfo(block);
+}
 
 int CVendrakeUSBDevice::IsReachableThroughReceiver() { return kSuccess; }
 
@@ -133,6 +168,11 @@ void CVendrakeUSBDevice::SetIdentity(const InterfaceRecord& identity) {
     role_ = identity.role;
 }
 
+void CVendrakeUSBDevice::SetInterfaceRow(const InterfaceRecord& row) {
+    SetIdentity(wiredEquivalent(row));
+    onReceiver_ = isReceiverModel(row.modelId);
+}
+
 void CVendrakeUSBDevice::SetKeyCount(int count) { keyCount_ = std::clamp(count, 0, kMaxKeys); }
 
 void CVendrakeUSBDevice::SetLightCount(int count) {
@@ -185,6 +225,20 @@ std::filesystem::path CVendrakeUSBDevice::DeviceDataFolder() const { return fold
 
 std::filesystem::path CVendrakeUSBDevice::DefaultProfilePath() const {
     return folders::defaultData() / (kindName_ + ".Json");
+}
+
+void configureDevice(CVendrakeUSBDevice& device, int kindIndex, const InterfaceRecord& row) {
+    if (kindIndex < 0 || kindIndex >= kKindCount) return;
+    const DeviceKind& kind = kDeviceKindTable[size_t(kindIndex)];
+    const DevicePage& page = kDevicePageTable[size_t(kindIndex)];
+    device.SetKindIndex(kindIndex);
+    device.SetKindName(std::string(kind.kindName));
+    device.SetKindCode(kind.kindCode);
+    device.SetKeyCount(page.keyCount);
+    device.SetLightCount(page.lightCount);
+    device.SetLightingPresetName(std::string(page.lightingPresetName));
+    device.SetBatteryPowered(page.batteryPowered);
+    device.SetInterfaceRow(row);
 }
 
 }  // namespace viremo::devices

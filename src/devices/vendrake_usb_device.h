@@ -16,10 +16,12 @@
 #include <filesystem>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
+#include "devices/device_info.h"
 #include "devices/device_links.h"
 #include "devices/interface_record.h"
 #include "devices/lighting/effect_steps.h"
@@ -27,6 +29,7 @@
 #include "devices/lighting/reaction_buffers.h"
 #include "devices/protocol/command_channel.h"
 #include "devices/protocol/device_result.h"
+#include "devices/status_block.h"
 #include "platform/clock.h"
 #include "profiles/profile_records.h"
 
@@ -48,6 +51,8 @@ public:
     virtual void SendLightFrame();
     virtual DeviceResult ReadAllFromDevice();
     virtual void ReadSettingsFromDevice();
+    // Reads the status block (through a receiver only while the device
+    // behind it is reachable), keeps it and shows it on the power display.
     virtual void PollPower();
     virtual int IsReachableThroughReceiver();
     virtual DeviceResult LoadProfile();
@@ -71,6 +76,7 @@ public:
     virtual void RefreshState();
 
     // The effects every kind shares: one step each.
+    using EffectStep = void (CVendrakeUSBDevice::*)();
     void EffectBreathing();
     void EffectFourColourBreathing();
     void EffectStatic();
@@ -78,6 +84,13 @@ public:
     void EffectBlink();
     void EffectFourColourBlink();
     void EffectOff();
+    // A kind's table of the modes its lighting thread steps in software.
+    struct ModeEffect {
+        uint8_t mode;
+        EffectStep step;
+    };
+    // Back to the first phase of every effect (on a mode change).
+    void ResetEffects();
 
     void SetLightColour(int light, LightColour colour);
     LightColour GetLightColour(int light) const;
@@ -90,10 +103,21 @@ public:
     AudioLightRecord GetAudioLightInfo();
     LightRecord GetLightingState() const;
 
+    // The information block, read and kept (Info) on success.
+    DeviceResult ReadDeviceInformation();
+    const DeviceInfo& Info() const { return info_; }
+    const DeviceInfoBlock& InfoBlock() const { return infoBlock_; }
+    // The last status block PollPower read.
+    std::optional<StatusBlock> LastStatus() const { return lastStatus_; }
+
     // Identity: the row of the device the driver stands for; setting it also
     // takes its model id and role.
     const InterfaceRecord& GetIdentity() const { return identity_; }
     void SetIdentity(const InterfaceRecord& identity);
+    // The row of the interface the driver talks through. A receiver is only
+    // the way in: its row gives the wired partner's row as the identity and
+    // puts the driver on the receiver; any other row is the identity itself.
+    void SetInterfaceRow(const InterfaceRecord& row);
     int GetModelId() const { return modelId_; }
     int GetRole() const { return role_; }
 
@@ -151,11 +175,16 @@ protected:
     std::mutex& PerLightListLock() { return perLightListLock_; }
     std::mutex& StepListLock() { return stepListLock_; }
 
+    void KeepDeviceInfo(const DeviceInfoBlock& block);
+
     // The page's calls, made only while a page is set; safe from any thread.
     void ShowLightsOnPage();
     void ShowStateOnPage();
     void TellPageDeviceChanged();
     void TellPageResynchronise();
+    // Steps the effect of `mode` in the table, under the effect lock; false
+    // when the table has none.
+    bool StepModeEffect(std::span<const ModeEffect> table, uint8_t mode);
     // A failed light frame costs a pause, so that a device that stopped
     // answering does not keep the caller in a tight loop.
     void PauseAfterFailedFrame();
@@ -187,13 +216,24 @@ private:
     std::mutex stepListLock_;
     std::atomic<bool> lightingControl_{false};
     std::atomic<bool> windowActive_{false};
+    // The effect state is stepped by the lighting thread and reset by the
+    // mode changes of the user-interface thread.
+    std::mutex effectLock_;
     EffectState effect_;
     ReactionBuffers reactions_;
     std::atomic<bool> batteryPowered_{false};
     std::atomic<bool> statusPollingPaused_{false};
     InterfaceRecord identity_;
+    DeviceInfoBlock infoBlock_{};
+    DeviceInfo info_;
+    std::optional<StatusBlock> lastStatus_;
     int kindCode_ = 0;
     std::atomic<bool> onReceiver_{false};
 };
+
+// Gives a driver its kind's rows of the device tables (kind, counts, names,
+// battery) and the row of the interface it talks through (SetInterfaceRow).
+// An unknown kind is left as it is.
+void configureDevice(CVendrakeUSBDevice& device, int kindIndex, const InterfaceRecord& row);
 
 }  // namespace viremo::devices

@@ -57,7 +57,16 @@ public:
 class Backend {
 public:
     virtual ~Backend() = default;
-    virtual std::vector<std::string> enumeratePaths() = 0;
+    // Every present interface path, into `paths`. False when the enumeration
+    // could not run at all; an interface that cannot be read is left out.
+    virtual bool enumerate(std::vector<std::string>& paths) = 0;
+    // The same for callers that need no difference between a failed
+    // enumeration and none present (tests, the demo bus).
+    std::vector<std::string> enumeratePaths() {
+        std::vector<std::string> paths;
+        enumerate(paths);
+        return paths;
+    }
     // Null when the path cannot be opened. With neither read nor write in
     // `flags` the open is a query: it succeeds while the interface is
     // present, without needing access rights, and transfers on it fail.

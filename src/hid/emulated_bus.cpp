@@ -276,13 +276,13 @@ void EmulatedBus::sendInputReport(const std::string& node, std::span<const uint8
     impl_->deliver(node, 0, report);
 }
 
-std::vector<std::string> EmulatedBus::enumeratePaths() {
+bool EmulatedBus::enumerate(std::vector<std::string>& paths) {
     std::lock_guard lock(impl_->mutex);
-    std::vector<std::string> paths;
+    paths.clear();
     for (const auto& device : impl_->devices)
         if (device.connected)
             for (const auto& collection : device.collections) paths.push_back(device.pathOf(collection));
-    return paths;
+    return true;
 }
 
 std::unique_ptr<Connection> EmulatedBus::open(const std::string& path, const OpenFlags& flags) {

@@ -67,7 +67,7 @@ public:
     void sendInputReport(const std::string& node, std::span<const uint8_t> report);
 
     // Backend
-    std::vector<std::string> enumeratePaths() override;
+    bool enumerate(std::vector<std::string>& paths) override;  // never fails
     std::unique_ptr<Connection> open(const std::string& path, const OpenFlags& flags) override;
     std::unique_ptr<Connection> tryOpen(const std::string& path, const OpenFlags& flags, OpenError& error) override;
     std::unique_ptr<ChangeMonitor> monitorChanges() override;

@@ -2,6 +2,7 @@
 
 #include <mutex>
 
+#include "hid/report_writer.h"
 #include "platform/log.h"
 
 namespace viremo::hid {
@@ -13,10 +14,6 @@ struct HidDevice::State {
     std::vector<std::string> paths;
     size_t cursor = 0;
 
-    bool openForRead = false;
-    bool openForWrite = false;
-    bool overlapped = false;
-    bool exclusive = false;
     OpenError lastOpenError = OpenError::None;
 
     // The connection is shared with a transfer in progress, so that Close on
@@ -30,11 +27,12 @@ struct HidDevice::State {
     uint16_t productId = 0;
     uint16_t versionNumber = 0;
     std::vector<uint8_t> inputReport;
-    std::vector<uint8_t> outputReport;
-    std::vector<uint8_t> featureReport;
     std::vector<UsageData> inputUsageData;
     uint32_t interfaceNumber = 0;
     uint32_t collectionNumber = 0;
+
+    // Last, so that it stops before the rest goes.
+    ReportWriter writer;
 
     std::shared_ptr<Connection> current() const {
         std::lock_guard lock(mutex);
@@ -47,9 +45,10 @@ HidDevice::HidDevice(Backend& backend) : state_(std::make_unique<State>(backend)
 HidDevice::~HidDevice() { Close(); }
 
 bool HidDevice::EnumerateInterfaces() {
-    state_->paths = state_->backend.enumeratePaths();
     state_->cursor = 0;
-    return true;
+    if (state_->backend.enumerate(state_->paths)) return true;
+    state_->paths.clear();
+    return false;
 }
 
 std::optional<std::string> HidDevice::NextInterfacePath() {
@@ -62,13 +61,9 @@ void HidDevice::ReleaseInterfaceList() {
     state_->cursor = 0;
 }
 
-bool HidDevice::Open(const std::string& path, bool read, bool write, bool overlapped, bool exclusive) {
+bool HidDevice::Open(const std::string& path, bool read, bool write, bool /*overlapped*/, bool exclusive) {
     Close();
     State& s = *state_;
-    s.openForRead = read;
-    s.openForWrite = write;
-    s.overlapped = overlapped;
-    s.exclusive = exclusive;
     s.devicePath = path;
     std::shared_ptr<Connection> connection =
         s.backend.tryOpen(path, OpenFlags{read, write, exclusive}, s.lastOpenError);
@@ -81,8 +76,6 @@ bool HidDevice::Open(const std::string& path, bool read, bool write, bool overla
     s.productId = connection->productId();
     s.versionNumber = connection->versionNumber();
     s.inputReport.assign(s.capabilities.inputReportByteLength, 0);
-    s.outputReport.assign(s.capabilities.outputReportByteLength, 0);
-    s.featureReport.assign(s.capabilities.featureReportByteLength, 0);
     s.inputUsageData = buildInputUsageData(s.capabilities);
     s.interfaceNumber = InterfaceNumberFromPath(path);
     s.collectionNumber = CollectionNumberFromPath(path);
@@ -98,11 +91,10 @@ void HidDevice::Close() {
         std::lock_guard lock(s.mutex);
         closing = std::move(s.connection);
         if (closing) closing->cancel();
+        s.writer.cancel();
         s.inputUsageData.clear();
     }
     s.inputReport.clear();
-    s.outputReport.clear();
-    s.featureReport.clear();
 }
 
 bool HidDevice::IsOpen() const { return state_->current() != nullptr; }
@@ -120,9 +112,17 @@ bool HidDevice::Read(uint8_t* buffer, size_t length, size_t* transferred, int ti
 
 bool HidDevice::Write(const uint8_t* buffer, size_t length, size_t* transferred, int timeoutMs) {
     size_t count = 0;
-    const auto connection = state_->current();
+    std::shared_ptr<Connection> connection;
+    uint64_t cancels = 0;
+    {
+        // Taken together, so that a Close after this point cancels the write.
+        std::lock_guard lock(state_->mutex);
+        connection = state_->connection;
+        cancels = state_->writer.cancelCount();
+    }
     const bool done = connection && buffer &&
-                      connection->write(std::span(buffer, length), count, timeoutMs) == IoStatus::Done;
+                      state_->writer.write(std::move(connection), cancels, std::span(buffer, length), count,
+                                           timeoutMs) == IoStatus::Done;
     if (transferred) *transferred = done ? count : 0;
     return done;
 }

@@ -6,8 +6,10 @@
 // lengths count that byte.
 //
 // The object talks through a Backend: hidraw for real devices, the emulated
-// bus for the demo and the tests. One thread may block in Read while another
-// calls Close, which wakes it at once.
+// bus for the demo and the tests. One thread may block in Read or Write
+// while another calls Close, which wakes it at once. Writes run on a thread
+// of the object's own (report_writer.h), since a hidraw write can block in
+// the kernel longer than any time-out the caller gives.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -29,14 +31,15 @@ public:
     HidDevice(const HidDevice&) = delete;
     HidDevice& operator=(const HidDevice&) = delete;
 
-    // Enumeration: every present interface path, walked with a cursor.
+    // Enumeration: every present interface path, walked with a cursor. False,
+    // with an empty list, when the enumeration could not run at all.
     bool EnumerateInterfaces();
     std::optional<std::string> NextInterfacePath();
     void ReleaseInterfaceList();
 
     // Every transfer is timed and cancellable whatever `overlapped` says, and
-    // opens are always shared: `exclusive` is remembered but neither hidraw
-    // nor the emulated bus has the Windows sharing modes (no caller asks).
+    // opens are always shared: neither hidraw nor the emulated bus has the
+    // Windows sharing modes that `exclusive` asks for (no caller asks).
     bool Open(const std::string& path, bool read, bool write, bool overlapped, bool exclusive);
     void Close();
     bool IsOpen() const;

@@ -125,14 +125,17 @@ int accessMode(const OpenFlags& flags) {
 
 }  // namespace
 
-std::vector<std::string> HidrawBackend::enumeratePaths() {
-    std::vector<std::string> paths;
+// A node that vanishes during the walk, or whose details cannot be read, is
+// left out; failing to walk the nodes at all fails the enumeration.
+bool HidrawBackend::enumerate(std::vector<std::string>& paths) {
+    paths.clear();
     UdevPtr<udev> context(udev_new());
-    if (!context) return paths;
-    UdevPtr<udev_enumerate> enumeration(udev_enumerate_new(context.get()));
+    UdevPtr<udev_enumerate> enumeration(context ? udev_enumerate_new(context.get()) : nullptr);
     if (!enumeration || udev_enumerate_add_match_subsystem(enumeration.get(), "hidraw") < 0 ||
-        udev_enumerate_scan_devices(enumeration.get()) < 0)
-        return paths;
+        udev_enumerate_scan_devices(enumeration.get()) < 0) {
+        log::line("hidraw: cannot enumerate the hidraw nodes through udev");
+        return false;
+    }
     udev_list_entry* entry;
     udev_list_entry_foreach(entry, udev_enumerate_get_list_entry(enumeration.get())) {
         UdevPtr<udev_device> device(udev_device_new_from_syspath(context.get(), udev_list_entry_get_name(entry)));
@@ -140,7 +143,7 @@ std::vector<std::string> HidrawBackend::enumeratePaths() {
         if (const auto described = describe(nodeOfDevice(device.get())))
             for (const auto& collection : described->collections) paths.push_back(described->pathOf(collection));
     }
-    return paths;
+    return true;
 }
 
 std::unique_ptr<Connection> HidrawBackend::open(const std::string& path, const OpenFlags& flags) {

@@ -10,7 +10,7 @@ namespace viremo::hid {
 
 class HidrawBackend : public Backend {
 public:
-    std::vector<std::string> enumeratePaths() override;
+    bool enumerate(std::vector<std::string>& paths) override;
     std::unique_ptr<Connection> open(const std::string& path, const OpenFlags& flags) override;
     std::unique_ptr<Connection> tryOpen(const std::string& path, const OpenFlags& flags, OpenError& error) override;
     std::unique_ptr<ChangeMonitor> monitorChanges() override;

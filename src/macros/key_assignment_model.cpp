@@ -1,6 +1,7 @@
 #include "macros/key_assignment_model.h"
 
 #include "macros/code_tables.h"
+#include "macros/device_functions.h"
 #include "macros/key_table.h"
 
 namespace viremo {
@@ -74,8 +75,7 @@ void KeyAssignmentModel::show(const AssignmentCode& code) {
             page = FunctionPage::RapidFire;
             break;
         case kKeyboard:
-            showKeyboard(code);
-            page = code.first > 128 ? FunctionPage::Shortcut : FunctionPage::Keyboard;
+            page = showKeyboard(code);
             break;
         case kConsumer:
             c.mediaRow = rowOf(mediaCodes(), code);
@@ -101,14 +101,19 @@ void KeyAssignmentModel::show(const AssignmentCode& code) {
             break;  // the device's own codes have no page
         }
     }
-    c.page = page;
+    // A function the device lacks has no item in the combo box either.
+    c.page = page && offers(*page) ? page : std::nullopt;
 }
 
-void KeyAssignmentModel::showKeyboard(const AssignmentCode& code) {
+bool KeyAssignmentModel::offers(FunctionPage page) const { return offersPage(modelId_, page); }
+
+FunctionPage KeyAssignmentModel::showKeyboard(const AssignmentCode& code) {
     auto& c = controls_;
-    if (code.first > 128) {
-        c.shortcutRow = rowOf(shortcutCodes(), code);
-        return;
+    // A shortcut is known by its row: the rows are Ctrl plus a key, which the
+    // keyboard page could show too, but the user saved it from its own page.
+    if (const auto row = findCodeRow(shortcutCodes(), code)) {
+        c.shortcutRow = *row;
+        return FunctionPage::Shortcut;
     }
     if (code.first == 0) {
         if (const auto row = ordinaryKeyRowByUsage(code.second)) {
@@ -123,13 +128,16 @@ void KeyAssignmentModel::showKeyboard(const AssignmentCode& code) {
             current_.first = 0;
             current_.second = 0;
         }
-        return;
+        return FunctionPage::Keyboard;
     }
+    // Left and right modifiers keep their own options, so that reading the
+    // page back gives the same bit.
     const auto modifier = modifierRowByBit(code.first);
-    c.modifierOption = modifier ? modifierOptionOfRow(*modifier) : 0;
+    c.modifierOption = modifier ? static_cast<int>(*modifier) + 1 : 0;
     const auto key = ordinaryKeyRowByUsage(code.second);
     c.keyNameId = key ? keyTable()[*key].nameId : std::string_view{};
     c.keyUsage = key ? code.second : 0;
+    return FunctionPage::Keyboard;
 }
 
 void KeyAssignmentModel::showMacro(const AssignmentCode& code) {
@@ -153,8 +161,10 @@ void KeyAssignmentModel::showMacro(const AssignmentCode& code) {
 
 AssignmentCode KeyAssignmentModel::read() {
     const auto& c = controls_;
+    const FunctionPage page = c.page.value_or(FunctionPage::Factory);
+    if (!offers(page)) return current_;
     std::optional<AssignmentCode> code;
-    switch (c.page.value_or(FunctionPage::Factory)) {
+    switch (page) {
     case FunctionPage::Factory:
         code = factory_;
         break;
@@ -208,13 +218,15 @@ AssignmentCode KeyAssignmentModel::read() {
     return current_;
 }
 
-void KeyAssignmentModel::choosePage(FunctionPage page) {
+bool KeyAssignmentModel::choosePage(FunctionPage page) {
+    if (!offers(page)) return false;
     controls_.page = page;
     if (page == FunctionPage::Keyboard) {
         controls_.keyNameId = {};
         controls_.keyUsage = 0;
         controls_.modifierOption = -1;
     }
+    return true;
 }
 
 bool KeyAssignmentModel::captureScanCode(uint8_t scanCode, bool extended, bool keyDown) {

@@ -9,24 +9,9 @@
 #include <string_view>
 
 #include "macros/assignment_code.h"
+#include "macros/function_page.h"
 
 namespace viremo {
-
-// Pages of the function combo box.
-enum class FunctionPage : int {
-    Factory = 0,
-    MouseButton = 1,
-    MouseMove = 2,
-    Wheel = 3,
-    Dpi = 4,
-    RapidFire = 5,
-    Keyboard = 6,
-    Media = 7,
-    System = 8,
-    Macro = 9,
-    GunKey = 10,
-    Shortcut = 11,
-};
 
 // Direction combo, count, delay step and speed step of the move and wheel pages.
 struct MotionControls {
@@ -45,7 +30,10 @@ struct KeyPanelControls {
     int dpiRow = -1;
     int64_t fireInterval = 0;
     int64_t fireCount = 0;
-    int modifierOption = -1;  // -1 none selected, 0 "none", 1 Ctrl, 2 Shift, 3 Alt, 4 Win
+    // -1 none selected, 0 "none", 1 Ctrl, 2 Shift, 3 Alt, 4 Win; 5 RCtrl,
+    // 6 RShift, 7 RAlt, 8 RWin, which the panel shows on the option of the
+    // same modifier (option - 4).
+    int modifierOption = -1;
     std::string_view keyNameId;  // name of the captured key; empty = the key edit is empty
     uint8_t keyUsage = 0;        // its HID usage
     int mediaRow = -1;
@@ -63,6 +51,10 @@ public:
     static constexpr int kRepeatItem = 4;
 
     void setMacroCount(int count) { macroCount_ = count; }
+    // The model id of the device (keyboard 1 or 9, mouse 2 or 6): a page
+    // the kind does not offer is never shown, chosen or read.
+    void setDeviceModel(int modelId) { modelId_ = modelId; }
+    bool offers(FunctionPage page) const;
     int macroCount() const { return macroCount_; }
 
     // A key was selected: store both codes and show the current one.
@@ -78,8 +70,9 @@ public:
     AssignmentCode read();
 
     // The user picked a page in the function combo; the keyboard page starts
-    // empty. Call `read` afterwards, as the save flow does.
-    void choosePage(FunctionPage page);
+    // empty. Call `read` afterwards, as the save flow does. Returns false,
+    // changing nothing, for a page the device does not offer.
+    bool choosePage(FunctionPage page);
 
     // Key capture. Acts on key-down only; ignores keys outside the table and
     // rows that are not keyboard keys. Returns true when the current code was
@@ -93,13 +86,14 @@ public:
     const KeyPanelControls& controls() const { return controls_; }
 
 private:
-    void showKeyboard(const AssignmentCode& code);
+    FunctionPage showKeyboard(const AssignmentCode& code);
     void showMacro(const AssignmentCode& code);
     bool captureRow(std::optional<size_t> row, bool keyDown);
 
     AssignmentCode current_;
     AssignmentCode factory_;
     int macroCount_ = 0;
+    int modelId_ = 0;
     KeyPanelControls controls_;
 };
 

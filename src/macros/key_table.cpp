@@ -203,7 +203,7 @@ int modifierOptionOfRow(size_t modifierRow) {
 }
 
 uint8_t modifierBitOfOption(int option) {
-    if (option < 1 || option > 4) return 0;
+    if (option < 1 || option > static_cast<int>(kModifierRows)) return 0;
     return static_cast<uint8_t>(1u << (option - 1));
 }
 

@@ -42,8 +42,8 @@ std::optional<size_t> keyRowByCode(const AssignmentCode& code);
 // The modifier option of the key panel that a modifier row selects:
 // 1 Ctrl, 2 Shift, 3 Alt, 4 Win, left and right alike.
 int modifierOptionOfRow(size_t modifierRow);
-// The modifier bit that option 1-4 stands for (the left-hand bit); 0 for
-// option 0 or none.
+// The modifier bit of an option: 1-4 the left-hand Ctrl, Shift, Alt, Win,
+// 5-8 the right-hand ones; 0 for option 0 or none.
 uint8_t modifierBitOfOption(int option);
 
 // "keyboard_key_Page Up" -> "Page Up"; identifiers without the prefix stay.

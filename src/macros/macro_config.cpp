@@ -8,9 +8,11 @@ namespace viremo {
 MacroConfig parseMacroConfig(const json::Document& document) {
     MacroConfig config;
     config.state = document.state;
+    config.problem = document.problem;
     if (document.state != json::FileState::Read) return config;
     if (!document.root.isObject()) {
         config.state = json::FileState::Broken;
+        config.problem = "macro.config: not a macro list";
         return config;
     }
     config.root = document.root;
@@ -19,6 +21,7 @@ MacroConfig parseMacroConfig(const json::Document& document) {
     if (!list->isArray()) {
         config.state = json::FileState::Broken;
         config.root = Json::Value(Json::objectValue);
+        config.problem = "macro.config: \"MacroInfo\" is not a list";
         return config;
     }
     for (const Json::Value& entry : *list) {
@@ -29,7 +32,15 @@ MacroConfig parseMacroConfig(const json::Document& document) {
 }
 
 MacroConfig readMacroConfig(const std::filesystem::path& folder) {
-    return parseMacroConfig(json::readDocument(folder / kMacroConfigName));
+    MacroConfig config = parseMacroConfig(json::readDocument(folder / kMacroConfigName));
+    if (config.problem.starts_with(kMacroConfigName)) config.problem = (folder / config.problem).string();
+    return config;
+}
+
+std::optional<int> readableMacroCount(const std::filesystem::path& folder) {
+    const MacroConfig config = readMacroConfig(folder);
+    if (config.state == json::FileState::Broken) return std::nullopt;
+    return static_cast<int>(config.entries.size());
 }
 
 bool writeMacroConfig(const std::filesystem::path& folder, const Json::Value& root) {

@@ -4,6 +4,7 @@
 // A key bound to a macro stores its position in "MacroInfo", so every entry
 // counts, malformed ones included (they read as an empty name and Guid).
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct MacroConfig {
     json::FileState state = json::FileState::Absent;
     Json::Value root{Json::objectValue};  // the whole document, kept for rewriting
     std::vector<MacroEntry> entries;
+    std::string problem;  // when Broken: one line naming the file
 };
 
 MacroConfig readMacroConfig(const std::filesystem::path& folder);
@@ -35,6 +37,11 @@ bool writeMacroConfig(const std::filesystem::path& folder, const Json::Value& ro
 
 // The names in list order; empty when the list is missing or unreadable.
 std::vector<std::string> macroNames(const std::filesystem::path& folder);
+
+// The number of macros key bindings may refer to: 0 without a list, nothing
+// when the list cannot be read. A list that cannot be read is no empty
+// list: bindings are cleaned up only against a list that was read.
+std::optional<int> readableMacroCount(const std::filesystem::path& folder);
 
 // folder + Guid + ".mac"; nullopt when the Guid is not a plain file name.
 std::optional<std::filesystem::path> macroEventFile(const std::filesystem::path& folder, const std::string& guid);

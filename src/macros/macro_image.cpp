@@ -1,6 +1,7 @@
 #include "macros/macro_image.h"
 
 #include "macros/macro_config.h"
+#include "macros/macro_library.h"
 
 namespace viremo {
 
@@ -17,20 +18,47 @@ MacroImage buildMacroImage(std::span<const EventBlock> macros, size_t capacity) 
     return {0, std::move(*image)};
 }
 
+namespace {
+
+struct LoadedBlocks {
+    std::vector<EventBlock> blocks;
+    std::string problem;
+};
+
+LoadedBlocks readBlocks(const std::filesystem::path& deviceFolder, const MacroConfig& config,
+                        const std::vector<int>& used) {
+    if (config.state == json::FileState::Broken) return {{}, config.problem};
+    LoadedBlocks loaded;
+    for (const int number : used) {
+        json::Document document;
+        if (number >= 0 && static_cast<size_t>(number) < config.entries.size()) {
+            if (const auto file = macroEventFile(deviceFolder, config.entries[static_cast<size_t>(number)].guid)) {
+                document = json::readDocument(*file);
+                if (document.state == json::FileState::Read && !isMacroFileDocument(document.root))
+                    return {{}, file->string() + ": not a macro file"};
+            }
+        }
+        if (document.state == json::FileState::Broken) return {{}, document.problem};
+        loaded.blocks.push_back(packEvents(document.root));
+    }
+    return loaded;
+}
+
+}  // namespace
+
 std::optional<std::vector<EventBlock>> loadMacroBlocks(const std::filesystem::path& deviceFolder,
                                                        const std::vector<int>& used) {
     const MacroConfig config = readMacroConfig(deviceFolder);
     if (config.state != json::FileState::Read) return std::nullopt;
-    std::vector<EventBlock> blocks;
-    for (const int number : used) {
-        EventBlock block;
-        if (number >= 0 && static_cast<size_t>(number) < config.entries.size()) {
-            if (const auto file = macroEventFile(deviceFolder, config.entries[static_cast<size_t>(number)].guid))
-                block = packEvents(json::readFile(*file));
-        }
-        blocks.push_back(std::move(block));
-    }
-    return blocks;
+    LoadedBlocks loaded = readBlocks(deviceFolder, config, used);
+    if (!loaded.problem.empty()) return std::nullopt;
+    return std::move(loaded.blocks);
+}
+
+std::optional<std::string> macroFilesProblem(const std::filesystem::path& deviceFolder, const std::vector<int>& used) {
+    LoadedBlocks loaded = readBlocks(deviceFolder, readMacroConfig(deviceFolder), used);
+    if (loaded.problem.empty()) return std::nullopt;
+    return loaded.problem;
 }
 
 }  // namespace viremo

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "macros/event_image.h"
@@ -24,9 +25,14 @@ struct MacroImage {
 MacroImage buildMacroImage(std::span<const EventBlock> macros, size_t capacity);
 
 // The events of the macros `used` (numbers into "macro.config") of a device
-// data folder, in that order; a macro without a readable file contributes an
-// empty block. nullopt when "macro.config" cannot be read.
+// data folder, in that order; a macro never saved (no event file) contributes
+// an empty block. nullopt when "macro.config" or one of the event files
+// exists but cannot be read: nothing is written from a file that is broken.
 std::optional<std::vector<EventBlock>> loadMacroBlocks(const std::filesystem::path& deviceFolder,
                                                        const std::vector<int>& used);
+
+// Why the macros `used` cannot be written, naming the file; nothing when
+// they can.
+std::optional<std::string> macroFilesProblem(const std::filesystem::path& deviceFolder, const std::vector<int>& used);
 
 }  // namespace viremo

@@ -3,8 +3,10 @@
 #include <algorithm>
 
 #include "macros/text.h"
+#include "platform/file_name.h"
 #include "profiles/text.h"
 #include "platform/atomic_file.h"
+#include "platform/folder_lock.h"
 #include "profiles/time_stamp_id.h"
 
 namespace viremo {
@@ -36,9 +38,10 @@ std::string_view describe(MacroResult result) {
     switch (result) {
     case MacroResult::Done: return "done";
     case MacroResult::Full: return "the library already holds 50 macros";
-    case MacroResult::ListBroken: return "macro.config cannot be read (kept as macro.config.bad)";
+    case MacroResult::ListBroken: return "macro.config cannot be read";
     case MacroResult::NameTaken: return "a macro with that name exists";
     case MacroResult::NameBlank: return "the name is blank";
+    case MacroResult::NameInvalid: return "the name is not UTF-8 text or holds control characters";
     case MacroResult::NoSuchMacro: return "no such macro";
     case MacroResult::NoEventFile: return "the macro has no event file yet";
     case MacroResult::SourceUnreadable: return "the file cannot be read";
@@ -65,12 +68,25 @@ MacroLibrary::MacroLibrary(std::filesystem::path folder, const Clock& clock)
 
 std::vector<MacroEntry> MacroLibrary::entries() const { return readMacroConfig(folder_).entries; }
 
-MacroConfig MacroLibrary::readForChange(MacroResult& refusal) const {
+MacroConfig MacroLibrary::read() const { return readMacroConfig(folder_); }
+
+MacroResult MacroLibrary::refuse(MacroResult result, std::string problem) {
+    problem_ = std::move(problem);
+    return result;
+}
+
+MacroResult MacroLibrary::listNotWritten() {
+    const auto file = folder_ / kMacroConfigName;
+    return refuse(MacroResult::WriteFailed, replaceRefusal(file).value_or(file.string() + ": cannot be written"));
+}
+
+MacroConfig MacroLibrary::readForChange(MacroResult& refusal) {
     MacroConfig config = readMacroConfig(folder_);
     refusal = MacroResult::Done;
     if (config.state == json::FileState::Broken) {
-        keepAsBad(folder_ / kMacroConfigName);
-        refusal = MacroResult::ListBroken;
+        const auto kept = keepAsBad(folder_ / kMacroConfigName);
+        refusal = refuse(MacroResult::ListBroken,
+                         config.problem + (kept ? "; kept as " + kept->filename().string() : ""));
     }
     return config;
 }
@@ -87,53 +103,60 @@ std::string MacroLibrary::newGuid(const std::vector<MacroEntry>& entries) const 
 }
 
 MacroLibrary::Added MacroLibrary::add() {
+    const FolderLock lock(folder_);
     MacroResult refusal;
     MacroConfig config = readForChange(refusal);
     if (refusal != MacroResult::Done) return {refusal, -1, {}};
     if (config.entries.size() >= kMaxMacros) return {MacroResult::Full, -1, {}};
     MacroEntry entry{nextMacroName(config.entries), newGuid(config.entries)};
     macroInfo(config.root).append(entryObject(entry));
-    if (!writeMacroConfig(folder_, config.root)) return {MacroResult::WriteFailed, -1, {}};
+    if (!writeMacroConfig(folder_, config.root)) return {listNotWritten(), -1, {}};
     return {MacroResult::Done, static_cast<int>(config.entries.size()), std::move(entry)};
 }
 
 MacroResult MacroLibrary::rename(int index, std::string_view newName) {
+    const FolderLock lock(folder_);
     MacroResult refusal;
     MacroConfig config = readForChange(refusal);
     if (refusal != MacroResult::Done) return refusal;
     if (!inRange(index, config.entries.size())) return MacroResult::NoSuchMacro;
     if (text::trimmed(newName).empty()) return MacroResult::NameBlank;
+    if (!text::isDisplayableName(newName)) return MacroResult::NameInvalid;
     if (nameInUse(config.entries, newName)) return MacroResult::NameTaken;
     Json::Value& entry = macroInfo(config.root)[static_cast<Json::ArrayIndex>(index)];
     if (!entry.isObject()) entry = Json::Value(Json::objectValue);
     entry["MacroName"] = std::string(newName);
-    return writeMacroConfig(folder_, config.root) ? MacroResult::Done : MacroResult::WriteFailed;
+    if (!isPlainFileName(config.entries[static_cast<size_t>(index)].guid)) entry["Guid"] = newGuid(config.entries);
+    return writeMacroConfig(folder_, config.root) ? MacroResult::Done : listNotWritten();
 }
 
-MacroLibrary::Removed MacroLibrary::remove(std::string_view guid) {
+MacroResult MacroLibrary::remove(int index) {
+    const FolderLock lock(folder_);
     MacroResult refusal;
     MacroConfig config = readForChange(refusal);
-    if (refusal != MacroResult::Done) return {refusal, -1};
-    const auto found = std::find_if(config.entries.begin(), config.entries.end(),
-                                    [&](const MacroEntry& entry) { return entry.guid == guid; });
-    if (found == config.entries.end()) return {MacroResult::NoSuchMacro, -1};
-    const int index = static_cast<int>(found - config.entries.begin());
+    if (refusal != MacroResult::Done) return refusal;
+    if (!inRange(index, config.entries.size())) return MacroResult::NoSuchMacro;
+    const std::string guid = config.entries[static_cast<size_t>(index)].guid;
     Json::Value removed;
     macroInfo(config.root).removeIndex(static_cast<Json::ArrayIndex>(index), &removed);
-    if (!writeMacroConfig(folder_, config.root)) return {MacroResult::WriteFailed, -1};
-    if (const auto file = macroEventFile(folder_, found->guid)) {
+    if (!writeMacroConfig(folder_, config.root)) return listNotWritten();
+    const auto sharers = std::count_if(config.entries.begin(), config.entries.end(),
+                                       [&](const MacroEntry& entry) { return entry.guid == guid; });
+    if (const auto file = macroEventFile(folder_, guid); file && sharers == 1) {
         std::error_code ignored;
         std::filesystem::remove(*file, ignored);
     }
-    return {MacroResult::Done, index};
+    return MacroResult::Done;
 }
 
 MacroLibrary::Added MacroLibrary::importFile(const std::filesystem::path& source) {
-    const auto content = readWholeFile(source);
-    if (!content) return {MacroResult::SourceUnreadable, -1, {}};
-    const auto document = json::parse(*content);
-    if (!document || !isMacroFileDocument(*document)) return {MacroResult::SourceInvalid, -1, {}};
+    const CappedFile content = ReadFileCapped(source, kJsonFileCap);
+    if (!content.read()) return {refuse(MacroResult::SourceUnreadable, content.reason), -1, {}};
+    const auto document = json::parse(content.text);
+    if (!document || !isMacroFileDocument(*document))
+        return {refuse(MacroResult::SourceInvalid, source.string() + ": not a macro file"), -1, {}};
 
+    const FolderLock lock(folder_);
     MacroResult refusal;
     MacroConfig config = readForChange(refusal);
     if (refusal != MacroResult::Done) return {refusal, -1, {}};
@@ -141,33 +164,43 @@ MacroLibrary::Added MacroLibrary::importFile(const std::filesystem::path& source
     MacroEntry entry{nextMacroName(config.entries), newGuid(config.entries)};
     // The event file first: a list entry never points at a missing copy.
     const auto file = *macroEventFile(folder_, entry.guid);
-    if (!writeFileAtomically(file, *content)) return {MacroResult::WriteFailed, -1, {}};
+    if (!writeFileAtomically(file, content.text)) return {MacroResult::WriteFailed, -1, {}};
     macroInfo(config.root).append(entryObject(entry));
     if (!writeMacroConfig(folder_, config.root)) {
         std::error_code ignored;
         std::filesystem::remove(file, ignored);
-        return {MacroResult::WriteFailed, -1, {}};
+        return {listNotWritten(), -1, {}};
     }
     return {MacroResult::Done, static_cast<int>(config.entries.size()), std::move(entry)};
 }
 
-MacroResult MacroLibrary::exportFile(int index, const std::filesystem::path& destination) const {
+MacroResult MacroLibrary::exportFile(int index, const std::filesystem::path& destination) {
     const auto entries = this->entries();
     if (!inRange(index, entries.size())) return MacroResult::NoSuchMacro;
     const auto file = macroEventFile(folder_, entries[static_cast<size_t>(index)].guid);
     std::error_code ignored;
     if (!file || !std::filesystem::is_regular_file(*file, ignored)) return MacroResult::NoEventFile;
-    return copyFileAtomically(*file, destination) ? MacroResult::Done : MacroResult::WriteFailed;
+    if (copyFileAtomically(*file, destination)) return MacroResult::Done;
+    return refuse(MacroResult::WriteFailed,
+                  replaceRefusal(destination).value_or(destination.string() + ": cannot be written"));
 }
 
 Json::Value MacroLibrary::readEventFile(int index) const {
-    const auto entries = this->entries();
-    if (!inRange(index, entries.size())) return {};
-    const auto file = macroEventFile(folder_, entries[static_cast<size_t>(index)].guid);
-    return file ? json::readFile(*file) : Json::Value();
+    return readEventDocument(readMacroConfig(folder_), index).root;
+}
+
+json::Document MacroLibrary::readEventDocument(const MacroConfig& config, int index) const {
+    if (!inRange(index, config.entries.size())) return {};
+    const auto file = macroEventFile(folder_, config.entries[static_cast<size_t>(index)].guid);
+    if (!file) return {};
+    json::Document document = json::readDocument(*file);
+    if (document.state == json::FileState::Read && !isMacroFileDocument(document.root))
+        return {json::FileState::Broken, Json::Value(), file->string() + ": not a macro file"};
+    return document;
 }
 
 MacroResult MacroLibrary::writeEventFile(int index, const Json::Value& events) const {
+    const FolderLock lock(folder_);
     const auto entries = this->entries();
     if (!inRange(index, entries.size())) return MacroResult::NoSuchMacro;
     const MacroEntry& entry = entries[static_cast<size_t>(index)];

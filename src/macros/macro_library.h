@@ -2,7 +2,8 @@
 // The macro library of a keyboard or mouse: "macro.config" and one event
 // file per macro (Guid + ".mac") in the device data folder. Every operation
 // reads the list afresh, so the files are the only truth between calls, and
-// every file is written whole and renamed into place.
+// every file is written whole and renamed into place. Every change holds the
+// folder's lock from its first read to its last write.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,9 +19,10 @@ namespace viremo {
 enum class MacroResult {
     Done,
     Full,              // 50 macros already
-    ListBroken,        // "macro.config" cannot be parsed; kept as "macro.config.bad"
+    ListBroken,        // "macro.config" cannot be parsed; kept as "macro.config.bad" (or a numbered one)
     NameTaken,         // another macro (or this one) has the name, ignoring case
     NameBlank,
+    NameInvalid,       // not UTF-8, or holds control characters
     NoSuchMacro,
     NoEventFile,       // the macro has never been saved
     SourceUnreadable,  // import source missing or unreadable
@@ -42,6 +44,10 @@ public:
 
     const std::filesystem::path& folder() const { return folder_; }
     std::vector<MacroEntry> entries() const;
+    // The list as it is; a broken one is reported, not moved.
+    MacroConfig read() const;
+    // One line naming the file concerned, after a result other than Done.
+    const std::string& problem() const { return problem_; }
 
     struct Added {
         MacroResult result = MacroResult::Done;
@@ -50,32 +56,35 @@ public:
     };
     // A new macro without an event file.
     Added add();
+    // An entry without a Guid gets one, so that it can have an event file.
     MacroResult rename(int index, std::string_view newName);
-    // Removes the entry with this Guid: the list is written first, the event
-    // file deleted after. `index` is the removed position.
-    struct Removed {
-        MacroResult result = MacroResult::Done;
-        int index = -1;
-    };
-    Removed remove(std::string_view guid);
+    // Removes entry `index`: the list is written first, the event file
+    // deleted after, unless another entry names the same Guid.
+    MacroResult remove(int index);
 
     // Adds a macro whose event file is a copy of `source`, which must be a
     // JSON object with an "Events" array of event objects.
     Added importFile(const std::filesystem::path& source);
-    MacroResult exportFile(int index, const std::filesystem::path& destination) const;
+    MacroResult exportFile(int index, const std::filesystem::path& destination);
 
     // The event file of macro `index`: null when missing or unreadable.
     Json::Value readEventFile(int index) const;
+    // The event file of an entry of `config`; Broken also when it is no
+    // macro file.
+    json::Document readEventDocument(const MacroConfig& config, int index) const;
     // Writes {"MacroName", "Guid", "Events", "Version": 64} for macro `index`.
     MacroResult writeEventFile(int index, const Json::Value& events) const;
 
 private:
     std::string newGuid(const std::vector<MacroEntry>& entries) const;
     // Reads the list for a change; a broken list is kept as ".bad".
-    MacroConfig readForChange(MacroResult& refusal) const;
+    MacroConfig readForChange(MacroResult& refusal);
+    MacroResult refuse(MacroResult result, std::string problem);
+    MacroResult listNotWritten();
 
     std::filesystem::path folder_;
     const Clock& clock_;
+    std::string problem_;
 };
 
 // True when `document` is an object with an "Events" array of event objects.

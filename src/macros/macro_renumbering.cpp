@@ -81,6 +81,20 @@ bool renumberKeyList(Json::Value& profileEntry, int deleted) {
     return changed;
 }
 
+std::optional<std::string> unreadableProfileFile(const std::filesystem::path& deviceFolder) {
+    ProfileStore store(deviceFolder, {}, 0);
+    const json::Document list = json::readDocument(store.ListFile());
+    if (list.state == json::FileState::Broken) return list.problem;
+    const int count = store.GetProfileCount();
+    for (int index = 0; index < count; ++index) {
+        const auto file = store.GetProfileFilePath(index);
+        if (file.empty()) continue;
+        const json::Document document = json::readDocument(file);
+        if (document.state == json::FileState::Broken) return document.problem;
+    }
+    return std::nullopt;
+}
+
 ProfileRenumbering renumberProfileFiles(const std::filesystem::path& deviceFolder, int deleted,
                                         const std::filesystem::path& skip) {
     ProfileRenumbering result;

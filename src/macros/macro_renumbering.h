@@ -4,6 +4,7 @@
 // to a later macro move down by one, in every profile of the device.
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include <json/value.h>
@@ -24,6 +25,10 @@ bool renumberKeys(std::vector<KeyListEntry>& keys, int deleted);
 // A profile entry's "KeyList" ({"Assignment", "DefaultAssignment"} per key).
 bool keyListUsesMacro(const Json::Value& profileEntry, int macro);
 bool renumberKeyList(Json::Value& profileEntry, int deleted);
+
+// The first profile file of the device that exists but cannot be read (one
+// line naming it), or the list itself when it cannot be read.
+std::optional<std::string> unreadableProfileFile(const std::filesystem::path& deviceFolder);
 
 struct ProfileRenumbering {
     std::vector<std::filesystem::path> changed;

@@ -5,6 +5,7 @@
 #include "macros/macro_event.h"
 #include "macros/text.h"
 #include "platform/atomic_file.h"
+#include "platform/folder_lock.h"
 #include "profiles/json_file.h"
 
 namespace viremo {
@@ -46,11 +47,27 @@ std::filesystem::path RecoilStore::gunFile(int gun) const { return folder_ / gun
 std::filesystem::path RecoilStore::factoryFile(int gun) const { return factoryFolder_ / gunFileName(gun); }
 
 bool RecoilStore::initialise() const {
+    const FolderLock lock(folder_);
     bool complete = true;
     for (int gun = 0; gun < kGuns; ++gun) {
-        if (json::readFile(gunFile(gun)).isNull()) complete = resetGun(gun) && complete;
+        const json::Document document = json::readDocument(gunFile(gun));
+        if (document.state == json::FileState::Read) continue;
+        // A broken file is kept before the factory copy replaces it.
+        if (document.state == json::FileState::Broken && !keepAsBad(gunFile(gun))) {
+            complete = false;
+            continue;
+        }
+        complete = resetGun(gun) && complete;
     }
     return complete;
+}
+
+json::Document RecoilStore::readGun(int gun) const {
+    if (!isGun(gun)) return {};
+    json::Document document = json::readDocument(gunFile(gun));
+    if (document.state == json::FileState::Read && !document.root.isObject())
+        return {json::FileState::Broken, Json::Value(), gunFile(gun).string() + ": not a recoil file"};
+    return document;
 }
 
 Bullet RecoilStore::showBullet(int gun, int bullet) const {
@@ -60,23 +77,26 @@ Bullet RecoilStore::showBullet(int gun, int bullet) const {
 
 bool RecoilStore::saveBullet(int gun, int bullet, const Bullet& values) const {
     if (!isGun(gun) || !isBullet(bullet)) return false;
+    const FolderLock lock(folder_);
     const auto file = gunFile(gun);
-    const json::Document read = json::readDocument(file);
-    Json::Value document = read.root;
-    if (read.state == json::FileState::Broken || (read.state == json::FileState::Read && !document.isObject())) {
+    const json::Document read = readGun(gun);
+    // A broken file is kept; the bullet is not written over it.
+    if (read.state == json::FileState::Broken) {
         keepAsBad(file);
-        document = Json::Value(Json::objectValue);
+        return false;
     }
-    if (!document.isObject()) document = Json::Value(Json::objectValue);
+    Json::Value document = read.state == json::FileState::Read ? read.root : Json::Value(Json::objectValue);
     writeBullet(document, bullet, values);
     return json::writeFile(file, document);
 }
 
 bool RecoilStore::resetGun(int gun) const {
+    const FolderLock lock(folder_);
     return isGun(gun) && copyFileAtomically(factoryFile(gun), gunFile(gun));
 }
 
 bool RecoilStore::importGun(int gun, const std::filesystem::path& source) const {
+    const FolderLock lock(folder_);
     return isGun(gun) && !source.empty() && copyFileAtomically(source, gunFile(gun));
 }
 

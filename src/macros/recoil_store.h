@@ -20,6 +20,7 @@
 #include <json/value.h>
 
 #include "macros/event_image.h"
+#include "profiles/json_file.h"
 
 namespace viremo {
 
@@ -46,13 +47,18 @@ public:
     std::filesystem::path factoryFile(int gun) const;
 
     // Every gun file that is missing, empty or not JSON becomes a copy of its
-    // factory file. False when one of them could not be made.
+    // factory file, a broken one kept as ".bad" first. False when one of them
+    // could not be made.
     bool initialise() const;
+
+    // The gun's file; Broken also when it is not a JSON object.
+    json::Document readGun(int gun) const;
 
     // A missing file, element or member reads as 0 (and not "down").
     Bullet showBullet(int gun, int bullet) const;
     // Distances are clamped to 0..255 and the delay to 0..65535. False for a
-    // gun or bullet out of range or when the file cannot be written.
+    // gun or bullet out of range, when the file is broken (it is kept as
+    // ".bad", not written over) or when it cannot be written.
     bool saveBullet(int gun, int bullet, const Bullet& values) const;
 
     // Copies, unchanged; the gun file is kept when the source cannot be read.

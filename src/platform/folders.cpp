@@ -2,8 +2,11 @@
 
 #include <cstdlib>
 #include <mutex>
+#include <pwd.h>
+#include <stdexcept>
 #include <system_error>
 #include <unistd.h>
+#include <vector>
 
 #ifndef VIREMO_RESOURCES_DIR
 #define VIREMO_RESOURCES_DIR ""
@@ -18,10 +21,34 @@ namespace {
 std::mutex overrideMutex;
 std::filesystem::path resourcesOverride;
 
+// An absolute path, or empty: relative XDG paths and homes are ignored.
+std::filesystem::path absoluteOrEmpty(const char* value) {
+    return value && *value == '/' ? std::filesystem::path(value) : std::filesystem::path();
+}
+
+std::filesystem::path passwordHome() {
+    std::vector<char> buffer(16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found) return {};
+    return absoluteOrEmpty(found->pw_dir);
+}
+
+// $HOME, else the home of the password database. A root folder ("/") as home
+// would put the data in a folder shared by every user: refused like none.
+std::filesystem::path home() {
+    std::filesystem::path folder = absoluteOrEmpty(std::getenv("HOME"));
+    if (folder.empty()) folder = passwordHome();
+    return folder.lexically_normal() == "/" ? std::filesystem::path() : folder;
+}
+
 std::filesystem::path xdgFolder(const char* variable, const char* fallbackBelowHome) {
-    if (const char* value = std::getenv(variable); value && *value == '/') return value;
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home && *home ? home : "/tmp") / fallbackBelowHome;
+    if (auto folder = absoluteOrEmpty(std::getenv(variable)); !folder.empty()) return folder;
+    const auto base = home();
+    if (base.empty())
+        throw std::runtime_error(std::string("no home folder for the data: set HOME or ") + variable +
+                                 " to an absolute path");
+    return base / fallbackBelowHome;
 }
 
 std::filesystem::path created(std::filesystem::path folder) {
@@ -37,6 +64,16 @@ std::filesystem::path executableFolder() {
 }
 
 }  // namespace
+
+std::optional<std::string> homeProblem() {
+    try {
+        xdgFolder("XDG_DATA_HOME", ".local/share");
+        xdgFolder("XDG_CONFIG_HOME", ".config");
+    } catch (const std::runtime_error& problem) {
+        return problem.what();
+    }
+    return std::nullopt;
+}
 
 std::filesystem::path applicationData() {
     return created(xdgFolder("XDG_DATA_HOME", ".local/share") / kApplicationFolderName);

@@ -9,12 +9,23 @@
 //                     "skin" lie there and are only read.
 //
 // Folders are created when missing, each time they are asked for.
+//
+// XDG paths that are not absolute are ignored; without $HOME the home comes
+// from the password database. With no home at all there is no private place
+// for the data: the program says so and stops rather than use a shared one.
 #include <filesystem>
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace viremo::folders {
 
 inline constexpr std::string_view kApplicationFolderName = "VIREMO VR-TKL";
+
+// Why the data and settings folders cannot be found, nothing when they can.
+// Call it at start; the folder functions below throw std::runtime_error
+// with this reason when asked anyway.
+std::optional<std::string> homeProblem();
 
 std::filesystem::path applicationData();
 std::filesystem::path deviceData(std::string_view kindFolderName);

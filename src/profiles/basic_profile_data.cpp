@@ -112,6 +112,7 @@ bool CBasicProfiledata::isFactoryFile(const std::filesystem::path& path) const {
 }
 
 Json::Value CBasicProfiledata::loadEntry(const std::filesystem::path& path) {
+    lastRepair_.clear();
     const json::Document document = json::readDocument(path);
     if (const Json::Value* entry = deviceEntry(document.root, profileIndex_)) return *entry;
 
@@ -121,7 +122,11 @@ Json::Value CBasicProfiledata::loadEntry(const std::filesystem::path& path) {
     const Json::Value* factory = deviceEntry(factoryDocument, profileIndex_);
     Json::Value entry = factory ? *factory : Json::Value();
     if (isFactoryFile(path) || !indexInRange(profileIndex_)) return entry;
-    if (isBroken(document, path)) keepAsBad(path);
+    if (isBroken(document, path)) {
+        const auto kept = keepAsBad(path);
+        lastRepair_ = (document.problem.empty() ? path.string() : document.problem) +
+                      (kept ? "; kept as " + kept->filename().string() : "") + "; the factory profile is used";
+    }
     Json::Value root = document.root.isObject() ? document.root : Json::Value(Json::objectValue);
     fields::elementForWrite(fields::arrayForWrite(root, "Device"), profileIndex_) = entry;
     WriteDocument(root, path);

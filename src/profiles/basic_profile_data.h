@@ -40,6 +40,9 @@ public:
     Json::Value LoadSecondaryProfile(const std::filesystem::path& path);
     // The light configuration document; null when absent or broken.
     Json::Value LoadLightConfig(const std::filesystem::path& path);
+    // After a load that had to keep a broken file aside: one line naming the
+    // file and where it was kept, for the user; empty otherwise.
+    const std::string& LastRepair() const { return lastRepair_; }
 
     // Writes the entry in use into the profile file; false when it failed.
     bool Save();
@@ -105,6 +108,7 @@ private:
     std::vector<KeyListEntry> keyList_;
     std::vector<KeyListEntry> secondaryKeyList_;
     int profileIndex_ = 0;
+    std::string lastRepair_;
 };
 
 }  // namespace viremo

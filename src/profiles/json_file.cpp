@@ -2,15 +2,13 @@
 
 #include <cerrno>
 #include <cmath>
-#include <cstring>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include <json/reader.h>
 #include <json/writer.h>
 
 #include "platform/atomic_file.h"
+#include "platform/bounded_file.h"
 #include "platform/log.h"
 
 namespace viremo::json {
@@ -31,22 +29,20 @@ std::optional<Json::Value> parse(std::string_view text) {
 }
 
 Document readDocument(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    log::linef("readjsonFile 错误吗：：%d\n", in ? 0 : errno);
-    if (!in) return {FileState::Absent, Json::Value()};
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    std::string text = buffer.str();
-    if (in.bad()) text.clear();
+    CappedFile read = ReadFileCapped(file, kJsonFileCap);
+    log::linef("readjsonFile 错误吗：：%d\n", read.state == CappedFile::State::Absent ? ENOENT : 0);
+    if (read.state == CappedFile::State::Absent) return {FileState::Absent, Json::Value(), read.reason};
+    if (!read.read()) return {FileState::Broken, Json::Value(), read.reason};
+    std::string& text = read.text;
     // The text ends at its first zero byte, as the files have always been read.
     if (const auto zero = text.find('\0'); zero != std::string::npos) text.resize(zero);
     if (text.empty()) {
         log::line(file.string());
-        return {FileState::Broken, Json::Value()};
+        return {FileState::Broken, Json::Value(), file.string() + ": empty"};
     }
     auto root = parse(text);
-    if (!root) return {FileState::Broken, Json::Value()};
-    return {FileState::Read, std::move(*root)};
+    if (!root) return {FileState::Broken, Json::Value(), file.string() + ": not JSON"};
+    return {FileState::Read, std::move(*root), {}};
 }
 
 Json::Value readFile(const std::filesystem::path& file) { return readDocument(file).root; }
@@ -59,7 +55,9 @@ std::string styledText(const Json::Value& root) {
 }
 
 bool writeFile(const std::filesystem::path& file, const Json::Value& root) {
-    return writeFileAtomically(file, styledText(root));
+    // Nothing is written that the readers would refuse.
+    const std::string text = styledText(root);
+    return text.size() <= kJsonFileCap && writeFileAtomically(file, text);
 }
 
 const Json::Value* member(const Json::Value& object, std::string_view key) {

@@ -18,11 +18,12 @@ enum class FileState { Read, Absent, Broken };
 
 struct Document {
     FileState state = FileState::Absent;
-    Json::Value root;  // null unless state is Read
+    Json::Value root;     // null unless state is Read
+    std::string problem;  // unless Read: one line naming the file and what is wrong
 };
 
-// Absent: the file does not exist or cannot be opened. Broken: it exists but
-// is empty, unreadable or not JSON.
+// Absent: the file does not exist. Broken: it exists but is empty,
+// unreadable, not a regular file, larger than the JSON file cap or not JSON.
 Document readDocument(const std::filesystem::path& file);
 
 // The document, or null when the file is absent, empty or broken.
@@ -30,6 +31,7 @@ Json::Value readFile(const std::filesystem::path& file);
 
 std::optional<Json::Value> parse(std::string_view text);
 std::string styledText(const Json::Value& root);
+// False, writing nothing, when the text would be larger than the readers take.
 bool writeFile(const std::filesystem::path& file, const Json::Value& root);
 
 // Typed access to members of an object; anything else reads as absent.

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <system_error>
 
 #include "platform/atomic_file.h"
 #include "platform/file_name.h"
+#include "platform/folder_lock.h"
 #include "platform/log.h"
 #include "profiles/json_file.h"
 #include "profiles/text.h"
@@ -40,6 +42,18 @@ Json::Value objectOrEmpty(const Json::Value& value) {
     return value.isObject() ? value : Json::Value(Json::objectValue);
 }
 
+const Json::Value* profileEntry(const Json::Value& document) {
+    const Json::Value* devices = json::arrayMember(document, "Device");
+    return devices && !devices->empty() && (*devices)[0].isObject() ? &(*devices)[0] : nullptr;
+}
+
+// A name may be given: non-blank, UTF-8, no control characters.
+std::optional<ProfileResult> nameRefusal(std::string_view name) {
+    if (text::trimmed(name).empty()) return ProfileResult::NameBlank;
+    if (!text::isDisplayableName(name)) return ProfileResult::NameInvalid;
+    return std::nullopt;
+}
+
 }  // namespace
 
 int renameResultCode(ProfileResult result) {
@@ -56,10 +70,12 @@ const char* describe(ProfileResult result) {
         case ProfileResult::Done: return "done";
         case ProfileResult::NameTaken: return "another profile has that name";
         case ProfileResult::NameBlank: return "the name is blank";
+        case ProfileResult::NameInvalid: return "the name is not UTF-8 text or holds control characters";
         case ProfileResult::LimitReached: return "the device has the most profiles it may have";
         case ProfileResult::NoSelection: return "no profile is selected";
         case ProfileResult::LastProfile: return "a device keeps at least one profile";
         case ProfileResult::NotAProfile: return "the file is not a profile";
+        case ProfileResult::WrongKind: return "the file is a profile of another kind of device";
         case ProfileResult::Unreadable: return "the file cannot be read";
         case ProfileResult::WriteFailed: return "a file could not be written";
     }
@@ -90,16 +106,26 @@ std::string ProfileStore::NewIdentifier() const {
     }
 }
 
+ProfileResult ProfileStore::refuse(ProfileResult result, std::string problem) {
+    problem_ = std::move(problem);
+    return result;
+}
+
 Json::Value ProfileStore::readList() {
-    Json::Value root = json::readFile(ListFile());
-    if (!isUsableList(root)) return Json::Value();
-    refresh(root);
-    return root;
+    const json::Document document = json::readDocument(ListFile());
+    if (!isUsableList(document.root)) {
+        problem_ = document.problem.empty() ? ListFile().string() + ": no profiles listed" : document.problem;
+        return Json::Value();
+    }
+    refresh(document.root);
+    return document.root;
 }
 
 bool ProfileStore::writeList(const Json::Value& list) {
     refresh(list);
-    return json::writeFile(ListFile(), list);
+    if (json::writeFile(ListFile(), list)) return true;
+    problem_ = ListFile().string() + ": cannot be written";
+    return false;
 }
 
 void ProfileStore::refresh(const Json::Value& list) {
@@ -108,6 +134,8 @@ void ProfileStore::refresh(const Json::Value& list) {
         for (const Json::Value& entry : *entries)
             profiles_.push_back({json::stringMember(entry, kName).value_or(""), json::stringMember(entry, kId).value_or("")});
     }
+    const int64_t stored = json::intMember(list, kSelect).value_or(0);
+    storedSelection_ = profiles_.empty() ? -1 : int(std::clamp<int64_t>(stored, 0, int64_t(profiles_.size()) - 1));
 }
 
 bool ProfileStore::nameTaken(std::string_view name, int except) const {
@@ -119,13 +147,39 @@ bool ProfileStore::nameTaken(std::string_view name, int except) const {
 
 Json::Value ProfileStore::readTemplate() const { return objectOrEmpty(json::readFile(template_)); }
 
+json::Document ProfileStore::readProfile(const std::string& id) {
+    const auto file = ProfileFile(id);
+    if (file.empty()) return {json::FileState::Broken, Json::Value(), "the profile identifier '" + id + "' is no file name"};
+    json::Document document = json::readDocument(file);
+    if (document.state == json::FileState::Read && !document.root.isObject())
+        return {json::FileState::Broken, Json::Value(), file.string() + ": not a profile"};
+    return document;
+}
+
+// A profile of this kind holds as many keys as the template and no record
+// the template lacks (a mouse's DPI stages in a keyboard profile).
+bool ProfileStore::isOfThisKind(const Json::Value& document) const {
+    const Json::Value factory = readTemplate();
+    const Json::Value* expected = profileEntry(factory);
+    const Json::Value* given = profileEntry(document);
+    if (!expected || !given) return true;
+    for (const auto& name : given->getMemberNames()) {
+        if (!expected->isMember(name)) return false;
+    }
+    const Json::Value* expectedKeys = json::arrayMember(*expected, "KeyList");
+    const Json::Value* givenKeys = json::arrayMember(*given, "KeyList");
+    return !expectedKeys || !givenKeys || expectedKeys->size() == givenKeys->size();
+}
+
 bool ProfileStore::writeProfileFile(Json::Value document, const std::string& name, const std::string& id) {
     const auto file = ProfileFile(id);
     if (file.empty()) return false;
     document = objectOrEmpty(document);
     document[kName] = name;
     document[kId] = id;
-    return json::writeFile(file, document);
+    if (json::writeFile(file, document)) return true;
+    problem_ = file.string() + ": cannot be written";
+    return false;
 }
 
 // The new profile's file is written before the list names it, so the list
@@ -180,33 +234,46 @@ Json::Value ProfileStore::rebuildList() {
     return list;
 }
 
-ProfileResult ProfileStore::LoadProfileList() {
+ProfileResult ProfileStore::LoadProfileList(std::string_view keepCurrent) {
+    const FolderLock lock(folder_);
     const auto listFile = ListFile();
     const json::Document document = json::readDocument(listFile);
     Json::Value list = document.root;
     if (!isUsableList(list)) {
         // A broken or emptied list is kept aside. The profiles are found
         // again from their files; only with none is the first one made.
-        std::error_code error;
-        if (std::filesystem::exists(listFile, error)) keepAsBad(listFile);
+        if (document.state != json::FileState::Absent) keepAsBad(listFile);
         list = rebuildList();
     }
     refresh(list);
-    const int stored = int(std::clamp<int64_t>(json::intMember(list, kSelect).value_or(0), 0, int64_t(profiles_.size()) - 1));
-    return SelectProfile(stored);
+    if (profiles_.empty()) return refuse(ProfileResult::Unreadable, listFile.string() + ": no profiles listed");
+    if (!keepCurrent.empty()) {
+        const auto kept = std::find_if(profiles_.begin(), profiles_.end(),
+                                       [&](const ProfileEntry& entry) { return entry.id == keepCurrent; });
+        if (kept != profiles_.end()) {
+            selected_ = int(kept - profiles_.begin());
+            currentId_ = kept->id;
+            return ProfileResult::Done;
+        }
+    }
+    return SelectProfile(storedSelection_);
 }
 
 ProfileResult ProfileStore::SelectProfile(int index) {
+    const FolderLock lock(folder_);
     Json::Value list = readList();
     if (list.isNull()) return ProfileResult::Unreadable;
     index = std::clamp(index, 0, int(profiles_.size()) - 1);
     selected_ = index;
     currentId_ = profiles_[size_t(index)].id;
+    // The list is written only when the selection it stores changes.
+    if (json::intMember(list, kSelect) == index) return ProfileResult::Done;
     list[kSelect] = index;
     return writeList(list) ? ProfileResult::Done : ProfileResult::WriteFailed;
 }
 
 ProfileResult ProfileStore::AddProfile() {
+    const FolderLock lock(folder_);
     Json::Value list = readList();
     if (list.isNull()) return ProfileResult::Unreadable;
     if (profiles_.size() >= size_t(kMaxProfiles)) return ProfileResult::LimitReached;
@@ -222,16 +289,20 @@ ProfileResult ProfileStore::AddProfile() {
 }
 
 ProfileResult ProfileStore::CopyProfile() {
+    const FolderLock lock(folder_);
     Json::Value list = readList();
     if (list.isNull()) return ProfileResult::Unreadable;
     if (selected_ < 0 || selected_ >= int(profiles_.size())) return ProfileResult::NoSelection;
     const ProfileEntry source = profiles_[size_t(selected_)];
+    const json::Document document = readProfile(source.id);
+    if (document.state != json::FileState::Read) return refuse(ProfileResult::Unreadable, document.problem);
     std::string name = source.name + " copy";
     while (nameTaken(name)) name += " copy";
-    return appendProfile(list, name, json::readFile(ProfileFile(source.id)));
+    return appendProfile(list, name, document.root);
 }
 
 ProfileResult ProfileStore::DeleteProfile() {
+    const FolderLock lock(folder_);
     Json::Value list = readList();
     if (list.isNull()) return ProfileResult::Unreadable;
     if (selected_ < 0 || selected_ >= int(profiles_.size())) return ProfileResult::NoSelection;
@@ -252,57 +323,68 @@ ProfileResult ProfileStore::DeleteProfile() {
 }
 
 ProfileResult ProfileStore::RenameProfile(std::string_view name) {
+    const FolderLock lock(folder_);
     Json::Value list = readList();
     if (list.isNull()) return ProfileResult::Unreadable;
     if (selected_ < 0 || selected_ >= int(profiles_.size())) return ProfileResult::NoSelection;
-    if (text::trimmed(name).empty()) return ProfileResult::NameBlank;
+    if (const auto refusal = nameRefusal(name)) return *refusal;
     if (nameTaken(name, selected_)) return ProfileResult::NameTaken;
 
     // An entry damaged by hand (not an object) names no profile file to rename.
     Json::Value& entry = list[kList][Json::ArrayIndex(selected_)];
-    if (!entry.isObject()) return ProfileResult::Unreadable;
+    if (!entry.isObject()) return refuse(ProfileResult::Unreadable, ListFile().string() + ": a damaged entry");
     const std::string newName(name);
     const std::string id = profiles_[size_t(selected_)].id;
+    // A profile file that cannot be read is left for the user, not replaced.
+    const json::Document profile = readProfile(id);
+    if (profile.state == json::FileState::Broken) return refuse(ProfileResult::Unreadable, profile.problem);
     entry[kName] = newName;
     if (!writeList(list)) return ProfileResult::WriteFailed;
-
-    const auto file = ProfileFile(id);
-    const json::Document profile = json::readDocument(file);
-    if (profile.state == json::FileState::Broken) keepAsBad(file);
     return writeProfileFile(profile.root, newName, id) ? ProfileResult::Done : ProfileResult::WriteFailed;
 }
 
 ProfileResult ProfileStore::ImportProfile(const std::filesystem::path& file) {
-    const Json::Value document = json::readFile(file);
-    const Json::Value* name = json::member(document, kName);
-    const Json::Value* id = json::member(document, kId);
-    if (!document.isObject() || !name || name->isNull() || !id || id->isNull()) return ProfileResult::NotAProfile;
+    const json::Document document = json::readDocument(file);
+    if (document.state != json::FileState::Read) return refuse(ProfileResult::Unreadable, document.problem);
+    const Json::Value* name = json::member(document.root, kName);
+    const Json::Value* id = json::member(document.root, kId);
+    if (!document.root.isObject() || !name || name->isNull() || !id || id->isNull())
+        return refuse(ProfileResult::NotAProfile, file.string());
+    if (!isOfThisKind(document.root))
+        return refuse(ProfileResult::WrongKind, file.string());
+    std::string newName = file.stem().string();
+    if (const auto refusal = nameRefusal(newName))
+        return refuse(*refusal, "the name would come from the file name of " + file.string());
 
+    const FolderLock lock(folder_);
     Json::Value list = readList();
     if (list.isNull()) return ProfileResult::Unreadable;
-    std::string newName = file.stem().string();
     for (int counter = 1; nameTaken(newName); ++counter) newName += "(" + std::to_string(counter) + ")";
-    return appendProfile(list, newName, document);
+    return appendProfile(list, newName, document.root);
 }
 
 ProfileResult ProfileStore::ExportProfile(const std::filesystem::path& file) {
+    const FolderLock lock(folder_);
     if (readList().isNull()) return ProfileResult::Unreadable;
     if (selected_ < 0 || selected_ >= int(profiles_.size())) return ProfileResult::NoSelection;
-    const Json::Value document = json::readFile(ProfileFile(profiles_[size_t(selected_)].id));
-    if (!document.isObject()) return ProfileResult::Unreadable;
-    return json::writeFile(file, document) ? ProfileResult::Done : ProfileResult::WriteFailed;
+    const json::Document document = readProfile(profiles_[size_t(selected_)].id);
+    if (document.state != json::FileState::Read) return refuse(ProfileResult::Unreadable, document.problem);
+    if (json::writeFile(file, document.root)) return ProfileResult::Done;
+    return refuse(ProfileResult::WriteFailed, replaceRefusal(file).value_or(file.string() + ": cannot be written"));
 }
 
 ProfileResult ProfileStore::ResetProfile() {
+    const FolderLock lock(folder_);
     if (readList().isNull()) return ProfileResult::Unreadable;
     if (selected_ < 0 || selected_ >= int(profiles_.size())) return ProfileResult::NoSelection;
     const ProfileEntry profile = profiles_[size_t(selected_)];
+    const json::Document current = readProfile(profile.id);
+    // A broken file is kept before the template replaces it.
+    if (current.state == json::FileState::Broken) keepAsBad(ProfileFile(profile.id));
     Json::Value document = readTemplate();
     if (modelId_ == kModelHeadset) {
         // The user's own equalisers survive a reset of the headset.
-        const Json::Value current = json::readFile(ProfileFile(profile.id));
-        const Json::Value* devices = json::arrayMember(current, "Device");
-        const Json::Value* entry = devices && !devices->empty() ? &(*devices)[0] : nullptr;
+        const Json::Value* entry = profileEntry(current.root);
         for (const char* key : {"CustomEQNameInfo", "CustomEQHzValueInfo"}) {
             const Json::Value* kept = entry ? json::member(*entry, key) : nullptr;
             if (!kept || kept->isNull()) continue;

@@ -12,6 +12,10 @@
 // reset profiles start from the factory template, which is only read. Each
 // profile file keeps its root "profilename" and "profileUUID" equal to its
 // list entry. Names are unique under a case-insensitive comparison.
+//
+// Every operation holds the folder's lock (platform/folder_lock.h) from its
+// first read to its last write. Reading writes nothing unless the list had
+// to be repaired.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -20,17 +24,20 @@
 #include <json/value.h>
 
 #include "platform/clock.h"
+#include "profiles/json_file.h"
 
 namespace viremo {
 
 enum class ProfileResult {
     Done,
     NameTaken,     // rename: another profile has that name
-    NameBlank,     // rename: the name is empty once blanks are trimmed
+    NameBlank,     // rename, import: the name is empty once blanks are trimmed
+    NameInvalid,   // rename, import: not UTF-8, or holds control characters
     LimitReached,  // add: the device has the most profiles it may have
     NoSelection,   // no profile is selected
     LastProfile,   // delete: a device always keeps one profile
     NotAProfile,   // import: not a JSON object with a name and identifier
+    WrongKind,     // import: a profile of another kind of device
     Unreadable,    // the profile file cannot be read or parsed
     WriteFailed,   // a file could not be written
 };
@@ -55,15 +62,22 @@ public:
     ProfileStore(std::filesystem::path deviceFolder, std::filesystem::path templateFile, int modelId,
                  const Clock& clock = systemClock());
 
-    // Reads the list and selects the stored selection. A missing or broken
+    // Reads the list and selects the stored selection; when `keepCurrent`
+    // names a listed profile, that one stays current instead (a device that
+    // reloads keeps its profile until the user switches). A missing or broken
     // list is rebuilt from the profile files that name themselves; with none
     // (first start) the first profile is made from the template.
-    ProfileResult LoadProfileList();
+    ProfileResult LoadProfileList(std::string_view keepCurrent = {});
 
     // The profiles as last read, in list order.
     const std::vector<ProfileEntry>& Profiles() const { return profiles_; }
     // The selected profile, -1 when none.
     int GetSelectedProfileIndex() const { return selected_; }
+    // The selection stored in the list: the current profile at the next start.
+    int StoredSelection() const { return storedSelection_; }
+    // One line naming the file concerned and what is wrong with it, after a
+    // result other than Done.
+    const std::string& Problem() const { return problem_; }
     // The identifier of the profile whose file the device should load.
     const std::string& GetCurrentProfileUUID() const { return currentId_; }
     std::filesystem::path CurrentProfileFile() const;
@@ -83,7 +97,9 @@ public:
     ProfileResult RenameProfile(std::string_view name);
     // A profile file from elsewhere, named after the file's base name.
     ProfileResult ImportProfile(const std::filesystem::path& file);
-    // The selected profile's file, unchanged, to `file` exactly as named.
+    // The selected profile's file, unchanged, to `file` exactly as named. An
+    // existing `file` keeps its permissions; one that is not a regular file
+    // is refused.
     ProfileResult ExportProfile(const std::filesystem::path& file);
     // The selected profile's file becomes the template again, keeping its
     // name and identifier (and a headset's custom equalisers).
@@ -105,6 +121,9 @@ public:
 
 private:
     Json::Value readList();
+    ProfileResult refuse(ProfileResult result, std::string problem);
+    json::Document readProfile(const std::string& id);
+    bool isOfThisKind(const Json::Value& document) const;
     bool writeList(const Json::Value& list);
     Json::Value createFirstProfile();
     Json::Value rebuildList();
@@ -120,6 +139,8 @@ private:
     const Clock& clock_;
     std::vector<ProfileEntry> profiles_;
     int selected_ = -1;
+    int storedSelection_ = -1;
+    std::string problem_;
     std::string currentId_;
     Json::Value countList_;  // the list as the count and path queries read it
 };

@@ -95,6 +95,16 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
+bool isDisplayableName(std::string_view name) {
+    // Invalid sequences do not survive the round trip through code points.
+    const std::u32string wide = toWide(name);
+    if (toUtf8(wide) != name) return false;
+    for (const char32_t c : wide) {
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return false;
+    }
+    return true;
+}
+
 std::string_view trimmed(std::string_view text) {
     constexpr std::string_view kBlanks = " \t\r\n\v\f";
     const size_t first = text.find_first_not_of(kBlanks);

@@ -11,6 +11,8 @@ std::u32string toWide(std::string_view utf8);
 std::string toUtf8(std::u32string_view wide);
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b);
+// A name the user can see and type: valid UTF-8 without control characters.
+bool isDisplayableName(std::string_view name);
 // Without leading and trailing white space.
 std::string_view trimmed(std::string_view text);
 

@@ -7,6 +7,7 @@
 #include <numeric>
 
 #include "devices/protocol/result_code.h"
+#include "devices/protocol/session.h"
 #include "platform/log.h"
 #include "scripted_firmware.h"
 
@@ -92,6 +93,28 @@ TEST_F(ChannelTest, ReplyStatusGivesTheResult) {
         device.firmware->script({reply(0x06, c.status)});
         EXPECT_EQ(channel.WriteSettings(0, settings), c.result) << "status " << int(c.status);
     }
+}
+
+TEST_F(ChannelTest, SessionEndsOnEveryWayOut) {
+    open(ConnectionMode::Cable);
+    const Report begin = report({0x04, 0x01, 0x00, 0x01});
+    const Report end = report({0x04, 0x02, 0x00, 0x02});
+    const std::vector<uint8_t> settings{1};
+    // A sequence that leaves after its first write fails, and one whose
+    // BeginSession is refused: both end their session.
+    const auto writeTwice = [&] {
+        Session session(channel);
+        if (session.Begun() != kSuccess) return session.Begun();
+        if (const int result = channel.WriteSettings(0, settings); result != kSuccess) return result;
+        return channel.WriteSettings(0, settings);
+    };
+    device.firmware->script({reply(0x01)});
+    device.firmware->script({reply(0x06, 254)});
+    EXPECT_EQ(writeTwice(), kDeviceError);
+    const Report write = report({0x04, 0x08, 0x00, 0x06, 0x01, 0x00, 0x00, 0x00, 0x01});
+    device.firmware->script({reply(0x01, 255)});
+    EXPECT_EQ(writeTwice(), kRefused);
+    EXPECT_EQ(device.firmware->received(), (std::vector<Report>{begin, write, end, begin, end}));
 }
 
 TEST_F(ChannelTest, ChunkedWriteStopsAtTheFirstFailure) {

@@ -21,15 +21,20 @@ using namespace std::chrono_literals;
 class CountingBackend : public hid::Backend {
 public:
     explicit CountingBackend(hid::EmulatedBus& bus) : bus_(bus) {}
-    std::vector<std::string> enumeratePaths() override {
+    bool enumerate(std::vector<std::string>& paths) override {
         ++enumerations;
-        return bus_.enumeratePaths();
+        if (failEnumerations > 0) {
+            --failEnumerations;
+            return false;
+        }
+        return bus_.enumerate(paths);
     }
     std::unique_ptr<hid::Connection> open(const std::string& path, const hid::OpenFlags& flags) override {
         return bus_.open(path, flags);
     }
     std::unique_ptr<hid::ChangeMonitor> monitorChanges() override { return bus_.monitorChanges(); }
     std::atomic<int> enumerations{0};
+    std::atomic<int> failEnumerations{0};
 
 private:
     hid::EmulatedBus& bus_;
@@ -122,6 +127,15 @@ TEST_F(HotplugDiscoveryTest, PausedDiscoveryReportsNothingAndCatchesUpOnResume) 
     auto lost = recorder.Take(2);
     std::sort(lost.begin(), lost.end());
     EXPECT_EQ(lost, (std::vector<std::string>{"-8", "-9"}));
+}
+
+// A listing that fails is tried again rather than ending discovery.
+TEST_F(HotplugDiscoveryTest, AFailedListingIsTriedAgain) {
+    backend.failEnumerations = 2;
+    discovery.Start();
+    const auto events = recorder.Take(8);
+    EXPECT_EQ(events.size(), 8u);
+    EXPECT_GE(backend.enumerations, 3);
 }
 
 TEST_F(HotplugDiscoveryTest, StopsPromptly) {

@@ -57,6 +57,37 @@ TEST(KeyboardLayoutTest, RememberedPositions) {
     EXPECT_EQ(maps.keyPosition[kS], 3);
 }
 
+// Keys 18, 19, 20 and 104 share the factory code 20 00 00.
+constexpr int kSharedCodeKeys[] = {18, 19, 20, 104};
+
+TEST(KeyboardLayoutTest, KeysThatShareAFactoryCodeTakeItsPositionsInOrder) {
+    // The shared code at positions 0, 2, 3 and 4; A at 1.
+    const Bytes table{0x20, 0x00, 0x00, 0x20, 0x00, 0x04, 0x20, 0x00, 0x00,
+                      0x20, 0x00, 0x00, 0x20, 0x00, 0x00};
+    const KeyMaps maps = buildKeyMaps(table, Bytes{10, 11, 12, 13, 14}, 5);
+    const int expected[] = {0, 2, 3, 4};
+    for (size_t k = 0; k < std::size(kSharedCodeKeys); ++k) {
+        EXPECT_EQ(maps.keyPosition[size_t(kSharedCodeKeys[k])], expected[k]) << "key " << kSharedCodeKeys[k];
+        EXPECT_EQ(maps.lightPosition[size_t(kSharedCodeKeys[k])], 10 + expected[k]);
+    }
+    EXPECT_EQ(maps.keyPosition[kA], 1);
+}
+
+TEST(KeyboardLayoutTest, ASharedCodeKeyGivenAnotherCodeKeepsItsPlace) {
+    // Key 18 was given A's code at position 0; 19, 20 and 104 still hold the
+    // shared code at 1 to 3; A itself sits at 4.
+    const Bytes table{0x20, 0x00, 0x04, 0x20, 0x00, 0x00, 0x20, 0x00, 0x00,
+                      0x20, 0x00, 0x00, 0x20, 0x00, 0x04};
+    PositionMap remembered;
+    remembered.fill(kAbsent);
+    for (size_t k = 0; k < std::size(kSharedCodeKeys); ++k) remembered[size_t(kSharedCodeKeys[k])] = uint8_t(k);
+    remembered[kA] = 4;
+    const KeyMaps maps = buildKeyMaps(table, Bytes{10, 11, 12, 13, 14}, 5, &remembered);
+    for (size_t k = 0; k < std::size(kSharedCodeKeys); ++k)
+        EXPECT_EQ(maps.keyPosition[size_t(kSharedCodeKeys[k])], k) << "key " << kSharedCodeKeys[k];
+    EXPECT_EQ(maps.keyPosition[kA], 4);
+}
+
 TEST(KeyboardLayoutTest, FactoryCodesOfSomeKeys) {
     const auto& codes = factoryKeyCodes();
     EXPECT_EQ(codes[0], (KeyCode{0x20, 0x00, 0x29}));

@@ -86,6 +86,17 @@ TEST_F(KeyboardLightsTest, NoFrameThroughTheReceiver) {
     EXPECT_TRUE(wire().empty());
 }
 
+// Through its receiver the keyboard keeps its cable row as its identity: it
+// is still the wired keyboard that is told the program drives its lights.
+TEST_F(KeyboardTest, ThroughTheReceiverTheCableRowIsTheIdentity) {
+    attachReceiver();
+    EXPECT_TRUE(sameIdentity(keyboard.GetIdentity(), hidInterfaceTable()[0]));
+    EXPECT_EQ(keyboard.GetModelId(), kModelWiredKeyboard);
+    EXPECT_TRUE(keyboard.IsOnReceiver());
+    keyboard.SetLightingControl(true);
+    EXPECT_EQ(receiverWire(), (std::vector<Bytes>{packet(0x1C, 0, 0)}));
+}
+
 TEST_F(KeyboardLightsTest, CustomColourModeWritesTheGroupsPage) {
     // Group 2 of the profile: Esc red at full level, D white at half.
     Json::Value colours(Json::arrayValue);

@@ -3,6 +3,7 @@
 
 #include "devices/keyboard/keyboard_position_memory.h"
 #include "devices/protocol/result_code.h"
+#include "profiles/profile_store.h"
 
 namespace viremo::devices::testing {
 namespace {
@@ -92,6 +93,18 @@ TEST_F(KeyboardTest, DefaultProfileReplacesTheUsersOnSave) {
     EXPECT_EQ(keyboard.KeyAssignments().size(), size_t(keyboard::kKeyNumbers));
     keyboard.SaveProfile();
     EXPECT_EQ(savedProfile()["LightInfo"]["SelectItem"].asInt(), 5);
+}
+
+// A profile added meanwhile is the current one only from the next start.
+TEST_F(KeyboardTest, AReloadKeepsTheLoadedProfileAfterAnAdd) {
+    attachCable();
+    ASSERT_EQ(keyboard.LoadProfile(), kSuccess);
+    const std::string before = keyboard.GetProfileName();
+    ProfileStore store(deviceFolder(), keyboard.DefaultProfilePath(), 1);
+    ASSERT_EQ(store.LoadProfileList(), ProfileResult::Done);
+    ASSERT_EQ(store.AddProfile(), ProfileResult::Done);
+    ASSERT_EQ(keyboard.LoadProfile(), kSuccess);
+    EXPECT_EQ(keyboard.GetProfileName(), before);
 }
 
 class PowerDisplay : public IPowerDisplay {

@@ -132,5 +132,17 @@ TEST(KeyboardSettingsRecordTest, SpeedAndBrightnessStepsAreHeldToFour) {
     EXPECT_EQ(keyboard::buildSettingsRecord(fast, {}, ModeList{})[2], 0) << "a speed beyond 4 is sent as step 4";
 }
 
+// "Fx": -7 in a profile is the byte 249: the keyboard gets direction 1.
+TEST(KeyboardSettingsRecordTest, ValuesFromAProfileAreHeldToTheKeyboardsRanges) {
+    LightRecord wild;
+    wild.brightness = 200;
+    wild.direction = 249;
+    wild.multiColor = 7;
+    const auto record = keyboard::buildSettingsRecord(wild, {}, ModeList{});
+    EXPECT_EQ(record[1], 4);
+    EXPECT_EQ(record[3], 1);
+    EXPECT_EQ(record[4], 1);
+}
+
 }  // namespace
 }  // namespace viremo::devices::testing

@@ -41,6 +41,29 @@ protected:
     const Bytes kInfoRead = packet(3, 34, 0);
 };
 
+// Keys 18, 19, 20 and 104 share the factory code 20 00 00: each reaches
+// its own position, on the first write and after the table read back no
+// longer holds the shared code anywhere.
+TEST_F(KeyboardTest, KeysThatShareAFactoryCodeEachReachTheTable) {
+    const int keys[] = {18, 19, 20, 104};
+    setKeyboardLayout({{0x20, 0x00, 0x00}, {0x20, 0x00, 0x29}, {0x20, 0x00, 0x00}, {0x20, 0x00, 0x00},
+                       {0x20, 0x00, 0x00}},
+                      Bytes{0, 1, 2, 3, 4});
+    for (size_t k = 0; k < std::size(keys); ++k)
+        factoryProfile["KeyList"][keys[k]]["Assignment"] = code(0x20, 0x00, uint8_t(0x04 + k));  // A, B, C, D
+    writeFactoryProfile();
+    attachCable();
+    // A, Esc, B, C, D.
+    const Bytes expected{0x20, 0x00, 0x04, 0x20, 0x00, 0x29, 0x20, 0x00, 0x05,
+                         0x20, 0x00, 0x06, 0x20, 0x00, 0x07};
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_TRUE(keyboard.ReadKeyLayout());
+        ASSERT_EQ(keyboard.LoadProfile(), kSuccess);
+        EXPECT_EQ(keyboard.WriteKeyAssignmentsOf(0), kSuccess);
+        EXPECT_EQ(first(firmware.keyTable(), 15), expected) << "round " << round;
+    }
+}
+
 TEST_F(KeyboardWritesTest, MacrosNumberedInOrderOfFirstUse) {
     // Esc plays macro 1 three times, A a macro "macro.config" does not
     // have, S macro 0.

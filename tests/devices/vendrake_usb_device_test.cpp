@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "devices/device_tables.h"
 #include "devices/protocol/result_code.h"
 #include "scripted_firmware.h"
 
@@ -73,6 +74,27 @@ TEST_F(DeviceTest, TakingLightingControlTellsOnlyAWiredKeyboard) {
     device.SetLightingControl(true);
     const Report takeControl{0x04, 0x1C, 0x00, 0x1C};
     EXPECT_EQ(scripted.firmware->received(), std::vector<Report>{takeControl});
+}
+
+TEST_F(DeviceTest, AReceiverRowIsTheWayInAndItsWiredPartnerTheIdentity) {
+    const struct {
+        int row;
+        int identityRow;
+        bool onReceiver;
+    } cases[] = {
+        {0, 0, false},  // keyboard cable
+        {2, 0, true},   // keyboard receiver
+        {4, 4, false},  // mouse cable
+        {6, 4, true},   // mouse receiver
+        {8, 8, false},  // mouse pad
+    };
+    for (const auto& c : cases) {
+        device.SetInterfaceRow(hidInterfaceTable()[size_t(c.row)]);
+        const InterfaceRecord& identity = hidInterfaceTable()[size_t(c.identityRow)];
+        EXPECT_TRUE(sameIdentity(device.GetIdentity(), identity)) << "row " << c.row;
+        EXPECT_EQ(device.GetModelId(), identity.modelId) << "row " << c.row;
+        EXPECT_EQ(device.IsOnReceiver(), c.onReceiver) << "row " << c.row;
+    }
 }
 
 TEST_F(DeviceTest, StatusPollingPausesOnlyForBatteryPoweredDevices) {

@@ -1,5 +1,8 @@
 #include "macros/key_assignment_model.h"
 
+#include "macros/code_tables.h"
+#include "macros/device_functions.h"
+
 #include <gtest/gtest.h>
 #include <linux/input-event-codes.h>
 
@@ -90,14 +93,10 @@ TEST(KeyAssignmentModel, ShowsEachCodeOnItsPage) {
     EXPECT_EQ(c.page, FunctionPage::Media);
     EXPECT_EQ(c.mediaRow, 1);
 
-    // A shortcut saved from the shortcut page shows as Ctrl plus the key.
-    model.show({0x20, 0x01, 0x19});
+    model.show({0x20, 0x01, 0x3D});  // Ctrl+F4 is no shortcut row
     EXPECT_EQ(c.page, FunctionPage::Keyboard);
     EXPECT_EQ(c.modifierOption, 1);
-    EXPECT_EQ(c.keyNameId, "keyboard_key_V");
-
-    model.show({0x20, 0x81, 0x19});
-    EXPECT_EQ(c.page, FunctionPage::Shortcut);
+    EXPECT_EQ(c.keyNameId, "keyboard_key_F4");
 
     model.show({0x71, 2, 5});
     EXPECT_EQ(c.page, FunctionPage::Macro);
@@ -108,6 +107,71 @@ TEST(KeyAssignmentModel, ShowsEachCodeOnItsPage) {
 
     model.show({0xA0, 0x01, 0x00});  // FN: the device's own code
     EXPECT_FALSE(c.page.has_value());
+}
+
+TEST(KeyAssignmentModel, EveryShortcutRowShowsOnTheShortcutPageAndReadsBack) {
+    const AssignmentCode rows[] = {
+        {0x20, 0x01, 0x12}, {0x20, 0x01, 0x11}, {0x20, 0x01, 0x1D}, {0x20, 0x01, 0x16},
+        {0x20, 0x01, 0x06}, {0x20, 0x01, 0x1B}, {0x20, 0x01, 0x19}, {0x20, 0x01, 0x09},
+        {0x20, 0x01, 0x04}, {0x20, 0x01, 0x2D}, {0x20, 0x01, 0x2E},
+    };
+    ASSERT_EQ(shortcutCodes().size(), std::size(rows));
+    for (size_t row = 0; row < std::size(rows); ++row) {
+        SCOPED_TRACE(row);
+        auto model = modelWithKey(rows[row]);
+        EXPECT_EQ(model.controls().page, FunctionPage::Shortcut);
+        EXPECT_EQ(model.controls().shortcutRow, static_cast<int>(row));
+        EXPECT_EQ(model.read(), rows[row]);
+    }
+}
+
+TEST(KeyAssignmentModel, RightHandModifiersKeepTheirBit) {
+    const AssignmentCode codes[] = {{0x20, 0x10, 0x04}, {0x20, 0x20, 0x05}, {0x20, 0x40, 0x3D}, {0x20, 0x80, 0x00}};
+    for (size_t right = 0; right < std::size(codes); ++right) {
+        SCOPED_TRACE(right);
+        auto model = modelWithKey(codes[right]);
+        EXPECT_EQ(model.controls().page, FunctionPage::Keyboard);
+        EXPECT_EQ(model.controls().modifierOption, static_cast<int>(right) + 5);
+        EXPECT_EQ(model.read(), codes[right]);
+    }
+    // A key captured while right Ctrl is chosen: RCtrl+B.
+    auto model = modelWithKey(kMiddleButton);
+    model.choosePage(FunctionPage::Keyboard);
+    model.controls().modifierOption = 5;
+    EXPECT_TRUE(model.captureScanCode(0x30, false, true));
+    EXPECT_EQ(model.current(), (AssignmentCode{0x20, 0x10, 0x05}));
+}
+
+// The keyboard (cable 1, receiver 9) has no DPI or gun functions; the mouse
+// (cable 2, receiver 6) has every function.
+TEST(KeyAssignmentModel, AKindNeverShowsChoosesOrReadsAFunctionItLacks) {
+    struct Case {
+        int modelId;
+        AssignmentCode code;
+        FunctionPage page;
+        bool offered;
+    };
+    const Case cases[] = {
+        {1, {0x13, 1, 0}, FunctionPage::Dpi, false},    {9, {0x13, 3, 0}, FunctionPage::Dpi, false},
+        {1, {0x72, 2, 0}, FunctionPage::GunKey, false}, {9, {0x72, 0, 0}, FunctionPage::GunKey, false},
+        {2, {0x13, 1, 0}, FunctionPage::Dpi, true},     {6, {0x72, 2, 0}, FunctionPage::GunKey, true},
+        {1, {0x14, 30, 5}, FunctionPage::RapidFire, true}, {9, {0x40, 2, 0}, FunctionPage::System, true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(testing::Message() << "model " << test.modelId << " page " << static_cast<int>(test.page));
+        EXPECT_EQ(refusalOf(test.modelId, test.code).empty(), test.offered);
+        KeyAssignmentModel model;
+        model.setDeviceModel(test.modelId);
+        model.setAssignment(test.code, kFactoryA);
+        EXPECT_EQ(model.controls().page, test.offered ? std::optional(test.page) : std::nullopt);
+
+        model.setAssignment(kMiddleButton, kFactoryA);
+        EXPECT_EQ(model.choosePage(test.page), test.offered);
+        model.controls().page = test.page;
+        model.controls().dpiRow = 0;
+        model.controls().gunItem = 1;
+        EXPECT_EQ(model.read() == kMiddleButton, !test.offered);
+    }
 }
 
 TEST(KeyAssignmentModel, TheFactoryCodeShowsTheFactoryPageWhateverItIs) {

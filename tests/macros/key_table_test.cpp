@@ -93,6 +93,9 @@ TEST(KeyTable, ModifierRowsMapToTheFourOptionsLeftAndRightAlike) {
     EXPECT_EQ(modifierBitOfOption(0), 0);
     EXPECT_EQ(modifierBitOfOption(-1), 0);
     EXPECT_EQ(modifierBitOfOption(3), 0x04);
+    EXPECT_EQ(modifierBitOfOption(5), 0x10);
+    EXPECT_EQ(modifierBitOfOption(8), 0x80);
+    EXPECT_EQ(modifierBitOfOption(9), 0);
 }
 
 }  // namespace

@@ -83,14 +83,35 @@ TEST_F(MacroLibraryTest, DeleteRemovesTheEntryOfItsGuidThenItsFile) {
     writeText(folder / "g1.mac", "{}");
     writeText(folder / "g3.mac", "{}");
     MacroLibrary library(folder, clock);
-    const auto removed = library.remove("g3");
-    EXPECT_EQ(removed.result, MacroResult::Done);
-    EXPECT_EQ(removed.index, 1);
+    EXPECT_EQ(library.remove(1), MacroResult::Done);
     ASSERT_EQ(library.entries().size(), 1u);
     EXPECT_EQ(library.entries()[0].guid, "g1");
     EXPECT_FALSE(std::filesystem::exists(folder / "g3.mac"));
     EXPECT_TRUE(std::filesystem::exists(folder / "g1.mac"));
-    EXPECT_EQ(library.remove("g3").result, MacroResult::NoSuchMacro);
+    EXPECT_EQ(library.remove(1), MacroResult::NoSuchMacro);
+}
+
+// Entries without a Guid, or sharing one, are told apart by their place.
+TEST_F(MacroLibraryTest, DeleteRemovesTheNamedEntryAndOnlyAnUnsharedFile) {
+    writeText(config(), R"({"MacroInfo": [{"MacroName": "first"}, {"MacroName": "second"},
+        {"MacroName": "a", "Guid": "g"}, {"MacroName": "b", "Guid": "g"}]})");
+    writeText(folder / "g.mac", "{}");
+    MacroLibrary library(folder, clock);
+    ASSERT_EQ(library.remove(1), MacroResult::Done);
+    EXPECT_EQ(library.entries()[0].name, "first");
+    ASSERT_EQ(library.remove(1), MacroResult::Done);
+    EXPECT_TRUE(std::filesystem::exists(folder / "g.mac"));
+    ASSERT_EQ(library.remove(1), MacroResult::Done);
+    EXPECT_FALSE(std::filesystem::exists(folder / "g.mac"));
+    EXPECT_EQ(library.entries().size(), 1u);
+}
+
+TEST_F(MacroLibraryTest, RenameGivesAGuidlessEntryAGuidAndRefusesControlCharacters) {
+    writeText(config(), R"({"MacroInfo": [{"MacroName": "first"}]})");
+    MacroLibrary library(folder, clock);
+    EXPECT_EQ(library.rename(0, "a\nb"), MacroResult::NameInvalid);
+    ASSERT_EQ(library.rename(0, "Run"), MacroResult::Done);
+    EXPECT_FALSE(library.entries()[0].guid.empty());
 }
 
 TEST_F(MacroLibraryTest, DeleteKeepsTheEventFileWhenTheListCannotBeWritten) {
@@ -102,7 +123,7 @@ TEST_F(MacroLibraryTest, DeleteKeepsTheEventFileWhenTheListCannotBeWritten) {
         GTEST_SKIP() << "the folder stays writable (running as root)";
     }
     MacroLibrary library(folder, clock);
-    EXPECT_EQ(library.remove("g1").result, MacroResult::WriteFailed);
+    EXPECT_EQ(library.remove(0), MacroResult::WriteFailed);
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
     EXPECT_TRUE(std::filesystem::exists(folder / "g1.mac"));
     EXPECT_EQ(library.entries().size(), 2u);

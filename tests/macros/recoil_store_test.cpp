@@ -76,6 +76,15 @@ TEST_F(RecoilStoreTest, InitialiseCreatesMissingAndBrokenGunsFromTheFactory) {
     EXPECT_EQ(readText(folder / "ShootData_0.Shoot"), "factory 0");
     EXPECT_EQ(readText(folder / "ShootData_1.Shoot"), R"({"Events": []})");
     EXPECT_EQ(readText(folder / "ShootData_2.Shoot"), "factory 2");
+    EXPECT_EQ(readText(folder / "ShootData_2.Shoot.bad"), "not json");
+}
+
+TEST_F(RecoilStoreTest, ABulletIsNotSavedOverABrokenFile) {
+    writeText(folder / "ShootData_0.Shoot", "{broken");
+    EXPECT_EQ(store().readGun(0).state, json::FileState::Broken);
+    EXPECT_FALSE(store().saveBullet(0, 0, {}));
+    EXPECT_EQ(readText(folder / "ShootData_0.Shoot.bad"), "{broken");
+    EXPECT_FALSE(std::filesystem::exists(folder / "ShootData_0.Shoot"));
 }
 
 TEST_F(RecoilStoreTest, CopiesNeverDestroyTheGunFile) {

@@ -1,5 +1,7 @@
 #include "platform/atomic_file.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "platform/clock.h"
@@ -44,12 +46,71 @@ TEST_F(AtomicFileTest, CopyNeverTruncatesOnUnreadableSourceAndKeepsSelfCopy) {
     EXPECT_EQ(readWholeFile(target), "keep me");
 }
 
-TEST_F(AtomicFileTest, KeepAsBadRenames) {
+TEST_F(AtomicFileTest, KeepAsBadNeverReplacesAnOlderKeptFile) {
     const auto file = folder / "ProfileList.ini";
-    ASSERT_TRUE(writeFileAtomically(file, "{broken"));
-    ASSERT_TRUE(keepAsBad(file));
+    ASSERT_TRUE(writeFileAtomically(file, "{first"));
+    EXPECT_EQ(keepAsBad(file), folder / "ProfileList.ini.bad");
+    ASSERT_TRUE(writeFileAtomically(file, "{second"));
+    EXPECT_EQ(keepAsBad(file), folder / "ProfileList.ini.2.bad");
     EXPECT_FALSE(std::filesystem::exists(file));
-    EXPECT_EQ(readWholeFile(folder / "ProfileList.ini.bad"), "{broken");
+    EXPECT_EQ(readWholeFile(folder / "ProfileList.ini.bad"), "{first");
+    EXPECT_EQ(readWholeFile(folder / "ProfileList.ini.2.bad"), "{second");
+}
+
+TEST_F(AtomicFileTest, ReplacingKeepsPermissionsAndNewFilesFollowTheUmask) {
+    using std::filesystem::perms;
+    const auto file = folder / "private.Json";
+    ASSERT_TRUE(writeFileAtomically(file, "a"));
+    std::filesystem::permissions(file, perms::owner_read | perms::owner_write);
+    ASSERT_TRUE(writeFileAtomically(file, "b"));
+    EXPECT_EQ(std::filesystem::status(file).permissions() & perms::all, perms::owner_read | perms::owner_write);
+
+    const mode_t previous = ::umask(027);
+    const bool written = writeFileAtomically(folder / "new.Json", "c");
+    ::umask(previous);
+    ASSERT_TRUE(written);
+    EXPECT_EQ(std::filesystem::status(folder / "new.Json").permissions() & perms::all,
+              perms::owner_read | perms::owner_write | perms::group_read);
+}
+
+TEST_F(AtomicFileTest, RefusesToReplaceWhatIsNoRegularFile) {
+    const auto target = folder / "target";
+    ASSERT_TRUE(writeFileAtomically(target, "kept"));
+    std::filesystem::create_symlink(target, folder / "link");
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+    for (const char* name : {"link", "fifo"}) {
+        EXPECT_FALSE(writeFileAtomically(folder / name, "x")) << name;
+        EXPECT_FALSE(std::filesystem::is_regular_file(std::filesystem::symlink_status(folder / name))) << name;
+    }
+    EXPECT_EQ(readWholeFile(target), "kept");
+}
+
+TEST_F(AtomicFileTest, CappedReadsRefuseSpecialAndOversizeFiles) {
+    ASSERT_TRUE(writeFileAtomically(folder / "small", "12345"));
+    ASSERT_TRUE(writeFileAtomically(folder / "sparse", ""));
+    std::filesystem::resize_file(folder / "sparse", std::uintmax_t{1} << 32);
+    ASSERT_EQ(::mkfifo((folder / "fifo").c_str(), 0600), 0);
+    struct Case {
+        std::filesystem::path file;
+        size_t cap;
+        CappedFile::State state;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {folder / "small", 5, CappedFile::State::Read, ""},
+        {folder / "small", 4, CappedFile::State::Refused, "larger than 4 bytes"},
+        {folder / "sparse", kJsonFileCap, CappedFile::State::Refused, "larger than"},
+        {folder / "fifo", kJsonFileCap, CappedFile::State::Refused, "not a regular file"},
+        {"/dev/zero", kJsonFileCap, CappedFile::State::Refused, "not a regular file"},
+        {folder, kJsonFileCap, CappedFile::State::Refused, "not a regular file"},
+        {folder / "missing", kJsonFileCap, CappedFile::State::Absent, "no such file"},
+    };
+    for (const Case& c : cases) {
+        const CappedFile read = ReadFileCapped(c.file, c.cap);
+        EXPECT_EQ(read.state, c.state) << c.file;
+        if (c.state == CappedFile::State::Read) EXPECT_EQ(read.text, "12345");
+        else EXPECT_NE(read.reason.find(c.file.string() + ": " + c.reason), std::string::npos) << read.reason;
+    }
 }
 
 TEST(StoppableSleep, WakesOnStopRequest) {

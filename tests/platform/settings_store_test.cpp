@@ -49,6 +49,7 @@ TEST_F(SettingsStoreTest, MembersOfTheWrongTypeReadAsAbsent) {
 TEST_F(SettingsStoreTest, BrokenFileIsKeptAsBadAndReplacedOnWrite) {
     for (const char* broken : {"{\"LANGUAGE\": 20", "[1, 2]", ""}) {
         SCOPED_TRACE(broken);
+        std::filesystem::remove(folder / "settings.json.bad");  // a later .bad would be numbered
         ASSERT_TRUE(writeFileAtomically(folder / "settings.json", broken));
         SettingsStore store(folder / "settings.json");
         EXPECT_EQ(store.integer("LANGUAGE"), std::nullopt);

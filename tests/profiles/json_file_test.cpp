@@ -39,6 +39,13 @@ TEST(JsonFile, WritesThreeSpaceIndentAndLineEnd) {
     EXPECT_EQ(json::styledText(root), "{\n   \"profileselect\" : 0\n}\n");
 }
 
+TEST(JsonFile, NeverWritesWhatItWouldNotReadBack) {
+    const auto file = scratchFile("big.Json");
+    ASSERT_TRUE(writeFileAtomically(file, "{}"));
+    EXPECT_FALSE(json::writeFile(file, Json::Value(std::string(kJsonFileCap, 'x'))));
+    EXPECT_EQ(readWholeFile(file), "{}");
+}
+
 TEST(JsonFile, MembersOfTheWrongTypeReadAsAbsent) {
     const auto root = *json::parse(R"({"n": 3, "s": "3", "d": 2.0, "f": 2.5, "a": [], "o": {}})");
     EXPECT_EQ(json::intMember(root, "n"), 3);

@@ -107,6 +107,46 @@ TEST_F(StoreFixture, AddTakesTheFirstFreeNameAndSelectsItOnlyInTheListFile) {
     EXPECT_EQ(device.read(id + ".Json")["Device"], parsed(kTemplate)["Device"]);
 }
 
+TEST_F(StoreFixture, AReloadKeepsTheCurrentProfileUntilASwitch) {
+    makeProfiles({"a", "b"});
+    auto profiles = store();
+    profiles.LoadProfileList();
+    ASSERT_EQ(profiles.AddProfile(), ProfileResult::Done);
+    EXPECT_EQ(profiles.StoredSelection(), 2);
+    auto reloaded = store();
+    ASSERT_EQ(reloaded.LoadProfileList("id0"), ProfileResult::Done);
+    EXPECT_EQ(reloaded.GetCurrentProfileUUID(), "id0");
+    EXPECT_EQ(reloaded.GetSelectedProfileIndex(), 0);
+    EXPECT_EQ(storedSelection(), 2);
+    // A current profile deleted meanwhile gives way to the stored selection.
+    ASSERT_EQ(reloaded.LoadProfileList("gone"), ProfileResult::Done);
+    EXPECT_EQ(reloaded.GetSelectedProfileIndex(), 2);
+}
+
+TEST_F(StoreFixture, LoadingWritesNothingWhenNothingNeedsRepair) {
+    makeProfiles({"a", "b"}, 1);
+    const auto before = std::filesystem::last_write_time(device / "ProfileList.ini");
+    const std::string text = device.text("ProfileList.ini");
+    std::filesystem::last_write_time(device / "ProfileList.ini", before - std::chrono::hours(1));
+    auto profiles = store();
+    ASSERT_EQ(profiles.LoadProfileList(), ProfileResult::Done);
+    ASSERT_EQ(profiles.SelectProfile(1), ProfileResult::Done);
+    EXPECT_EQ(std::filesystem::last_write_time(device / "ProfileList.ini"), before - std::chrono::hours(1));
+    EXPECT_EQ(device.text("ProfileList.ini"), text);
+}
+
+TEST_F(StoreFixture, ABrokenProfileIsNeitherCopiedNorRenamedOver) {
+    makeProfiles({"a", "b"});
+    device.put("id0.Json", "{broken");
+    auto profiles = store();
+    profiles.LoadProfileList();
+    EXPECT_EQ(profiles.CopyProfile(), ProfileResult::Unreadable);
+    EXPECT_NE(profiles.Problem().find("id0.Json"), std::string::npos) << profiles.Problem();
+    EXPECT_EQ(profiles.RenameProfile("c"), ProfileResult::Unreadable);
+    EXPECT_EQ(listedNames(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(device.text("id0.Json"), "{broken");
+}
+
 TEST_F(StoreFixture, AddStopsAtFiftyProfiles) {
     auto profiles = store();
     profiles.LoadProfileList();
@@ -160,13 +200,44 @@ TEST_F(StoreFixture, ImportNamesAfterTheFileAndAddsCountersOnCollision) {
     EXPECT_EQ(imported["profileUUID"], listed(1)["profileUUID"]);
 }
 
-TEST_F(StoreFixture, ImportRefusesFilesThatAreNotProfiles) {
+TEST_F(StoreFixture, ImportRefusesWhatIsNoProfileOfThisKind) {
     makeProfiles({"profile1"});
     auto profiles = store();
     profiles.LoadProfileList();
-    for (const char* text : {"[1]", "{oops", R"({"profilename": "a"})", R"({"profilename": "a", "profileUUID": null})"}) {
-        EXPECT_EQ(profiles.ImportProfile(factory.put("y.json", text)), ProfileResult::NotAProfile) << text;
+    struct Case {
+        const char* fileName;
+        const char* text;
+        ProfileResult result;
+    };
+    const Case cases[] = {
+        {"y.json", "[1]", ProfileResult::NotAProfile},
+        {"y.json", R"({"profilename": "a"})", ProfileResult::NotAProfile},
+        {"y.json", R"({"profilename": "a", "profileUUID": null})", ProfileResult::NotAProfile},
+        {"y.json", "{oops", ProfileResult::Unreadable},
+        {"y.json", "", ProfileResult::Unreadable},
+        // A mouse profile: records a keyboard has not.
+        {"y.json", R"({"profilename": "a", "profileUUID": "b", "Device": [{"DPIStages": []}]})", ProfileResult::WrongKind},
+        {" .json", R"({"profilename": "a", "profileUUID": "b"})", ProfileResult::NameBlank},
+        {"a\tb.json", R"({"profilename": "a", "profileUUID": "b"})", ProfileResult::NameInvalid},
+        {"\xff.json", R"({"profilename": "a", "profileUUID": "b"})", ProfileResult::NameInvalid},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(profiles.ImportProfile(factory.put(c.fileName, c.text)), c.result) << c.text;
+        EXPECT_NE(profiles.Problem().find(c.fileName), std::string::npos) << profiles.Problem();
     }
+    EXPECT_EQ(listedNames(), (std::vector<std::string>{"profile1"}));
+}
+
+TEST_F(StoreFixture, ImportRefusesOversizeAndSpecialFilesWithoutReadingThem) {
+    makeProfiles({"profile1"});
+    auto profiles = store();
+    profiles.LoadProfileList();
+    const auto sparse = factory / "huge.json";
+    std::filesystem::resize_file(factory.put("huge.json", "{"), std::uintmax_t{1} << 31);
+    EXPECT_EQ(profiles.ImportProfile(sparse), ProfileResult::Unreadable);
+    EXPECT_NE(profiles.Problem().find("larger than"), std::string::npos) << profiles.Problem();
+    EXPECT_EQ(profiles.ImportProfile("/dev/zero"), ProfileResult::Unreadable);
+    EXPECT_NE(profiles.Problem().find("not a regular file"), std::string::npos) << profiles.Problem();
     EXPECT_EQ(listedNames(), (std::vector<std::string>{"profile1"}));
 }
 
@@ -267,6 +338,23 @@ TEST_F(StoreFixture, ExportWritesThePathAsGivenAndRefusesAnUnreadableProfile) {
     device.put("id0.Json", "{broken");
     EXPECT_EQ(profiles.ExportProfile(factory / "again.json"), ProfileResult::Unreadable);
     EXPECT_FALSE(factory.exists("again.json"));
+}
+
+TEST_F(StoreFixture, ExportKeepsAPrivateFilePrivateAndReplacesNoLink) {
+    makeProfiles({"a"});
+    auto profiles = store();
+    profiles.LoadProfileList();
+    const auto privateFile = factory.put("p.Json", "old");
+    std::filesystem::permissions(privateFile, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    ASSERT_EQ(profiles.ExportProfile(privateFile), ProfileResult::Done);
+    EXPECT_EQ(std::filesystem::status(privateFile).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    const auto link = factory / "link.Json";
+    std::filesystem::create_symlink(privateFile, link);
+    EXPECT_EQ(profiles.ExportProfile(link), ProfileResult::WriteFailed);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_NE(profiles.Problem().find("link.Json"), std::string::npos);
 }
 
 TEST_F(StoreFixture, ABrokenListIsKeptAndRebuiltFromTheProfileFiles) {

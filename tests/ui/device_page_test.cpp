@@ -4,8 +4,13 @@
 
 #include <memory>
 
+#include "devices/device_tables.h"
+#include "devices/interface_probe.h"
 #include "devices/protocol/result_code.h"
+#include "emulator/demo_set.h"
+#include "hid/emulated_bus.h"
 #include "scripted_firmware.h"
+#include "toolkit/message_queue.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/vertical_layout.h"
 #include "ui/light_button.h"
@@ -161,6 +166,51 @@ TEST(DevicePageLifetime, TheDriverOutlivesItsPageWithoutReportingToIt) {
     driver->SetLightingControl(true);
     driver->SendLightFrame();  // would paint the page's picture
     driver->SetBatteryPowered(true);
+}
+
+// The main window, as far as it hears from a page.
+class BatteryListener : public toolkit::IMessageHandler {
+public:
+    BatteryListener() : handle(toolkit::UiQueue().Register(this)) {}
+    ~BatteryListener() override { toolkit::UiQueue().Unregister(handle); }
+    std::intptr_t DispatchMessage(toolkit::Message& msg) override {
+        if (msg.id == kMsgBatteryLevel) level = int(msg.wParam);
+        return 0;
+    }
+    toolkit::WindowHandle handle;
+    int level = -1;
+};
+
+// A kind without a driver of its own (the mouse, here through its receiver)
+// is served by the base driver and page: found by the probe, its status read
+// through the receiver, its battery shown and told to the main window.
+TEST(BaseDevicePage, ShowsTheBatteryOfTheMouseThroughItsReceiver) {
+    hid::EmulatedBus bus;
+    const emulator::DemoSet set = emulator::plugDemoSet(bus);
+    const uint8_t battery = 73;
+    ASSERT_TRUE(set.mouse->writeMemory("status", 4, std::vector<uint8_t>{battery}));
+    const auto found = devices::probeCommandInterface(bus, devices::kKindMouse);
+    ASSERT_TRUE(found);
+    ASSERT_TRUE(found->viaReceiver);
+
+    auto driver = std::make_shared<CVendrakeUSBDevice>(bus);
+    devices::configureDevice(*driver, devices::kKindMouse, devices::hidInterfaceTable()[size_t(found->row)]);
+    EXPECT_EQ(driver->GetModelId(), devices::kModelWiredMouse);
+    ASSERT_TRUE(driver->Channel().Attach(ConnectionMode::Receiver, found->path));
+    driver->Channel().SetConnectionMode(ConnectionMode::Receiver);
+    CDevicePage page{driver};
+    FakePowerDisplay display;
+    page.SetPowerDisplay(&display);
+    EXPECT_TRUE(display.layoutShown);
+    BatteryListener mainWindow;
+    page.SetMainWindow(mainWindow.handle);
+
+    driver->PollPower();
+    ASSERT_TRUE(driver->LastStatus());
+    EXPECT_EQ((*driver->LastStatus())[4], battery);
+    EXPECT_EQ((*driver->LastStatus())[3], 1) << "link byte: through the receiver";
+    toolkit::UiQueue().DispatchPending();
+    EXPECT_EQ(mainWindow.level, battery);
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ TEST(ViremoctlList, JsonCarriesTheSameRows) {
     EXPECT_EQ(headset["interface"].asInt(), 3);
     EXPECT_EQ(headset["collection"].asInt(), 0);
     EXPECT_EQ(headset["modelId"].asInt(), 7);
-    EXPECT_EQ(headset["role"].asInt(), 0);
+    EXPECT_EQ(headset["role"].asString(), "command");
     EXPECT_EQ(headset["path"].asString(), "emulated/headset/if3#vid_0c76&pid_1630&mi_03");
     EXPECT_EQ((*document)["permissionDenied"].size(), 0u);
 }

@@ -9,6 +9,7 @@
 #include "command.h"
 #include "device_backend.h"
 #include "devices/protocol/command_channel.h"
+#include "devices/device_info.h"
 #include "devices/device_tables.h"
 #include "devices/interface_probe.h"
 #include "devices/protocol/packet_log.h"
@@ -20,26 +21,25 @@ namespace {
 
 using namespace viremo::devices;
 
-// An interpreted field of the information block.
+// An interpreted field of the information block, as printed.
 struct InfoField {
     const char* name;
-    size_t offset;
-    size_t width;  // bytes, little-endian
+    DeviceInfoField field;
     const char* format;  // printf format of the value
     const char* note;    // shown after the value
 };
 
 constexpr InfoField kKeyboardFields[] = {
-    {"keyPositions", 5, 1, "%u", " (key table: 3 bytes each)"},
-    {"macroUnits", 6, 1, "%u", " (macro memory: 128 bytes each)"},
+    {"keyPositions", info_field::kKeyCount, "%u", " (key table: 3 bytes each)"},
+    {"macroUnits", info_field::kMacroUnits, "%u", " (macro memory: 128 bytes each)"},
 };
 constexpr InfoField kMouseFields[] = {
-    {"buttons", 5, 1, "%u", " (button table: 3 bytes each)"},
-    {"macroUnits", 6, 1, "%u", " (macro memory: 128 bytes each)"},
-    {"sensor", 9, 2, "0x%04x", ""},
-    {"dpiStep", 11, 1, "%u", " DPI per level"},
-    {"highestDpiLevel", 12, 2, "%u", ""},
-    {"lowestDpi", 14, 2, "%u", ""},
+    {"buttons", info_field::kKeyCount, "%u", " (button table: 3 bytes each)"},
+    {"macroUnits", info_field::kMacroUnits, "%u", " (macro memory: 128 bytes each)"},
+    {"sensor", info_field::kSensor, "0x%04x", ""},
+    {"dpiStep", info_field::kDpiStep, "%u", " DPI per level"},
+    {"highestDpiLevel", info_field::kHighestDpiLevel, "%u", ""},
+    {"lowestDpi", info_field::kLowestDpi, "%u", ""},
 };
 
 struct Kind {
@@ -62,12 +62,6 @@ const Kind* findKind(const std::string& argument) {
     return nullptr;
 }
 
-unsigned fieldValue(std::span<const uint8_t> info, const InfoField& field) {
-    unsigned value = 0;
-    for (size_t i = 0; i < field.width; ++i) value |= unsigned(info[field.offset + i]) << (8 * i);
-    return value;
-}
-
 std::string formatted(const char* format, unsigned value) {
     char text[32];
     std::snprintf(text, sizeof text, format, value);
@@ -79,7 +73,7 @@ struct Reading {
     bool viaReceiver = false;
     std::string path;
     uint16_t usbVersion = 0;
-    std::array<uint8_t, kDeviceInfoSize> info{};
+    DeviceInfoBlock info{};
 };
 
 void printText(const Reading& reading) {
@@ -90,7 +84,8 @@ void printText(const Reading& reading) {
     const std::span<const uint8_t> info(reading.info);
     std::printf("  %s\n  %s\n", hexLine(info.first(32)).c_str(), hexLine(info.subspan(32)).c_str());
     for (const auto& field : reading.kind->fields)
-        std::printf("%s: %s%s\n", field.name, formatted(field.format, fieldValue(info, field)).c_str(), field.note);
+        std::printf("%s: %s%s\n", field.name, formatted(field.format, infoFieldValue(reading.info, field.field)).c_str(),
+                    field.note);
 }
 
 Json::Value jsonOf(const Reading& reading) {
@@ -101,7 +96,7 @@ Json::Value jsonOf(const Reading& reading) {
     document["usbVersion"] = formatted("%04x", reading.usbVersion);
     document["info"] = hexLine(reading.info);
     Json::Value& fields = document["fields"] = Json::Value(Json::objectValue);
-    for (const auto& field : reading.kind->fields) fields[field.name] = fieldValue(reading.info, field);
+    for (const auto& field : reading.kind->fields) fields[field.name] = infoFieldValue(reading.info, field.field);
     return document;
 }
 
@@ -121,8 +116,7 @@ int runInfo(const Options& options, Arguments arguments) {
 
     const InterfaceRecord& row = hidInterfaceTable()[size_t(found->row)];
     CVendrakeUSBDevice device(backend);
-    device.SetIdentity(row);
-    device.SetOnReceiver(reading.viaReceiver);
+    configureDevice(device, reading.kind->kindIndex, row);
     CommandChannel& channel = device.Channel();
     const ConnectionMode mode = reading.viaReceiver ? ConnectionMode::Receiver : ConnectionMode::Cable;
     if (!channel.Attach(mode, reading.path)) return fail("cannot open " + reading.path + " for reading and writing");
@@ -132,11 +126,12 @@ int runInfo(const Options& options, Arguments arguments) {
     reading.usbVersion = channel.CableInterface().IsOpen() ? channel.CableInterface().VersionNumber()
                                                             : channel.ReceiverInterface().VersionNumber();
 
-    const DeviceResult result = channel.ReadDeviceInfo(reading.info);
+    const DeviceResult result = device.ReadDeviceInformation();
     if (result.code() == kUnreachable)
         return fail(std::string(reading.kind->name) + " not reachable through its receiver");
     if (!result.succeeded())
         return fail("reading the device information failed (result " + std::to_string(result.code()) + ")");
+    reading.info = device.InfoBlock();
     if (options.json) printJson(jsonOf(reading));
     else printText(reading);
     return kSuccess;

@@ -23,6 +23,8 @@
 #include "devices/protocol/packet_log.h"
 #include "macros/assignment_text.h"
 #include "macros/key_table.h"
+#include "macros/macro_image.h"
+#include "platform/folder_lock.h"
 
 namespace viremoctl {
 namespace {
@@ -86,28 +88,37 @@ std::string modeName(CVendrakeKeyboardDevice& device, int mode) {
 // What the settings record read from the keyboard says, in program terms.
 Json::Value settingsOf(CVendrakeKeyboardDevice& device) {
     const auto& mirror = device.SettingsMirror();
+    const auto recordByte = [&](size_t at) { return mirror[keyboard::kRecordInBlock + at]; };
     const LightRecord lighting = device.GetLightInfo();
     Json::Value settings(Json::objectValue);
     settings["activeProfile"] = mirror[0];
     settings["mode"] = lighting.mode;
     settings["modeName"] = modeName(device, lighting.mode);
-    settings["modeCode"] = mirror[1];
+    settings["modeCode"] = recordByte(keyboard::record_at::kMode);
     settings["brightness"] = lighting.brightness;
     settings["speed"] = lighting.speed;
     settings["direction"] = lighting.direction;
     settings["multicolor"] = lighting.multiColor;
     settings["color"] = colourText(lighting.red, lighting.green, lighting.blue);
-    settings["specialMode"] = mirror[1 + 17];
-    settings["wLock"] = mirror[1 + 18];
-    settings["sixKey"] = mirror[1 + 19];
-    settings["windowsLock"] = mirror[1 + 20];
-    settings["pollingRate"] = mirror[1 + 21];
-    settings["customGroup"] = mirror[1 + 24];
+    settings["specialMode"] = recordByte(keyboard::record_at::kSpecialMode);
+    settings["wLock"] = recordByte(keyboard::record_at::kWFlag);
+    settings["sixKey"] = recordByte(keyboard::record_at::kKey6Flag);
+    settings["windowsLock"] = recordByte(keyboard::record_at::kWinFlag);
+    settings["pollingRate"] = recordByte(keyboard::record_at::kPollingRate);
+    settings["customGroup"] = recordByte(keyboard::record_at::kCustomGroup);
     return settings;
 }
 
-Json::Value keysOf(const CVendrakeKeyboardDevice& device) {
+// The key table names a macro by its place in the macro memory; shown, it is
+// the macro's number in the library, as everywhere else.
+viremo::AssignmentCode libraryNumbering(viremo::AssignmentCode code, const std::vector<int>& used) {
+    if (code.isMacro() && code.first < used.size()) code.first = uint8_t(used[code.first]);
+    return code;
+}
+
+Json::Value keysOf(CVendrakeKeyboardDevice& device) {
     Json::Value keys(Json::arrayValue);
+    const std::vector<int> used = device.GetUsedMacros();
     const auto& table = device.KeyTableCopy();
     for (int key = 0; key < keyboard::kKeyNumbers; ++key) {
         const uint8_t position = device.Maps().keyPosition[size_t(key)];
@@ -120,7 +131,7 @@ Json::Value keysOf(const CVendrakeKeyboardDevice& device) {
             const uint8_t light = device.Maps().lightPosition[size_t(key)];
             if (light != keyboard::kAbsent) entry["light"] = light;
             entry["code"] = codeText(code);
-            entry["assignment"] = viremo::describeAssignment({code[0], code[1], code[2]});
+            entry["assignment"] = viremo::describeAssignment(libraryNumbering({code[0], code[1], code[2]}, used));
         }
         keys.append(entry);
     }
@@ -178,11 +189,15 @@ int runApply(const Options& options, Arguments arguments) {
     if (!opened.device) return fail(opened.failure);
     CVendrakeKeyboardDevice& device = *opened.device;
     if (!device.ReadKeyLayout()) return fail("reading the key table failed (see --debug)");
+    const viremo::FolderLock lock(device.DeviceDataFolder());
     if (!device.LoadProfile().succeeded()) return fail("the keyboard's profile cannot be loaded");
 
-    // As the main window writes: used macros, then the key table, then the settings.
+    // As the main window writes: used macros, then the key table, then the
+    // settings; nothing at all when a macro file cannot be read.
     device.CheckMacroBindings();
     const std::vector<int> used = device.GetUsedMacros();
+    if (const auto problem = viremo::macroFilesProblem(device.DeviceDataFolder(), used))
+        return fail("cannot read " + *problem + "; nothing written");
     const DeviceResult macros = device.WriteMacros(used);
     if (macros.overflow() > 0)
         return fail("the macros do not fit the keyboard's memory: " + std::to_string(macros.overflow()) +
@@ -192,12 +207,17 @@ int runApply(const Options& options, Arguments arguments) {
     device.SaveProfile();
 
     if (options.json) {
+        // "written" says what succeeded; the "...Code" members are the
+        // devices' own result codes (macros: 0 done, -1 failed; others: 1 done).
         Json::Value document(Json::objectValue);
         document["usedMacros"] = Json::Value(Json::arrayValue);
         for (int macro : used) document["usedMacros"].append(macro);
-        document["macroResult"] = macros.code();
-        document["keyTableResult"] = keys.code();
-        document["settingsResult"] = settings.code();
+        document["written"]["macros"] = macros.succeeded();
+        document["written"]["keyTable"] = keys.succeeded();
+        document["written"]["settings"] = settings.succeeded();
+        document["macroCode"] = macros.code();
+        document["keyTableCode"] = keys.code();
+        document["settingsCode"] = settings.code();
         printJson(document);
     } else {
         std::printf("macros: %zu used, %s\n", used.size(), macros.succeeded() ? "written" : "writing failed");
@@ -226,10 +246,9 @@ std::optional<std::string> applyLightingOption(LightRecord& lighting, const std:
         {"--multicolor", 1, &LightRecord::multiColor},
     };
     if (name == "--color") {
-        unsigned rgb = 0;
-        int used = 0;
-        if (value.size() != 6 || std::sscanf(value.c_str(), "%6x%n", &rgb, &used) != 1 || used != 6)
+        if (value.size() != 6 || value.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
             return "--color takes RRGGBB in hexadecimal";
+        const unsigned rgb = unsigned(std::stoul(value, nullptr, 16));
         lighting.red = uint8_t(rgb >> 16), lighting.green = uint8_t(rgb >> 8), lighting.blue = uint8_t(rgb);
         return std::nullopt;
     }
@@ -256,6 +275,7 @@ int runLighting(const Options& options, Arguments arguments) {
     OpenedKeyboard opened = openKeyboard(options);
     if (!opened.device) return fail(opened.failure);
     CVendrakeKeyboardDevice& device = *opened.device;
+    const viremo::FolderLock lock(device.DeviceDataFolder());
     if (!device.LoadProfile().succeeded()) return fail("the keyboard's profile cannot be loaded");
     LightRecord lighting = device.GetLightInfo();
     for (size_t i = 1; i + 1 < arguments.size(); i += 2)
@@ -275,7 +295,8 @@ int runLighting(const Options& options, Arguments arguments) {
         document["direction"] = lighting.direction;
         document["multicolor"] = lighting.multiColor;
         document["color"] = colourText(lighting.red, lighting.green, lighting.blue);
-        document["settingsResult"] = result.code();
+        document["written"]["settings"] = result.succeeded();
+        document["settingsCode"] = result.code();
         printJson(document);
     } else {
         std::printf("lighting: mode %d (%s), brightness %d, speed %d, direction %d, multicolour %d, colour %s\n",

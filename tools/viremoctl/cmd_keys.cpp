@@ -14,9 +14,11 @@
 
 #include "command.h"
 #include "macros/assignment_text.h"
+#include "macros/device_functions.h"
 #include "macros/key_table.h"
 #include "macros/macro_config.h"
 #include "macros/text.h"
+#include "platform/folder_lock.h"
 #include "platform/folders.h"
 #include "profiles/basic_profile_data.h"
 #include "profiles/profile_store.h"
@@ -61,18 +63,29 @@ struct CurrentProfile {
     std::filesystem::path folder;
     viremo::CBasicProfiledata data;
     std::vector<KeyListEntry> keys;
+    std::string problem;  // why it cannot be loaded, naming the file
 };
+
+int cannotLoad(const KeyDevice& device, const CurrentProfile& profile) {
+    return fail("cannot read the current " + std::string(device.kind) + " profile" +
+                (profile.problem.empty() ? "" : " (" + profile.problem + ")"));
+}
 
 bool loadCurrentProfile(const KeyDevice& device, CurrentProfile& profile) {
     profile.folder = viremo::folders::deviceData(device.kind);
     const auto factory = viremo::folders::defaultData() / (std::string(device.kind) + ".Json");
     viremo::ProfileStore store(profile.folder, factory, device.modelId);
-    if (store.LoadProfileList() != viremo::ProfileResult::Done) return false;
+    if (const auto result = store.LoadProfileList(); result != viremo::ProfileResult::Done) {
+        profile.problem = store.Problem();
+        return false;
+    }
     const auto file = store.CurrentProfileFile();
     if (file.empty()) return false;
     profile.data.SetDefaultDataPath(factory);
     profile.data.SetProfilePath(file);
     profile.data.LoadProfile(file);
+    if (!profile.data.LastRepair().empty())
+        std::fprintf(stderr, "viremoctl: cannot read %s\n", profile.data.LastRepair().c_str());
     profile.keys = profile.data.GetKeyList();
     return true;
 }
@@ -111,7 +124,7 @@ void printKey(const Json::Value& row) {
 
 int listKeys(const Options& options, const KeyDevice& device) {
     CurrentProfile profile;
-    if (!loadCurrentProfile(device, profile)) return fail("cannot read the current " + std::string(device.kind) + " profile");
+    if (!loadCurrentProfile(device, profile)) return cannotLoad(device, profile);
     const auto macros = viremo::macroNames(profile.folder);
     Json::Value rows(Json::arrayValue);
     for (size_t index = 0; index < profile.keys.size(); ++index)
@@ -121,21 +134,31 @@ int listKeys(const Options& options, const KeyDevice& device) {
     return kSuccess;
 }
 
+// Also the six hexadecimal digits "profile show" prints (200029).
+std::optional<AssignmentCode> readAssignment(const std::string& text) {
+    if (text.size() == 6 && text.find_first_not_of("0123456789abcdefABCDEF") == std::string::npos)
+        return AssignmentCode::fromProfileInteger(int64_t(std::stoul(text, nullptr, 16)));
+    return viremo::parseAssignment(text);
+}
+
 int setKey(const Options& options, const KeyDevice& device, const std::string& keyWord, const std::string& assignment) {
+    const viremo::FolderLock lock(viremo::folders::deviceData(device.kind));
     CurrentProfile profile;
-    if (!loadCurrentProfile(device, profile)) return fail("cannot read the current " + std::string(device.kind) + " profile");
+    if (!loadCurrentProfile(device, profile)) return cannotLoad(device, profile);
     const auto index = findKey(device, profile.keys, keyWord);
     if (!index) return fail("no key '" + keyWord + "' (see viremoctl keys " + std::string(device.kind) + ")");
     KeyListEntry& key = profile.keys[*index];
     std::optional<AssignmentCode> code =
-        viremo::equalsIgnoringAsciiCase(assignment, "default") ? codeOf(key.factory) : viremo::parseAssignment(assignment);
+        viremo::equalsIgnoringAsciiCase(assignment, "default") ? codeOf(key.factory) : readAssignment(assignment);
     if (!code) return fail("cannot read the assignment '" + assignment + "'");
+    if (const auto refusal = viremo::refusalOf(device.modelId, *code); !refusal.empty())
+        return fail("cannot assign '" + assignment + "': " + std::string(refusal));
     const auto macros = viremo::macroNames(profile.folder);
     if (code->isMacro() && code->first >= macros.size())
         return fail("no macro " + std::to_string(code->first) + " (the library holds " + std::to_string(macros.size()) + ")");
     key.current = viremo::KeyAssignment::fromCode(key.current.position, code->toProfileInteger());
     profile.data.SetKeyList(profile.keys);
-    if (!profile.data.Save()) return fail("cannot write the profile file");
+    if (!profile.data.Save()) return fail("cannot write the profile file " + profile.data.GetProfilePath().string());
     const Json::Value row = keyJson(device, *index, key, macros);
     if (options.json) printJson(row);
     else printKey(row);

@@ -22,6 +22,7 @@ using viremo::devices::hidInterfaceTable;
 constexpr const char* kUdevRule = "packaging/60-viremo.rules";
 
 struct Survey {
+    bool enumerated = false;
     std::vector<viremo::devices::FoundInterface> interfaces;  // by row
     std::set<std::string> deniedNodes;  // present, supported, but not ours to open
 };
@@ -29,6 +30,7 @@ struct Survey {
 Survey survey(viremo::hid::Backend& backend) {
     viremo::devices::InterfaceSurvey found = viremo::devices::surveyInterfaces(backend);
     Survey result;
+    result.enumerated = found.enumerated;
     result.interfaces = std::move(found.interfaces);
     std::stable_sort(result.interfaces.begin(), result.interfaces.end(),
                      [](const auto& a, const auto& b) { return a.row < b.row; });
@@ -67,7 +69,7 @@ Json::Value jsonOf(const Survey& result) {
         item["interface"] = r.interfaceNumber;
         item["collection"] = r.collection;
         item["modelId"] = r.modelId;
-        item["role"] = r.role;
+        item["role"] = roleName(r.role);
         item["path"] = found.path;
         interfaces.append(item);
     }
@@ -87,6 +89,7 @@ std::string joined(const std::set<std::string>& nodes) {
 int runList(const Options& options, Arguments arguments) {
     if (!arguments.empty()) return fail("list takes no arguments (see viremoctl --help)");
     const Survey result = survey(deviceBackend(options));
+    if (!result.enumerated) return fail("cannot list the HID interfaces of this system");
     if (options.json) printJson(jsonOf(result));
     else if (!result.interfaces.empty()) printTable(result.interfaces);
     if (!result.deniedNodes.empty())

@@ -22,6 +22,7 @@
 #include "macros/macro_library.h"
 #include "macros/macro_renumbering.h"
 #include "macros/text.h"
+#include "platform/folder_lock.h"
 #include "platform/folders.h"
 #include "profiles/text.h"
 
@@ -48,7 +49,10 @@ std::optional<int> findMacro(const std::vector<viremo::MacroEntry>& entries, con
     return std::nullopt;
 }
 
-int refused(MacroResult result) { return fail(std::string(viremo::describe(result))); }
+int refused(const MacroLibrary& library, MacroResult result) {
+    const std::string& problem = library.problem();
+    return fail(std::string(viremo::describe(result)) + (problem.empty() ? "" : " (" + problem + ")"));
+}
 
 int reportEntry(const Options& options, std::string_view what, int index, const viremo::MacroEntry& entry) {
     if (options.json) {
@@ -63,25 +67,33 @@ int reportEntry(const Options& options, std::string_view what, int index, const 
     return kSuccess;
 }
 
-int list(const Options& options, const MacroLibrary& library) {
-    const auto entries = library.entries();
+// The list is read once; an event file that cannot be read is named, never
+// counted as a macro without events.
+int list(const Options& options, const MacroLibrary& library, const viremo::MacroConfig& config) {
     Json::Value rows(Json::arrayValue);
-    for (size_t index = 0; index < entries.size(); ++index) {
-        const Json::Value events = library.readEventFile(int(index));
-        const Json::Value* array = viremo::json::arrayMember(events, "Events");
+    std::vector<std::string> problems;
+    for (size_t index = 0; index < config.entries.size(); ++index) {
+        const auto events = library.readEventDocument(config, int(index));
+        const Json::Value* array = viremo::json::arrayMember(events.root, "Events");
         Json::Value row(Json::objectValue);
         row["macro"] = Json::UInt64(index);
-        row["name"] = entries[index].name;
-        row["guid"] = entries[index].guid;
+        row["name"] = config.entries[index].name;
+        row["guid"] = config.entries[index].guid;
         row["events"] = array ? array->size() : 0u;
+        row["state"] = events.state == viremo::json::FileState::Read     ? "saved"
+                       : events.state == viremo::json::FileState::Absent ? "not saved"
+                                                                        : "unreadable";
+        if (events.state == viremo::json::FileState::Broken) problems.push_back(events.problem);
         rows.append(row);
     }
     if (options.json) printJson(rows);
     else
         for (const auto& row : rows)
-            std::printf("%3u  %-24s %4u events  %s\n", row["macro"].asUInt(), row["name"].asCString(),
-                        row["events"].asUInt(), row["guid"].asCString());
-    return kSuccess;
+            std::printf("%3u  %-24s %4u events  %s%s\n", row["macro"].asUInt(), row["name"].asCString(),
+                        row["events"].asUInt(), row["guid"].asCString(),
+                        row["state"].asString() == "unreadable" ? "  (event file unreadable)" : "");
+    for (const auto& problem : problems) std::fprintf(stderr, "viremoctl: cannot read %s\n", problem.c_str());
+    return problems.empty() ? kSuccess : kFailure;
 }
 
 // "A", "LShift", "mouse left", "move up": the name identifiers made short.
@@ -99,9 +111,11 @@ std::string eventName(const Json::Value& event) {
     return "type " + std::to_string(fields.type) + " button " + std::to_string(fields.button);
 }
 
-int show(const Options& options, const MacroLibrary& library, int index) {
+int show(const Options& options, const MacroLibrary& library, const viremo::MacroConfig& config, int index) {
+    const auto document = library.readEventDocument(config, index);
+    if (document.state == viremo::json::FileState::Broken) return fail("cannot read " + document.problem);
     viremo::MacroEventList list;
-    list.load(library.readEventFile(index));
+    list.load(document.root);
     Json::Value rows(Json::arrayValue);
     for (size_t i = 0; i < list.size(); ++i) {
         const auto& event = list.row(i).event;
@@ -122,21 +136,25 @@ int show(const Options& options, const MacroLibrary& library, int index) {
     return kSuccess;
 }
 
-int remove(const Options& options, MacroLibrary& library, int index) {
-    const auto entry = library.entries()[size_t(index)];
-    const auto removed = library.remove(entry.guid);
-    if (removed.result != MacroResult::Done) return refused(removed.result);
-    const auto profiles = viremo::renumberProfileFiles(library.folder(), removed.index);
+// The whole deletion holds the folder's lock: the list, the event file and
+// the renumbering of every profile. Profiles that cannot be read would keep
+// stale macro numbers, so nothing is deleted while one is broken.
+int remove(const Options& options, MacroLibrary& library, const viremo::MacroEntry& entry, int index) {
+    const viremo::FolderLock lock(library.folder());
+    if (const auto problem = viremo::unreadableProfileFile(library.folder()))
+        return fail("the macro is kept: profiles cannot be renumbered (" + *problem + ")");
+    if (const auto result = library.remove(index); result != MacroResult::Done) return refused(library, result);
+    const auto profiles = viremo::renumberProfileFiles(library.folder(), index);
     if (!profiles.failed.empty())
         return fail("macro deleted, but the profile " + profiles.failed.front().string() + " could not be rewritten");
     if (options.json) {
         Json::Value row(Json::objectValue);
-        row["macro"] = removed.index;
+        row["macro"] = index;
         row["name"] = entry.name;
         row["profilesChanged"] = Json::UInt64(profiles.changed.size());
         printJson(row);
     } else {
-        std::printf("deleted macro %d: %s (%zu profiles renumbered)\n", removed.index, entry.name.c_str(),
+        std::printf("deleted macro %d: %s (%zu profiles renumbered)\n", index, entry.name.c_str(),
                     profiles.changed.size());
     }
     return kSuccess;
@@ -148,36 +166,38 @@ int runMacro(const Options& options, Arguments arguments) {
     if (arguments.size() < 2 || !isMacroDevice(arguments[0])) return fail(kUsage);
     MacroLibrary library(viremo::folders::deviceData(arguments[0]));
     const std::string& verb = arguments[1];
-    const auto entries = library.entries();
-    auto macroArgument = [&]() { return arguments.size() > 2 ? findMacro(entries, arguments[2]) : std::nullopt; };
 
-    if (verb == "list" && arguments.size() == 2) return list(options, library);
     if (verb == "add" && arguments.size() == 2) {
         const auto added = library.add();
-        if (added.result != MacroResult::Done) return refused(added.result);
+        if (added.result != MacroResult::Done) return refused(library, added.result);
         return reportEntry(options, "added", added.index, added.entry);
     }
     if (verb == "import" && arguments.size() == 3) {
         const auto added = library.importFile(arguments[2]);
-        if (added.result != MacroResult::Done) return refused(added.result);
+        if (added.result != MacroResult::Done) return refused(library, added.result);
         return reportEntry(options, "imported", added.index, added.entry);
     }
+    const auto config = library.read();
+    if (config.state == viremo::json::FileState::Broken) return fail("cannot read " + config.problem);
+    const auto& entries = config.entries;
+    if (verb == "list" && arguments.size() == 2) return list(options, library, config);
     const bool takesMacro = (verb == "show" || verb == "delete") ? arguments.size() == 3
                             : (verb == "rename" || verb == "export") ? arguments.size() == 4
                                                                      : false;
     if (!takesMacro) return fail(kUsage);
-    const auto index = macroArgument();
+    const auto index = findMacro(entries, arguments[2]);
     if (!index) return fail("no macro '" + arguments[2] + "' (see viremoctl macro " + arguments[0] + " list)");
-    if (verb == "show") return show(options, library, *index);
-    if (verb == "delete") return remove(options, library, *index);
+    const viremo::MacroEntry& entry = entries[size_t(*index)];
+    if (verb == "show") return show(options, library, config, *index);
+    if (verb == "delete") return remove(options, library, entry, *index);
     if (verb == "rename") {
         const auto result = library.rename(*index, arguments[3]);
-        if (result != MacroResult::Done) return refused(result);
-        return reportEntry(options, "renamed", *index, library.entries()[size_t(*index)]);
+        if (result != MacroResult::Done) return refused(library, result);
+        return reportEntry(options, "renamed", *index, {arguments[3], entry.guid});
     }
     const auto result = library.exportFile(*index, arguments[3]);
-    if (result != MacroResult::Done) return refused(result);
-    return reportEntry(options, "exported", *index, entries[size_t(*index)]);
+    if (result != MacroResult::Done) return refused(library, result);
+    return reportEntry(options, "exported", *index, entry);
 }
 
 }  // namespace viremoctl

@@ -106,6 +106,7 @@ Json::Value decodedProfile(const KindRow& kind, const viremo::ProfileStore& stor
     data->SetDefaultDataPath(factoryFile(kind));
     data->SetProfilePath(store.CurrentProfileFile());
     data->LoadProfile(store.CurrentProfileFile());
+    if (!data->LastRepair().empty()) std::fprintf(stderr, "viremoctl: cannot read %s\n", data->LastRepair().c_str());
 
     Json::Value out;
     out["file"] = store.CurrentProfileFile().string();
@@ -190,15 +191,15 @@ int list(const Options& options, const viremo::ProfileStore& store) {
             row["index"] = int(i);
             row["name"] = profiles[i].name;
             row["id"] = profiles[i].id;
-            row["current"] = int(i) == store.GetSelectedProfileIndex();
+            row["current"] = int(i) == store.StoredSelection();
             out["profiles"].append(row);
         }
-        out["selected"] = store.GetSelectedProfileIndex();
+        out["selected"] = store.StoredSelection();
         printJson(out);
         return kSuccess;
     }
     for (size_t i = 0; i < profiles.size(); ++i) {
-        std::printf("%c %2zu  %-24s %s\n", int(i) == store.GetSelectedProfileIndex() ? '*' : ' ', i,
+        std::printf("%c %2zu  %-24s %s\n", int(i) == store.StoredSelection() ? '*' : ' ', i,
                     profiles[i].name.c_str(), profiles[i].id.c_str());
     }
     return kSuccess;
@@ -216,9 +217,16 @@ int findProfile(const viremo::ProfileStore& store, const std::string& word) {
     return -1;
 }
 
-// Reports a finished change; the list after it with --json.
+std::string failure(const viremo::ProfileStore& store, viremo::ProfileResult result) {
+    const std::string& problem = store.Problem();
+    return std::string(viremo::describe(result)) + (problem.empty() ? "" : " (" + problem + ")");
+}
+
+// Reports a finished change; the list after it with --json, whose
+// "selected" is the selection the list now stores: the current profile of
+// the next run.
 int report(const Options& options, viremo::ProfileStore& store, viremo::ProfileResult result, const std::string& done) {
-    if (result != viremo::ProfileResult::Done) return fail(viremo::describe(result));
+    if (result != viremo::ProfileResult::Done) return fail(failure(store, result));
     if (options.json) return list(options, store);
     std::printf("%s\n", done.c_str());
     return kSuccess;
@@ -241,7 +249,7 @@ int runProfile(const Options& options, Arguments arguments) {
 
     viremo::ProfileStore store(viremo::folders::deviceData(kind->folder), factoryFile(*kind), kind->modelId);
     if (const auto loaded = store.LoadProfileList(); loaded != viremo::ProfileResult::Done)
-        return fail(std::string("cannot read the profile list: ") + viremo::describe(loaded));
+        return fail("cannot read the profile list: " + failure(store, loaded));
     const std::string current = store.Profiles()[size_t(store.GetSelectedProfileIndex())].name;
 
     if (action == "list") return list(options, store);
@@ -253,7 +261,7 @@ int runProfile(const Options& options, Arguments arguments) {
     }
     if (action == "add") {
         const auto result = store.AddProfile();
-        return report(options, store, result, "added " + store.Profiles().back().name);
+        return report(options, store, result, "added " + store.Profiles().back().name + "; it is now the current profile");
     }
     if (action == "copy") {
         const auto result = store.CopyProfile();

@@ -1,6 +1,6 @@
 // viremoctl recoil: the recoil patterns ("guns") of the mouse.
 //
-//   recoil show <gun>      the 30 bullets of gun 0-3
+//   recoil show <gun>      the 30 bullets (0-29) of gun 0-3
 //
 // A gun whose file does not exist yet shows its factory pattern.
 #include <cstdio>
@@ -37,7 +37,9 @@ int runRecoil(const Options& options, Arguments arguments) {
 
     const auto factory = viremo::folders::defaultData();
     viremo::RecoilStore store(viremo::folders::deviceData("mouse"), factory);
-    const bool saved = !viremo::json::readFile(store.gunFile(gun)).isNull();
+    const auto file = store.readGun(gun);
+    if (file.state == viremo::json::FileState::Broken) return fail("cannot read " + file.problem);
+    const bool saved = file.state == viremo::json::FileState::Read;
     const viremo::RecoilStore shown = saved ? store : viremo::RecoilStore(factory, factory);
 
     Json::Value bullets(Json::arrayValue);
@@ -53,7 +55,7 @@ int runRecoil(const Options& options, Arguments arguments) {
     }
     std::printf("gun %d%s\n", gun, saved ? "" : " (factory pattern)");
     for (const auto& row : bullets)
-        std::printf("%3d  %-5s %3lld   %-4s %3lld   %5lld ms\n", row["bullet"].asInt() + 1, row["horizontal"].asCString(),
+        std::printf("%3d  %-5s %3lld   %-4s %3lld   %5lld ms\n", row["bullet"].asInt(), row["horizontal"].asCString(),
                     static_cast<long long>(row["horizontalDistance"].asInt64()), row["vertical"].asCString(),
                     static_cast<long long>(row["verticalDistance"].asInt64()),
                     static_cast<long long>(row["delay"].asInt64()));

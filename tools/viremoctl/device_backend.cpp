@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "hid/emulated_bus.h"
+#include "platform/atomic_file.h"
 #include "platform/folders.h"
 #include "platform/sdbus_message_bus.h"
 #include "profiles/json_file.h"
@@ -32,13 +33,23 @@ std::string hexText(const std::vector<uint8_t>& bytes) {
     return text;
 }
 
-std::optional<std::vector<uint8_t>> bytesOf(const std::string& text) {
-    if (text.size() % 2 != 0) return std::nullopt;
-    std::vector<uint8_t> bytes;
-    for (size_t i = 0; i < text.size(); i += 2) {
-        unsigned value = 0;
-        if (std::sscanf(text.c_str() + i, "%2x", &value) != 1) return std::nullopt;
-        bytes.push_back(uint8_t(value));
+int hexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+// Exactly `size` bytes as two hexadecimal digits each; anything else is
+// another firmware's memory or damage, and gives nothing.
+std::optional<std::vector<uint8_t>> bytesOf(const std::string& text, size_t size) {
+    if (text.size() != size * 2) return std::nullopt;
+    std::vector<uint8_t> bytes(size);
+    for (size_t i = 0; i < size; ++i) {
+        const int high = hexDigit(text[2 * i]);
+        const int low = hexDigit(text[2 * i + 1]);
+        if (high < 0 || low < 0) return std::nullopt;
+        bytes[i] = uint8_t(high << 4 | low);
     }
     return bytes;
 }
@@ -55,14 +66,24 @@ std::filesystem::path memoryFile(const char* name) {
     return folder / (std::string(name) + ".memory.json");
 }
 
+// A file that cannot be read is kept aside (the demo then starts from the
+// factory memory), so that the memory saved at exit does not replace it.
 void loadMemory(const KeptDevice& device) {
-    const Json::Value document = viremo::json::readFile(memoryFile(device.name));
-    if (!document.isObject()) return;
+    const auto file = memoryFile(device.name);
+    const viremo::json::Document document = viremo::json::readDocument(file);
+    if (document.state == viremo::json::FileState::Absent) return;
+    if (document.state == viremo::json::FileState::Broken || !document.root.isObject()) {
+        const auto kept = viremo::keepAsBad(file);
+        std::fprintf(stderr, "viremoctl: cannot read %s; %s\n",
+                     document.problem.empty() ? file.c_str() : document.problem.c_str(),
+                     kept ? ("kept as " + kept->filename().string()).c_str() : "it could not be moved aside");
+        return;
+    }
     for (const auto region : kKeptRegions) {
-        const auto text = viremo::json::stringMember(document, region);
-        const auto bytes = text ? bytesOf(*text) : std::nullopt;
+        const auto text = viremo::json::stringMember(document.root, region);
+        const size_t size = device.firmware->memory(region).size();
         // A region of another size belongs to another firmware: left as it is.
-        if (bytes && bytes->size() == device.firmware->memory(region).size())
+        if (const auto bytes = text ? bytesOf(*text, size) : std::nullopt)
             device.firmware->writeMemory(region, 0, *bytes);
     }
 }

@@ -1,10 +1,13 @@
 // viremoctl: the command line over the same libraries as the application.
 #include <cstdio>
+#include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "command.h"
+#include "platform/folders.h"
 #include "platform/log.h"
 #include "profiles/json_file.h"
 
@@ -62,30 +65,52 @@ int fail(std::string_view reason) {
 
 void printJson(const Json::Value& document) { std::cout << viremo::json::styledText(document) << std::flush; }
 
-}  // namespace viremoctl
 
-int main(int argc, char** argv) {
-    using namespace viremoctl;
+namespace {
+
+// Options come before the command; everything after the command's name is
+// its own arguments, so that a name such as "-h" can be given.
+int run(int argc, char** argv) {
     Options options;
-    std::vector<std::string> words;
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
+    int next = 1;
+    for (; next < argc; ++next) {
+        const std::string word = argv[next];
         if (word == "--json") options.json = true;
         else if (word == "--demo") options.demo = true;
         else if (word == "--debug") options.debug = true;
         else if (word == "--help" || word == "-h") {
             printHelp();
             return kSuccess;
-        } else words.push_back(word);
+        } else if (word.starts_with("-")) {
+            return fail("unknown option '" + word + "' (see viremoctl --help)");
+        } else break;
     }
     if (options.debug) viremo::log::toStderr();
-    if (words.empty()) {
+    if (next == argc) {
         printHelp();
         return kFailure;
     }
+    if (const auto problem = viremo::folders::homeProblem()) return fail(*problem);
+    const std::vector<std::string> words(argv + next, argv + argc);
     for (const auto& command : kCommands) {
-        if (command.name == words.front())
-            return command.run(options, Arguments(words).subspan(1));
+        if (command.name == words.front()) return command.run(options, Arguments(words).subspan(1));
     }
     return fail("unknown command '" + words.front() + "' (see viremoctl --help)");
+}
+
+}  // namespace
+}  // namespace viremoctl
+
+// No exception leaves the program: whatever a command did not handle ends it
+// with a message and exit code 1.
+int main(int argc, char** argv) {
+    try {
+        return viremoctl::run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return viremoctl::fail("out of memory");
+    } catch (const std::exception& error) {
+        return viremoctl::fail(error.what());
+    } catch (...) {
+        return viremoctl::fail("an unexpected error");
+    }
 }

@@ -91,7 +91,7 @@ void HotplugDiscovery::Run(std::stop_token stop) {
         // Without a monitor the backend can only be asked again after a pause.
         const bool changed =
             monitor ? monitor->waitForChange(kWakeMs) : sleepFor(stop, std::chrono::milliseconds(kWakeMs));
-        if (changed && !stop.stop_requested() && !IsPaused()) Pass(stop);  // a resume passes anyway
+        if ((changed || m_enumerationFailed) && !stop.stop_requested() && !IsPaused()) Pass(stop);  // a resume passes anyway
     }
     log::line("抓取设备线程设定退出");
 }
@@ -121,7 +121,15 @@ void HotplugDiscovery::ProbeNewInterfaces(std::stop_token stop) {
         for (const auto& entry : m_entries) anyFree = anyFree || IsFree(entry);
         if (!anyFree) return;
     }
-    for (const std::string& path : m_backend.enumeratePaths()) {
+    std::vector<std::string> paths;
+    if (!m_backend.enumerate(paths)) {
+        // Tried again at the next wake-up rather than never again.
+        log::line("discovery: the interfaces cannot be listed");
+        m_enumerationFailed = true;
+        return;
+    }
+    m_enumerationFailed = false;
+    for (const std::string& path : paths) {
         if (stop.stop_requested()) return;
         auto record = RecordFromPath(path);
         if (!record || !HasFreeEntry(*record)) continue;

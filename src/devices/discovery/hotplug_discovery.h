@@ -4,7 +4,8 @@
 //
 // It is woken by the backend's change monitor (udev for hidraw, plug events
 // on the emulated bus); the first pass enumerates everything, later passes
-// run only after a change. A pass probes the present interfaces while an
+// run only after a change (or, after an enumeration that failed, at the next
+// wake-up). A pass probes the present interfaces while an
 // entry is free, then checks that every occupied entry's interface is still
 // there. While paused (the session is suspended) it does nothing; resuming
 // runs a full pass, so that what changed meanwhile is reported then.
@@ -84,6 +85,7 @@ private:
     std::condition_variable_any m_pauseChanged;
     bool m_paused = false;
     bool m_resumed = false;
+    bool m_enumerationFailed = false;  // discovery thread only
 
     std::jthread m_thread;
 };

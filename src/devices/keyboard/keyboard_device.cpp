@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <chrono>
 
+#include "devices/device_info.h"
 #include "devices/device_tables.h"
 #include "devices/lighting/effect_tables.h"
 #include "devices/keyboard/keyboard_key_image.h"
 #include "devices/keyboard/keyboard_light_image.h"
 #include "devices/keyboard/keyboard_position_memory.h"
 #include "devices/protocol/result_code.h"
+#include "devices/protocol/session.h"
 #include "macros/macro_config.h"
 #include "macros/macro_image.h"
 #include "platform/folders.h"
-#include "platform/log.h"
-#include "platform/stoppable_sleep.h"
 #include "profiles/json_file.h"
 #include "profiles/profile_store.h"
 
@@ -26,10 +26,6 @@ namespace {
 constexpr uint8_t kCustomColourMode = 20;
 constexpr uint16_t kProfileCodeHigh = 0x10;
 constexpr uint16_t kProfilePairCodeHigh = 0x11;
-// The bytes of a settings record that hold the lighting state.
-constexpr std::array<size_t, 10> kLightingRecordBytes{0, 1, 2, 3, 4, 5, 6, 7, 17, 24};
-constexpr auto kLightingPass = std::chrono::milliseconds(1);
-constexpr auto kClosedChannelPause = std::chrono::milliseconds(100);
 
 // Modes the keyboard renders itself (and 20, which shows the stored colour
 // pages): no light frames are streamed for them.
@@ -42,12 +38,7 @@ bool keyboardRendersMode(uint8_t mode) {
 
 // The effects every device shares, by the keyboard's mode index. The other
 // modes' steps are the keyboard's own effects.
-using EffectStep = void (CVendrakeUSBDevice::*)();
-struct BaseEffect {
-    uint8_t mode;
-    EffectStep step;
-};
-constexpr BaseEffect kBaseEffects[] = {
+constexpr CVendrakeUSBDevice::ModeEffect kBaseEffects[] = {
     {4, &CVendrakeUSBDevice::EffectSpectrum},
     {5, &CVendrakeUSBDevice::EffectBreathing},
     {6, &CVendrakeUSBDevice::EffectStatic},
@@ -57,6 +48,7 @@ constexpr BaseEffect kBaseEffects[] = {
     {28, &CVendrakeUSBDevice::EffectOff},
 };
 
+constexpr auto kLightingPass = std::chrono::milliseconds(1);
 // Lighting ticks between two steps, by speed step 0-4.
 constexpr std::array<int, kStepCount> kStepTicks{5, 4, 3, 2, 1};
 
@@ -67,27 +59,12 @@ KeyColor keyColourOf(const LightColour& colour) { return {colour.red, colour.gre
 
 std::atomic<uint16_t> CVendrakeKeyboardDevice::lastNotificationCode_{0};
 
-// A write sequence: BeginSession now, EndSession when it goes out of scope,
-// whatever happened in between.
-class CVendrakeKeyboardDevice::Session {
-public:
-    explicit Session(CommandChannel& channel) : channel_(channel), begun_(channel.BeginSession()) {}
-    ~Session() { channel_.EndSession(); }
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
-    int Begun() const { return begun_; }
-
-private:
-    CommandChannel& channel_;
-    int begun_;
-};
-
 CVendrakeKeyboardDevice::CVendrakeKeyboardDevice(hid::Backend& backend, const Clock& clock)
-    : CVendrakeUSBDevice(backend, clock) {}
+    : CVendrakeUSBDevice(backend, clock), lightingThread_(Channel(), kLightingPass, "KB灯光线程设定退出") {}
 
 CVendrakeKeyboardDevice::~CVendrakeKeyboardDevice() {
     for (NotificationPort& port : ports_) port.reader.Stop();
-    StopLightingThread();
+    lightingThread_.Stop();
 }
 
 // ---- Mode list and shown state -------------------------------------------
@@ -115,7 +92,8 @@ void CVendrakeKeyboardDevice::BindProfileFiles() {
     ProfileStore store(folder, DefaultProfilePath(), wiredModel(uint16_t(GetModelId())), clock());
     profile_.SetDefaultDataPath(DefaultProfilePath());
     profile_.SetLightConfigPath(folder / (GetLightingPresetName() + ".config"));
-    if (store.LoadProfileList() != ProfileResult::Done) return;
+    // A reload keeps the profile loaded until the user switches.
+    if (store.LoadProfileList(profile_.GetProfilePath().stem().string()) != ProfileResult::Done) return;
     profile_.SetProfilePath(store.CurrentProfileFile());
     const int selected = store.GetSelectedProfileIndex();
     if (selected >= 0 && size_t(selected) < store.Profiles().size())
@@ -148,7 +126,7 @@ DeviceResult CVendrakeKeyboardDevice::ApplyLightingState() {
     CVendrakeUSBDevice::SetLightInfo(lighting);
     CVendrakeUSBDevice::SetAudioLightInfo(profile_.GetAudioLightInfo());
     const SettingsRecord record = buildSettingsRecord(lighting, system_, Modes());
-    for (const size_t at : kLightingRecordBytes) mirror_[1 + at] = record[at];
+    for (const size_t at : kLightingRecordBytes) mirror_[kRecordInBlock + at] = record[at];
     if (lighting.mode != previousMode || lighting.mode == kCustomColourMode) RunModeChange(lighting.mode);
     std::lock_guard lock(PerLightListLock());
     perLightList_ = profile_.GetLightList();
@@ -211,23 +189,23 @@ DeviceResult CVendrakeKeyboardDevice::ReadAllFromDevice() {
 
 bool CVendrakeKeyboardDevice::ReadKeyLayout() {
     CommandChannel& channel = Channel();
-    std::array<uint8_t, kDeviceInfoSize> info{};
+    DeviceInfoBlock block{};
     std::vector<uint8_t> table;
     std::vector<uint8_t> attributes;
     {
         Session session(channel);
-        if (channel.ReadDeviceInfo(info) != kSuccess) return false;
-        const size_t blockSize = size_t(info[5]) * 3;
-        if (blockSize > kMaxBlockSize || !channel.SetBlockSize(uint16_t(blockSize))) return false;
-        table.resize(blockSize);
-        attributes.resize(blockSize / 3);
+        if (channel.ReadDeviceInfo(block) != kSuccess) return false;
+        const DeviceInfo info = decodeDeviceInfo(block);
+        if (!useKeyTableBlockSize(channel, info)) return false;
+        table.resize(info.KeyTableSize());
+        attributes.resize(info.keyCount);
         if (channel.ReadKeyTable(table) != kSuccess) return false;
         if (channel.ReadKeyAttributes(attributes) != kSuccess) return false;
     }
-    deviceInfo_ = info;
+    KeepDeviceInfo(block);
     keyTable_ = std::move(table);
     keyAttributes_ = std::move(attributes);
-    const int positions = info[5];
+    const int positions = Info().keyCount;
     const std::filesystem::path folder = DeviceDataFolder();
     const auto remembered = readRememberedPositions(folder, positions);
     maps_ = buildKeyMaps(keyTable_, keyAttributes_, positions, remembered ? &*remembered : nullptr);
@@ -251,7 +229,7 @@ bool CVendrakeKeyboardDevice::ReadSettingsMirror() {
     SettingsBlock block{};
     if (channel.ReadSettings(settingsAddress(active[0]), block) != kSuccess) return false;
     block[0] = active[0];
-    block[1 + 15] = 0;
+    block[kRecordInBlock + 15] = 0;
     mirror_ = block;
     activeProfile_ = active[0];
 
@@ -267,7 +245,7 @@ bool CVendrakeKeyboardDevice::ReadSettingsMirror() {
     return true;
 }
 
-size_t CVendrakeKeyboardDevice::MacroCapacity() const { return macroCapacity(deviceInfo_[6]); }
+size_t CVendrakeKeyboardDevice::MacroCapacity() const { return macroCapacity(Info().macroUnits); }
 
 // ---- Writing the keyboard ----------------------------------------------------
 
@@ -277,6 +255,8 @@ int CVendrakeKeyboardDevice::MacroCount() const {
 }
 
 void CVendrakeKeyboardDevice::CheckMacroBindings() {
+    // Bindings are cleaned up only against a list that was read.
+    if (readMacroConfig(DeviceDataFolder()).state != json::FileState::Read) return;
     if (resetUnknownMacros(keys_, MacroCount())) profile_.SetKeyList(keys_);
 }
 
@@ -288,13 +268,13 @@ DeviceResult CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::v
     CommandChannel& channel = Channel();
     if (page != 0) return kBadKeyTablePage;
     if (!channel.IsOpen()) return kNotDone;
-    std::array<uint8_t, kDeviceInfoSize> info{};
-    if (const int result = channel.ReadDeviceInfo(info); result != kSuccess) return result;
-    const size_t blockSize = size_t(info[5]) * 3;
-    if (blockSize > kMaxBlockSize || !channel.SetBlockSize(uint16_t(blockSize))) return kNotDone;
+    DeviceInfoBlock block{};
+    if (const int result = channel.ReadDeviceInfo(block); result != kSuccess) return result;
+    const DeviceInfo info = decodeDeviceInfo(block);
+    if (!useKeyTableBlockSize(channel, info)) return kNotDone;
     // Keys are placed into the table as last read; without it (or when the
     // keyboard now reports another size) the rest of the table is unknown.
-    if (!layoutRead_ || blockSize != keyTable_.size()) return kNotDone;
+    if (!layoutRead_ || info.KeyTableSize() != keyTable_.size()) return kNotDone;
     std::vector<uint8_t> table = keyTable_;
     placeKeyAssignments(table, keys, maps_.keyPosition, MacroCount());
     Session session(channel);
@@ -313,16 +293,19 @@ DeviceResult CVendrakeKeyboardDevice::WriteMacros(const std::vector<int>& macroN
 
 int CVendrakeKeyboardDevice::UploadMacros(const std::vector<int>& macroNumbers) {
     CommandChannel& channel = Channel();
-    std::array<uint8_t, kDeviceInfoSize> info = deviceInfo_;
-    if (channel.IsOpen() && channel.ReadDeviceInfo(info) != kSuccess) info = deviceInfo_;
+    DeviceInfo info = Info();
+    if (DeviceInfoBlock block{}; channel.IsOpen() && channel.ReadDeviceInfo(block) == kSuccess)
+        info = decodeDeviceInfo(block);
     auto blocks = loadMacroBlocks(DeviceDataFolder(), macroNumbers);
     // No "macro.config" yet is a library without macros: the keyboard gets
-    // an empty image. A list that cannot be read leaves its memory alone.
+    // an empty image. A list or event file that cannot be read leaves its
+    // memory alone, and the write fails.
     if (!blocks) {
-        if (!macroNumbers.empty() || readMacroConfig(DeviceDataFolder()).state != json::FileState::Absent) return 0;
+        if (readMacroConfig(DeviceDataFolder()).state != json::FileState::Absent) return -1;
+        if (!macroNumbers.empty()) return 0;
         blocks.emplace();
     }
-    const MacroImage image = buildMacroImage(*blocks, macroCapacity(info[6]));
+    const MacroImage image = buildMacroImage(*blocks, macroCapacity(info.macroUnits));
     if (image.result != 0) return image.result;
     if (!channel.IsOpen()) return 0;
     Session session(channel);
@@ -355,7 +338,7 @@ void CVendrakeKeyboardDevice::WriteColourPage() {
     // Before the key layout is read no light has a place in the page.
     if (!Channel().IsOpen() || !layoutRead_) return;
     const LightFrame page = buildKeyLightImage(Lights(), maps_.lightPosition);
-    const size_t length = std::min(size_t(deviceInfo_[5]) * 3, page.size());
+    const size_t length = std::min(Info().KeyTableSize(), page.size());
     const int group = GetLightingState().customGroup;
     if (Channel().WriteLightPage(group, kColourPageLength, std::span(page).first(length)) != kSuccess)
         PauseAfterFailedFrame();
@@ -403,27 +386,12 @@ void CVendrakeKeyboardDevice::SetCustomColour(int light) {
     WriteColourPage();
 }
 
-void CVendrakeKeyboardDevice::ResetEffects() {
-    std::lock_guard lock(effectLock_);
-    Effect() = EffectState{};
-}
-
 void CVendrakeKeyboardDevice::RunModeChange(uint8_t mode) {
     ResetEffects();
     if (mode == kCustomColourMode) PrepareMode20();
 }
 
-// ---- Battery and reachability --------------------------------------------------
-
-void CVendrakeKeyboardDevice::PollPower() {
-    CommandChannel& channel = Channel();
-    if (!channel.IsOpen() || IsStatusPollingPaused() || !channel.QueryOnline()) return;
-    StatusBlock status{};
-    if (channel.ReadStatus(0, status) != kSuccess) return;
-    status[kStatusLinkByte] = IsOnReceiver() ? 1 : 0;
-    lastStatus_ = status;
-    if (IPowerDisplay* display = GetPowerDisplay()) display->ShowPowerReport(status);
-}
+// ---- Reachability --------------------------------------------------------------
 
 int CVendrakeKeyboardDevice::IsReachableThroughReceiver() {
     return Channel().IsOpen() && IsOnReceiver() && Channel().QueryOnline() ? 1 : 0;
@@ -482,63 +450,25 @@ void CVendrakeKeyboardDevice::OnNotification(uint16_t code, bool onCable) {
 
 // ---- Lighting thread -----------------------------------------------------------
 
+// A pass on which the clock has moved on counts one tick; once the speed
+// step's ticks have passed, the mode's shared effect takes a step.
 void CVendrakeKeyboardDevice::RestartLightingThread() {
-    StopLightingThread();
-    lightingThread_ = std::jthread([this](std::stop_token stop) { RunLighting(stop); });
-}
-
-void CVendrakeKeyboardDevice::StopLightingThread() {
-    if (!lightingThread_.joinable()) return;
-    lightingThread_.request_stop();
-    lightingThread_.join();
-    lightingThread_ = {};
-}
-
-void CVendrakeKeyboardDevice::RunLighting(std::stop_token stop) {
-    int ticks = 0;
-    Clock::Monotonic lastTick = clock().now();
-    while (sleepFor(stop, kLightingPass)) {
-        if (!Channel().IsOpen()) {
-            sleepFor(stop, kClosedChannelPause);
-            continue;
-        }
-        if (Channel().SyncFlag()) continue;
+    lightingThread_.Restart([this, ticks = 0, lastTick = clock().now()]() mutable {
         const Clock::Monotonic now = clock().now();
         if (now - lastTick > kLightingPass) {
             ++ticks;
             lastTick = now;
         }
         const LightRecord lighting = GetLightingState();
-        if (ticks < kStepTicks[std::min<size_t>(lighting.speed, kStepTicks.size() - 1)]) continue;
-        if (StepBaseEffect(lighting.mode)) ticks = 0;
-    }
-    log::line("KB灯光线程设定退出");
-}
-
-bool CVendrakeKeyboardDevice::StepBaseEffect(uint8_t mode) {
-    for (const BaseEffect& effect : kBaseEffects) {
-        if (effect.mode != mode) continue;
-        std::lock_guard lock(effectLock_);
-        (this->*effect.step)();
-        return true;
-    }
-    return false;
+        if (ticks < kStepTicks[std::min<size_t>(lighting.speed, kStepTicks.size() - 1)]) return;
+        if (StepModeEffect(kBaseEffects, lighting.mode)) ticks = 0;
+    });
 }
 
 // ---- Set-up --------------------------------------------------------------------
 
-void configureKeyboard(CVendrakeKeyboardDevice& device, const InterfaceRecord& identity) {
-    const DeviceKind& kind = kDeviceKindTable[kKindKeyboard];
-    const DevicePage& page = kDevicePageTable[kKindKeyboard];
-    device.SetKindIndex(kKindKeyboard);
-    device.SetKindName(std::string(kind.kindName));
-    device.SetKindCode(kind.kindCode);
-    device.SetKeyCount(page.keyCount);
-    device.SetLightCount(page.lightCount);
-    device.SetLightingPresetName(std::string(page.lightingPresetName));
-    device.SetBatteryPowered(page.batteryPowered);
-    device.SetIdentity(identity);
-    device.SetOnReceiver(identity.modelId == kModelKeyboardReceiver);
+void configureKeyboard(CVendrakeKeyboardDevice& device, const InterfaceRecord& row) {
+    configureDevice(device, kKindKeyboard, row);
 }
 
 }  // namespace viremo::devices

@@ -3,9 +3,9 @@
 // wireless receiver (model 9). It reads and writes the keyboard's
 // memory regions (device information, settings, key table with its key
 // attribute block, macro memory, colour pages), streams light frames while
-// the program drives the lights, polls the battery, listens for the
-// keyboard's notifications on its consumer-control interfaces and runs the
-// lighting thread.
+// the program drives the lights, listens for the keyboard's notifications
+// on its consumer-control interfaces and runs its lighting engine. The base
+// driver reads its information and status blocks.
 //
 // Threads: the user-interface thread calls every operation; the lighting
 // thread steps the effects; the notification readers only set the active
@@ -14,11 +14,8 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
-#include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "devices/keyboard/keyboard_layout.h"
@@ -26,7 +23,7 @@
 #include "devices/keyboard/keyboard_notification_reader.h"
 #include "devices/keyboard/keyboard_panels.h"
 #include "devices/keyboard/keyboard_settings.h"
-#include "devices/status_block.h"
+#include "devices/lighting/lighting_thread.h"
 #include "devices/vendrake_usb_device.h"
 #include "profiles/keyboard_profile_data.h"
 
@@ -41,7 +38,6 @@ public:
     void SendLightFrame() override;
     DeviceResult ReadAllFromDevice() override;
     void ReadSettingsFromDevice() override;
-    void PollPower() override;
     int IsReachableThroughReceiver() override;
     DeviceResult LoadProfile() override;
     void RefreshState() override;
@@ -63,7 +59,6 @@ public:
 
     // Keyboard operations.
     LightRecord GetLightInfo() const;
-    void ResetEffects();
     void SetCustomGroup(int group);
     void PrepareMode20();
     void FillAll(bool on);
@@ -90,11 +85,10 @@ public:
     void DetachNotificationInterface(uint16_t modelId);
     bool IsNotificationOpen(uint16_t modelId) const;
 
-    bool IsLightingThreadRunning() const { return lightingThread_.joinable(); }
+    bool IsLightingThreadRunning() const { return lightingThread_.IsRunning(); }
 
     // What the last reads left.
-    const std::array<uint8_t, kDeviceInfoSize>& DeviceInfo() const { return deviceInfo_; }
-    int KeyPositionCount() const { return deviceInfo_[5]; }
+    int KeyPositionCount() const { return Info().keyCount; }
     size_t MacroCapacity() const;
     const std::vector<uint8_t>& KeyTableCopy() const { return keyTable_; }
     const keyboard::KeyMaps& Maps() const { return maps_; }
@@ -105,18 +99,17 @@ public:
     const keyboard::SystemSettings& SystemStages() const { return system_; }
     void SetSystemStages(const keyboard::SystemSettings& system);
     const keyboard::ModeList& Modes();
-    std::optional<StatusBlock> LastStatus() const { return lastStatus_; }
     CKeyboardProfiledata& Profile() { return profile_; }
     const CKeyboardProfiledata& Profile() const { return profile_; }
 
     static uint16_t LastNotificationCode() { return lastNotificationCode_; }
 
 private:
-    class Session;
     struct NotificationPort;
 
     bool ReadSettingsMirror();
     void RunModeChange(uint8_t mode);
+    void RestartLightingThread();
     void WriteColourPage();
     void StoreCustomColours(int group);
     int MacroCount() const;
@@ -126,15 +119,9 @@ private:
     NotificationPort& PortOf(uint16_t modelId);
     const NotificationPort& PortOf(uint16_t modelId) const;
 
-    void RestartLightingThread();
-    void StopLightingThread();
-    void RunLighting(std::stop_token stop);
-    bool StepBaseEffect(uint8_t mode);
-
     CKeyboardProfiledata profile_;
     std::string profileName_;
     std::optional<keyboard::ModeList> modes_;
-    std::array<uint8_t, kDeviceInfoSize> deviceInfo_{};
     std::vector<uint8_t> keyTable_;
     std::vector<uint8_t> keyAttributes_;
     keyboard::KeyMaps maps_ = keyboard::KeyMaps::absent();
@@ -144,7 +131,6 @@ private:
     std::atomic<uint8_t> secondIndex_{0};
     std::vector<KeyListEntry> keys_;
     keyboard::SystemSettings system_;
-    std::optional<StatusBlock> lastStatus_;
     // The sound levels and bands the audio-reactive effects follow.
     std::array<std::atomic<int32_t>, kAudioLevelCount> audioLevels_{};
     std::array<std::atomic<int32_t>, kAudioBandCount> audioBands_{};
@@ -160,16 +146,14 @@ private:
     };
     std::array<NotificationPort, 2> ports_;  // cable, receiver
 
-    // The effect state is stepped by the lighting thread and reset by the
-    // mode changes of the user-interface thread.
-    std::mutex effectLock_;
-    std::jthread lightingThread_;
+    LightingThread lightingThread_;
 
     static std::atomic<uint16_t> lastNotificationCode_;
 };
 
-// Gives a keyboard device object its rows of the device tables (kind,
-// counts, names) and the identity of the interface it talks through.
-void configureKeyboard(CVendrakeKeyboardDevice& device, const InterfaceRecord& identity);
+// Gives a keyboard driver its rows of the device tables (kind, counts,
+// names) and the row of the interface it talks through (the cable's, or the
+// receiver's, which keeps the cable's row as the identity).
+void configureKeyboard(CVendrakeKeyboardDevice& device, const InterfaceRecord& row);
 
 }  // namespace viremo::devices

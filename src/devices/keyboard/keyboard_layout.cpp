@@ -40,9 +40,13 @@ bool holds(std::span<const uint8_t> keyTable, int position, const KeyCode& code)
     return at + 3 <= keyTable.size() && std::equal(code.begin(), code.end(), keyTable.begin() + at);
 }
 
-std::optional<int> firstPositionOf(std::span<const uint8_t> keyTable, int positions, const KeyCode& code) {
+// The first position holding `code` that no key has taken yet. Keys that
+// share a factory code, searched in key-number order, so take the positions
+// holding it in table order: the k-th such key the k-th position.
+std::optional<int> firstFreePositionOf(std::span<const uint8_t> keyTable, int positions, const KeyCode& code,
+                                       const std::array<bool, kAbsent>& taken) {
     for (int position = 0; position < positions; ++position)
-        if (holds(keyTable, position, code)) return position;
+        if (!taken[size_t(position)] && holds(keyTable, position, code)) return position;
     return std::nullopt;
 }
 
@@ -65,26 +69,29 @@ KeyMaps buildKeyMaps(std::span<const uint8_t> keyTable, std::span<const uint8_t>
     positions = std::clamp(positions, 0, int(std::min(keyTable.size() / 3, size_t(kAbsent))));
     std::array<bool, kAbsent> taken{};
     std::array<bool, kKeyNumbers> unseen{};
+    const auto place = [&](int key, int position) {
+        maps.keyPosition[size_t(key)] = uint8_t(position);
+        taken[size_t(position)] = true;
+    };
+    // Keys whose remembered position still holds their factory code stay.
+    for (int key = 0; remembered && key < kKeyNumbers; ++key) {
+        const int before = (*remembered)[size_t(key)];
+        if (usable(before, positions) && !taken[size_t(before)] && holds(keyTable, before, kFactoryCodes[size_t(key)]))
+            place(key, before);
+    }
     for (int key = 0; key < kKeyNumbers; ++key) {
-        const KeyCode& code = kFactoryCodes[size_t(key)];
-        const int before = remembered ? (*remembered)[size_t(key)] : kAbsent;
-        std::optional<int> position;
-        if (usable(before, positions) && holds(keyTable, before, code)) position = before;
-        else position = firstPositionOf(keyTable, positions, code);
-        if (!position) {
+        if (maps.keyPosition[size_t(key)] != kAbsent) continue;
+        if (const auto position = firstFreePositionOf(keyTable, positions, kFactoryCodes[size_t(key)], taken))
+            place(key, *position);
+        else
             unseen[size_t(key)] = true;
-            continue;
-        }
-        maps.keyPosition[size_t(key)] = uint8_t(*position);
-        taken[size_t(*position)] = true;
     }
     // Keys whose code is gone go back to where they were, unless another key
     // has been found there since.
     for (int key = 0; remembered && key < kKeyNumbers; ++key) {
         const int before = (*remembered)[size_t(key)];
         if (!unseen[size_t(key)] || !usable(before, positions) || taken[size_t(before)]) continue;
-        maps.keyPosition[size_t(key)] = uint8_t(before);
-        taken[size_t(before)] = true;
+        place(key, before);
     }
     for (int key = 0; key < kKeyNumbers; ++key) {
         const uint8_t position = maps.keyPosition[size_t(key)];

@@ -2,8 +2,10 @@
 // Where the keys of a keyboard sit. The keyboard's key table holds one
 // 3-byte code per key position in the order of its wiring, not in key-number
 // order; the program finds key number j at the first position that holds
-// j's factory code. The key attribute block gives, per key position, where
-// that key's light sits in a light frame.
+// j's factory code. Keys that share a factory code (18, 19, 20 and 104 all
+// have 20 00 00) take the positions holding it in order: the k-th of them
+// in key-number order the k-th position. The key attribute block gives, per
+// key position, where that key's light sits in a light frame.
 #include <array>
 #include <cstdint>
 #include <span>

@@ -5,23 +5,6 @@
 namespace viremo::devices::keyboard {
 namespace {
 
-namespace at {
-constexpr size_t kMode = 0;
-constexpr size_t kBrightness = 1;
-constexpr size_t kSpeed = 2;
-constexpr size_t kDirection = 3;
-constexpr size_t kMultiColour = 4;
-constexpr size_t kRed = 5;
-constexpr size_t kGreen = 6;
-constexpr size_t kBlue = 7;
-constexpr size_t kSpecialMode = 17;
-constexpr size_t kWFlag = 18;
-constexpr size_t kKey6Flag = 19;
-constexpr size_t kWinFlag = 20;
-constexpr size_t kPollingRate = 21;
-constexpr size_t kCustomGroup = 24;
-}  // namespace at
-
 constexpr uint8_t kLastStep = kStepCount - 1;
 
 uint8_t step(uint8_t value) { return std::min(value, kLastStep); }
@@ -40,20 +23,21 @@ std::array<uint32_t, 3> SystemSettings::toWords() const {
 
 SettingsRecord buildSettingsRecord(const LightRecord& lighting, const SystemSettings& system, const ModeList& modes) {
     SettingsRecord record{};
-    record[at::kMode] = modes.codeOf(lighting.mode);
-    record[at::kBrightness] = lighting.brightness;
-    record[at::kSpeed] = uint8_t(kLastStep - step(lighting.speed));
-    record[at::kDirection] = lighting.direction;
-    record[at::kMultiColour] = lighting.multiColor;
-    record[at::kRed] = lighting.red;
-    record[at::kGreen] = lighting.green;
-    record[at::kBlue] = lighting.blue;
-    record[at::kSpecialMode] = lighting.zzccLedMode;
-    record[at::kWFlag] = uint8_t(system.wFlag);
-    record[at::kKey6Flag] = uint8_t(system.key6Flag);
-    record[at::kWinFlag] = uint8_t(system.winFlag);
-    record[at::kPollingRate] = uint8_t(system.pollingRate);
-    record[at::kCustomGroup] = lighting.customGroup;
+    record[record_at::kMode] = modes.codeOf(lighting.mode);
+    // Values from a profile file are held to what the keyboard takes.
+    record[record_at::kBrightness] = step(lighting.brightness);
+    record[record_at::kSpeed] = uint8_t(kLastStep - step(lighting.speed));
+    record[record_at::kDirection] = std::min<uint8_t>(lighting.direction, 1);
+    record[record_at::kMultiColour] = std::min<uint8_t>(lighting.multiColor, 1);
+    record[record_at::kRed] = lighting.red;
+    record[record_at::kGreen] = lighting.green;
+    record[record_at::kBlue] = lighting.blue;
+    record[record_at::kSpecialMode] = lighting.zzccLedMode;
+    record[record_at::kWFlag] = uint8_t(system.wFlag);
+    record[record_at::kKey6Flag] = uint8_t(system.key6Flag);
+    record[record_at::kWinFlag] = uint8_t(system.winFlag);
+    record[record_at::kPollingRate] = uint8_t(system.pollingRate);
+    record[record_at::kCustomGroup] = lighting.customGroup;
     return record;
 }
 
@@ -68,23 +52,23 @@ SettingsBlock buildSettingsBlock(uint8_t value, const LightRecord& lighting, con
 
 LightRecord lightingOfRecord(const SettingsRecord& record, const ModeList& modes, LightRecord current) {
     LightRecord lighting = current;
-    lighting.mode = modes.indexOf(record[at::kMode]);
-    lighting.brightness = step(record[at::kBrightness]);
-    lighting.speed = uint8_t(kLastStep - step(record[at::kSpeed]));
-    lighting.direction = record[at::kDirection];
-    lighting.multiColor = record[at::kMultiColour];
-    lighting.red = record[at::kRed];
-    lighting.green = record[at::kGreen];
-    lighting.blue = record[at::kBlue];
-    lighting.zzccLedMode = record[at::kSpecialMode];
+    lighting.mode = modes.indexOf(record[record_at::kMode]);
+    lighting.brightness = step(record[record_at::kBrightness]);
+    lighting.speed = uint8_t(kLastStep - step(record[record_at::kSpeed]));
+    lighting.direction = record[record_at::kDirection];
+    lighting.multiColor = record[record_at::kMultiColour];
+    lighting.red = record[record_at::kRed];
+    lighting.green = record[record_at::kGreen];
+    lighting.blue = record[record_at::kBlue];
+    lighting.zzccLedMode = record[record_at::kSpecialMode];
     return lighting;
 }
 
 SystemSettings systemOfRecord(const SettingsRecord& record, const SystemSettings& current) {
     SystemSettings system = current;
-    system.key6Flag = record[at::kKey6Flag];
-    system.wFlag = record[at::kWFlag];
-    system.winFlag = record[at::kWinFlag];
+    system.key6Flag = record[record_at::kKey6Flag];
+    system.wFlag = record[record_at::kWFlag];
+    system.winFlag = record[record_at::kWinFlag];
     return system;
 }
 

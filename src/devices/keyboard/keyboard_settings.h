@@ -25,6 +25,34 @@ inline constexpr uint8_t kStepCount = 5;  // brightness and speed steps 0-4
 
 inline constexpr uint16_t settingsAddress(uint8_t profile) { return uint16_t(kSettingsRecordSize * profile); }
 
+// The bytes of the record, by what they hold.
+namespace record_at {
+inline constexpr size_t kMode = 0;
+inline constexpr size_t kBrightness = 1;
+inline constexpr size_t kSpeed = 2;
+inline constexpr size_t kDirection = 3;
+inline constexpr size_t kMultiColour = 4;
+inline constexpr size_t kRed = 5;
+inline constexpr size_t kGreen = 6;
+inline constexpr size_t kBlue = 7;
+inline constexpr size_t kSpecialMode = 17;
+inline constexpr size_t kWFlag = 18;
+inline constexpr size_t kKey6Flag = 19;
+inline constexpr size_t kWinFlag = 20;
+inline constexpr size_t kPollingRate = 21;
+inline constexpr size_t kCustomGroup = 24;
+}  // namespace record_at
+
+// The bytes that hold the lighting state.
+inline constexpr std::array<size_t, 10> kLightingRecordBytes{
+    record_at::kMode, record_at::kBrightness, record_at::kSpeed,       record_at::kDirection,
+    record_at::kMultiColour, record_at::kRed, record_at::kGreen,       record_at::kBlue,
+    record_at::kSpecialMode, record_at::kCustomGroup};
+
+// In a settings block (and the mirror read back) the record follows the
+// value at address 25p.
+inline constexpr size_t kRecordInBlock = 1;
+
 using SettingsRecord = std::array<uint8_t, kSettingsRecordSize>;
 using SettingsBlock = std::array<uint8_t, kSettingsBlockSize>;
 
