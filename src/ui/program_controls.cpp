@@ -1,15 +1,33 @@
 #include "ui/program_controls.h"
 
 #include "toolkit/control_factory.h"
+#include "ui/circle_progress.h"
+#include "ui/cloud_share_list_item.h"
+#include "ui/device_key_button.h"
 #include "ui/device_option.h"
+#include "ui/hand_img_button.h"
 #include "ui/mp_device_power.h"
+#include "ui/select_panel.h"
 
 namespace viremo::ui {
+namespace {
+
+template <class Control>
+void Register(toolkit::CControlFactory& factory, std::string_view name) {
+    factory.Register(name, [] { return std::make_unique<Control>(); });
+}
+
+}  // namespace
 
 void RegisterProgramControls() {
     auto& factory = toolkit::CControlFactory::Instance();
-    factory.Register("CDeviceOptionUI", [] { return std::make_unique<CDeviceOptionUI>(); });
-    factory.Register("CMpDevicePowerUI", [] { return std::make_unique<CMpDevicePowerUI>(); });
+    Register<CDeviceOptionUI>(factory, "CDeviceOptionUI");
+    Register<CMpDevicePowerUI>(factory, "CMpDevicePowerUI");
+    Register<CCircleProgressUI>(factory, CCircleProgressUI::kClassName);
+    Register<CDeviceKeyButtonUI>(factory, CDeviceKeyButtonUI::kClassName);
+    Register<CSelectPanelUI>(factory, CSelectPanelUI::kClassName);
+    Register<CHandImgButtonUI>(factory, CHandImgButtonUI::kClassName);
+    Register<CCloudShareListItemUI>(factory, CCloudShareListItemUI::kClassName);
 }
 
 }  // namespace viremo::ui
