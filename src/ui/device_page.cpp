@@ -9,6 +9,8 @@
 #include "toolkit/tab_layout.h"
 #include "ui/function_page.h"
 #include "ui/light_button.h"
+#include "ui/light_control.h"
+#include "ui/lighting_actions.h"
 
 namespace viremo::ui {
 namespace {
@@ -17,6 +19,7 @@ constexpr std::string_view kKeyButtonClass = "DeviceKeyButton";
 constexpr std::string_view kKeyPrefix = "key_";
 constexpr std::string_view kLightPrefix = "light_";
 constexpr std::string_view kSelectPanelName = "SelectPanel";
+constexpr std::string_view kLightControlName = "LightControlItem";
 constexpr std::string_view kFunctionSwitchName = "device_function_switch";
 constexpr std::string_view kKeyFunctionSwitchName = "device_key_function_switch";
 constexpr devices::LightColour kWhite{255, 255, 255, 255};
@@ -64,7 +67,13 @@ CDevicePage::~CDevicePage() {
 
 std::string_view CDevicePage::GetClass() const { return "DevicePage"; }
 
-void CDevicePage::Notify(toolkit::TNotifyUI&) {}
+void CDevicePage::Notify(toolkit::TNotifyUI& msg) {
+    if (lightControl_) HandleLightingChange(*lightControl_, *driver_, msg);
+}
+
+void CDevicePage::SetMultiDevice(bool multiDevice) {
+    if (lightControl_) lightControl_->SetMultiDevice(multiDevice);
+}
 
 void CDevicePage::Initialise() {
     if (deviceSkin_.empty()) {
@@ -73,6 +82,8 @@ void CDevicePage::Initialise() {
         return;
     }
     selectPanel_ = FindSubControl(kSelectPanelName);
+    lightControl_ = dynamic_cast<CLightControlUI*>(FindSubControl(kLightControlName));
+    if (lightControl_) lightControl_->SetPanelType(driver_->GetModelId());
     BindButtons();
 }
 

@@ -33,6 +33,8 @@ inline constexpr unsigned kMsgBatteryLevel = 3329;
 inline constexpr unsigned kTabTimerResynchronise = 1002;
 inline constexpr unsigned kResynchroniseDelayMs = 50;
 
+class CLightControlUI;
+
 class CDevicePage : public toolkit::CHorizontalLayoutUI,
                     public toolkit::INotifyUI,
                     public devices::IDeviceView,
@@ -44,7 +46,8 @@ public:
     ~CDevicePage() override;
 
     std::string_view GetClass() const override;
-    // Notifications of the page; the base handles none.
+    // Notifications of the page's controls: the base handles the lighting
+    // panel's changes.
     void Notify(toolkit::TNotifyUI& msg) override;
 
     devices::CVendrakeUSBDevice& Driver() const { return *driver_; }
@@ -75,6 +78,11 @@ public:
     // The lighting panel the driver reports the audio lighting to.
     void SetLightPanel(devices::ILightPanel* panel) { driver_->SetLightPanel(panel); }
     toolkit::CControlUI* GetSelectPanel() const { return selectPanel_; }
+    // The lighting panel ("LightControlItem"); null without a skin.
+    CLightControlUI* GetLightControl() const { return lightControl_; }
+    // Set while more than one device is shown: the lighting panel then
+    // offers to light every device alike.
+    void SetMultiDevice(bool multiDevice);
     toolkit::CControlUI* KeyButton(int key) const;
     toolkit::CControlUI* LightButton(int light) const;
 
@@ -104,6 +112,7 @@ private:
     std::shared_ptr<CDevicePage*> self_;
     devices::IPowerDisplay* powerDisplay_ = nullptr;
     toolkit::CControlUI* selectPanel_ = nullptr;
+    CLightControlUI* lightControl_ = nullptr;
     toolkit::CControlUI* tab_ = nullptr;
     toolkit::CTabLayoutUI* functionSwitch_ = nullptr;
     toolkit::CTabLayoutUI* keyFunctionSwitch_ = nullptr;

@@ -20,8 +20,9 @@ public:
 
     devices::CVendrakeKeyboardDevice& Keyboard() const { return *keyboard_; }
 
-    // Also registers for the page's notifications and finds the panels.
+    // Also finds the panels.
     void Initialise() override;
+    void Notify(toolkit::TNotifyUI& msg) override;
     void InitialiseKeyboardPage();
     void LoadPanelLists() override;
     void SetSelectedItem(int index) override;

@@ -6,6 +6,7 @@
 #include "ui/device_key_button.h"
 #include "ui/device_option.h"
 #include "ui/hand_img_button.h"
+#include "ui/light_control.h"
 #include "ui/mp_device_power.h"
 #include "ui/select_panel.h"
 
@@ -28,6 +29,7 @@ void RegisterProgramControls() {
     Register<CSelectPanelUI>(factory, CSelectPanelUI::kClassName);
     Register<CHandImgButtonUI>(factory, CHandImgButtonUI::kClassName);
     Register<CCloudShareListItemUI>(factory, CCloudShareListItemUI::kClassName);
+    Register<CLightControlUI>(factory, CLightControlUI::kClassName);
 }
 
 }  // namespace viremo::ui

@@ -259,8 +259,14 @@ PANEL_CHILDREN = {
 }
 
 
+# Panels that are the program's own classes, which bring their own layouts.
+PANEL_CLASSES = {"LightControlItem": "LightControl"}
+
+
 def panel(name, indent):
     children = PANEL_CHILDREN.get(name)
+    if name in PANEL_CLASSES:
+        return f'{indent}<{PANEL_CLASSES[name]} name="{name}" inset="16,16,16,16"/>\n'
     if not children:
         return f'{indent}<VerticalLayout name="{name}" inset="16,16,16,16" childpadding="8"/>\n'
     inner = "".join(f"{indent}  {child}\n" for child in children)
