@@ -2,11 +2,9 @@
 
 #include <array>
 
-#include "platform/log.h"
 #include "toolkit/check_box.h"
 #include "toolkit/color_palette.h"
 #include "toolkit/combo.h"
-#include "toolkit/dialog_builder.h"
 #include "toolkit/list_label_element.h"
 #include "toolkit/slider.h"
 #include "toolkit/tab_layout.h"
@@ -57,12 +55,7 @@ void selectQuietly(toolkit::CComboUI* combo, int index) {
 }  // namespace
 
 void CLightControlUI::Init() {
-    if (GetCount() == 0) {
-        toolkit::CDialogBuilder builder;
-        auto content = builder.Create(kLayoutFile, nullptr, GetManager());
-        if (content) Add(std::move(content));
-        else log::linef("lighting panel: %s cannot be built", std::string(kLayoutFile).c_str());
-    }
+    CSkinPanelUI::Init();
     FindControls();
     ApplyGroups();
 }
@@ -149,7 +142,7 @@ toolkit::Color CLightControlUI::GetSwatchColour(int n) const {
 }
 
 int CLightControlUI::TakeColourEdit(toolkit::CControlUI& edit) {
-    const int value = ColourEditValue(edit.GetText());
+    const int value = EditValue(edit.GetText(), kColourLow, kColourHigh);
     edit.SetText(std::to_string(value));
     return value;
 }

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "devices/keyboard/keyboard_panels.h"
-#include "toolkit/vertical_layout.h"
-#include "ui/colour_edit_value.h"
+#include "ui/edit_value.h"
 #include "ui/light_groups.h"
+#include "ui/skin_panel.h"
 
 namespace viremo::toolkit {
 class CComboUI;
@@ -27,10 +27,11 @@ class CTabLayoutUI;
 
 namespace viremo::ui {
 
-class CLightControlUI : public toolkit::CVerticalLayoutUI, public devices::keyboard::ILightingPanel {
+class CLightControlUI : public CSkinPanelUI, public devices::keyboard::ILightingPanel {
 public:
     static constexpr std::string_view kClassName = "LightControl";
     static constexpr std::string_view kLayoutFile = "XML/CustomControlXML/LightControlItem.xml";
+    CLightControlUI() : CSkinPanelUI(std::string(kLayoutFile)) {}
     std::string_view GetClass() const override { return kClassName; }
 
     void Init() override;

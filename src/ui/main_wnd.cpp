@@ -6,6 +6,8 @@
 #include "platform/log.h"
 #include "platform/message_bus.h"
 #include "toolkit/menu.h"
+#include "toolkit/option.h"
+#include "toolkit/slider.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/text_util.h"
 #include "ui/about_wnd.h"
@@ -15,6 +17,7 @@
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/device_table_block.h"
+#include "ui/edit_value.h"
 #include "ui/message_text.h"
 #include "ui/program_messages.h"
 #include "ui/window_chrome.h"
@@ -69,6 +72,16 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "device_select_prev", false, &CMainWnd::OnSelectPrevious},
         {"click", "device_select_next", false, &CMainWnd::OnSelectNext},
         {"selectchanged", "device_select", false, &CMainWnd::OnDeviceSelected},
+        {"selectchanged", "deng_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "key_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "macro_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "system_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "cursor_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "6533_voice_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "magic_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "Virtual7.1_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"killfocus", "quelm_DPI_edit_", true, &CMainWnd::OnDpiEditTaken},
+        {"movevaluechanged", "quelm_DPI_slider_", true, &CMainWnd::OnDpiSliderMoved},
     };
     return routes;
 }
@@ -138,6 +151,33 @@ void CMainWnd::OnClose(toolkit::TNotifyUI&, int) { HideToTray(); }
 void CMainWnd::OnMinimize(toolkit::TNotifyUI&, int) { WindowChrome().Minimize(*this); }
 void CMainWnd::OnRestore(toolkit::TNotifyUI&, int) { WindowChrome().Restore(*this); }
 void CMainWnd::OnNoDeviceOk(toolkit::TNotifyUI&, int) { ShowWindow(false, false); }
+
+// The function tabs of a device page, pages 1 to 8 in this order.
+void CMainWnd::OnFunctionTab(toolkit::TNotifyUI& msg, int) {
+    static constexpr std::string_view kTabs[] = {"deng_Op_tab",  "key_Op_tab",        "macro_Op_tab",
+                                                 "system_Op_tab", "cursor_Op_tab",     "6533_voice_Op_tab",
+                                                 "magic_Op_tab",  "Virtual7.1_Op_tab"};
+    const auto* tab = dynamic_cast<const toolkit::COptionUI*>(msg.pSender);
+    CDevicePage* device = CurrentDevice();
+    if (!tab || !tab->IsSelected() || !device) return;
+    for (size_t i = 0; i < std::size(kTabs); ++i)
+        if (toolkit::EqualsNoCase(tab->GetName(), kTabs[i])) device->SelectFunctionPage(int(i) + 1);
+}
+
+// A DPI value typed into a stage's edit is kept within what the sensors
+// take, shown as taken and put on the stage's slider.
+void CMainWnd::OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage) {
+    const int value = EditValue(msg.pSender->GetText(), kDpiLow, kDpiHigh);
+    msg.pSender->SetText(std::to_string(value));
+    if (auto* slider = dynamic_cast<toolkit::CSliderUI*>(m_pm.FindControl("quelm_DPI_slider_" + std::to_string(stage))))
+        slider->SetValue(value, false);
+}
+
+void CMainWnd::OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage) {
+    const auto* slider = dynamic_cast<const toolkit::CSliderUI*>(msg.pSender);
+    toolkit::CControlUI* edit = m_pm.FindControl("quelm_DPI_edit_" + std::to_string(stage));
+    if (slider && edit) edit->SetText(std::to_string(slider->GetValue()));
+}
 
 // ---- start-up ---------------------------------------------------------------
 

@@ -123,6 +123,9 @@ private:
     void OnMinimize(toolkit::TNotifyUI& msg, int);
     void OnRestore(toolkit::TNotifyUI& msg, int);
     void OnNoDeviceOk(toolkit::TNotifyUI& msg, int);
+    void OnFunctionTab(toolkit::TNotifyUI& msg, int);
+    void OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage);
+    void OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage);
     void OnWindowSize(toolkit::TNotifyUI& msg, int);
     void OnWindowInit(toolkit::TNotifyUI& msg, int);
 

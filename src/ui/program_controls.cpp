@@ -9,6 +9,7 @@
 #include "ui/light_control.h"
 #include "ui/mp_device_power.h"
 #include "ui/select_panel.h"
+#include "ui/skin_panel.h"
 
 namespace viremo::ui {
 namespace {
@@ -30,6 +31,7 @@ void RegisterProgramControls() {
     Register<CHandImgButtonUI>(factory, CHandImgButtonUI::kClassName);
     Register<CCloudShareListItemUI>(factory, CCloudShareListItemUI::kClassName);
     Register<CLightControlUI>(factory, CLightControlUI::kClassName);
+    Register<CSkinPanelUI>(factory, CSkinPanelUI::kClassName);
 }
 
 }  // namespace viremo::ui

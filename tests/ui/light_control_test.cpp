@@ -7,7 +7,7 @@
 #include "toolkit/edit.h"
 #include "toolkit/paint_manager.h"
 #include "toolkit_fixture.h"
-#include "ui/colour_edit_value.h"
+#include "ui/edit_value.h"
 #include "ui/keyboard_page.h"
 #include "ui/light_control.h"
 #include "ui/program_controls.h"
@@ -88,14 +88,17 @@ TEST_F(LightControlTest, KeyboardModesWithTheirOwnControls) {
     EXPECT_FALSE(Visible("light_combo_ZZCCmodeSelectLayout")) << "the special modes are the keyboard's";
 }
 
-TEST(ColourEditValueTest, KeepsTheNumberWithinAByte) {
+TEST(EditValueTest, KeepsTheNumberWithinItsRange) {
     struct Case {
         const char* text;
-        int value;
+        int low, high, value;
     };
-    for (const Case& c : {Case{"12", 12}, Case{"300", 255}, Case{"-5", 0}, Case{"", 0}, Case{"abc", 0},
-                          Case{" 42", 42}, Case{"99999999999", 255}, Case{"-99999999999", 0}})
-        EXPECT_EQ(ColourEditValue(c.text), c.value) << '"' << c.text << '"';
+    for (const Case& c : {Case{"12", 0, 255, 12}, Case{"300", 0, 255, 255}, Case{"-5", 0, 255, 0},
+                          Case{"", 0, 255, 0}, Case{"abc", 0, 255, 0}, Case{" 42", 0, 255, 42},
+                          Case{"99999999999", 0, 255, 255}, Case{"-99999999999", 0, 255, 0},
+                          Case{"100", 200, 6500, 200}, Case{"9000", 200, 6500, 6500}, Case{"abc", 200, 6500, 200},
+                          Case{" 7000x", 200, 6500, 6500}, Case{"3200", 200, 6500, 3200}})
+        EXPECT_EQ(EditValue(c.text, c.low, c.high), c.value) << '"' << c.text << '"';
 }
 
 }  // namespace

@@ -259,14 +259,18 @@ PANEL_CHILDREN = {
 }
 
 
-# Panels that are the program's own classes, which bring their own layouts.
+# Panels that bring their own layouts: the program's own classes, and
+# panels built from a layout file of their own.
 PANEL_CLASSES = {"LightControlItem": "LightControl"}
+PANEL_LAYOUTS = {"DPIControlItem": "XML/CustomControlXML/DPIControlItem.xml"}
 
 
 def panel(name, indent):
     children = PANEL_CHILDREN.get(name)
     if name in PANEL_CLASSES:
         return f'{indent}<{PANEL_CLASSES[name]} name="{name}" inset="16,16,16,16"/>\n'
+    if name in PANEL_LAYOUTS:
+        return f'{indent}<SkinPanel name="{name}" layout="{PANEL_LAYOUTS[name]}" inset="16,16,16,16"/>\n'
     if not children:
         return f'{indent}<VerticalLayout name="{name}" inset="16,16,16,16" childpadding="8"/>\n'
     inner = "".join(f"{indent}  {child}\n" for child in children)
