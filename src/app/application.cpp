@@ -20,6 +20,7 @@
 #include "platform/settings_store.h"
 #include "toolkit/language.h"
 #include "toolkit/paint_manager.h"
+#include "toolkit/qt/file_dialog.h"
 #include "toolkit/qt/private_fonts.h"
 #include "toolkit/qt/qt_window_host.h"
 #include "toolkit/qt/qt_window_system.h"
@@ -135,6 +136,12 @@ int Run(const Options& options) {
                                                                                     : index);
         });
         window->SetFixedDpi(options.dpi);
+        window->SetFileChooser([owner = window.get()](bool save, std::string_view filter, std::string_view pattern) {
+            toolkit::qt::FileDialogOptions dialog;
+            dialog.owner = owner;
+            dialog.filters = {{std::string(filter), std::string(pattern)}};
+            return save ? toolkit::qt::GetSaveFileName(dialog) : toolkit::qt::GetOpenFileName(dialog);
+        });
         if (!window->Build()) {
             std::fprintf(stderr, "viremo: cannot build the main window from the skin in %s\n", skin.c_str());
             exitCode = 1;

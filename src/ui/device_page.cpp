@@ -7,6 +7,7 @@
 #include "toolkit/message_queue.h"
 #include "toolkit/paint_manager.h"
 #include "toolkit/tab_layout.h"
+#include "ui/device_profile.h"
 #include "ui/function_page.h"
 #include "ui/light_button.h"
 #include "ui/light_control.h"
@@ -20,6 +21,7 @@ constexpr std::string_view kKeyPrefix = "key_";
 constexpr std::string_view kLightPrefix = "light_";
 constexpr std::string_view kSelectPanelName = "SelectPanel";
 constexpr std::string_view kLightControlName = "LightControlItem";
+constexpr std::string_view kProfilePanelName = "DeviceProfileItem";
 constexpr std::string_view kFunctionSwitchName = "device_function_switch";
 constexpr std::string_view kKeyFunctionSwitchName = "device_key_function_switch";
 constexpr devices::LightColour kWhite{255, 255, 255, 255};
@@ -71,6 +73,14 @@ void CDevicePage::Notify(toolkit::TNotifyUI& msg) {
     if (lightControl_) HandleLightingChange(*lightControl_, *driver_, msg);
 }
 
+void CDevicePage::ShowProfiles() {
+    if (!profilePanel_) return;
+    profilePanel_->SetProfilePaths(driver_->DeviceDataFolder(), driver_->DefaultProfilePath(), driver_->GetModelId(),
+                                   LoadedProfileId());
+}
+
+bool CDevicePage::UseProfileFile(const std::filesystem::path&) { return false; }
+
 void CDevicePage::SetMultiDevice(bool multiDevice) {
     if (lightControl_) lightControl_->SetMultiDevice(multiDevice);
 }
@@ -84,6 +94,7 @@ void CDevicePage::Initialise() {
     selectPanel_ = FindSubControl(kSelectPanelName);
     lightControl_ = dynamic_cast<CLightControlUI*>(FindSubControl(kLightControlName));
     if (lightControl_) lightControl_->SetPanelType(driver_->GetModelId());
+    profilePanel_ = dynamic_cast<CDeviceProfileUI*>(FindSubControl(kProfilePanelName));
     BindButtons();
 }
 
@@ -142,7 +153,7 @@ void CDevicePage::ShowLights(const devices::LightColours& colours) {
     }
 }
 
-void CDevicePage::ShowState() {}
+void CDevicePage::ShowState() { ShowProfiles(); }
 
 void CDevicePage::DeviceChanged() {
     PostToUi([this] { ShowStateOnPanels(); });

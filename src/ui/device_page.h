@@ -33,6 +33,7 @@ inline constexpr unsigned kMsgBatteryLevel = 3329;
 inline constexpr unsigned kTabTimerResynchronise = 1002;
 inline constexpr unsigned kResynchroniseDelayMs = 50;
 
+class CDeviceProfileUI;
 class CLightControlUI;
 
 class CDevicePage : public toolkit::CHorizontalLayoutUI,
@@ -78,6 +79,14 @@ public:
     // The lighting panel the driver reports the audio lighting to.
     void SetLightPanel(devices::ILightPanel* panel) { driver_->SetLightPanel(panel); }
     toolkit::CControlUI* GetSelectPanel() const { return selectPanel_; }
+    // The profile panel ("DeviceProfileItem"); null without a skin.
+    CDeviceProfileUI* GetProfilePanel() const { return profilePanel_; }
+    // Shows the device's profiles on the profile panel, the loaded one
+    // current.
+    void ShowProfiles();
+    // Makes the driver load `file` at its next profile load; false when the
+    // driver of this kind cannot switch profiles.
+    virtual bool UseProfileFile(const std::filesystem::path& file);
     // The lighting panel ("LightControlItem"); null without a skin.
     CLightControlUI* GetLightControl() const { return lightControl_; }
     // Set while more than one device is shown: the lighting panel then
@@ -98,6 +107,8 @@ public:
     void ShowPowerReport(std::span<const uint8_t> report) override;
 
 protected:
+    // The identifier of the profile the driver has loaded; "" when unknown.
+    virtual std::string LoadedProfileId() const { return {}; }
     // Runs `work` on the user-interface thread unless the page is gone.
     void PostToUi(std::function<void()> work);
     void StartTabTimer(unsigned id, unsigned elapseMs);
@@ -113,6 +124,7 @@ private:
     devices::IPowerDisplay* powerDisplay_ = nullptr;
     toolkit::CControlUI* selectPanel_ = nullptr;
     CLightControlUI* lightControl_ = nullptr;
+    CDeviceProfileUI* profilePanel_ = nullptr;
     toolkit::CControlUI* tab_ = nullptr;
     toolkit::CTabLayoutUI* functionSwitch_ = nullptr;
     toolkit::CTabLayoutUI* keyFunctionSwitch_ = nullptr;

@@ -74,8 +74,18 @@ void CKeyboardDevicePage::ShowPanelLists() {
 
 void CKeyboardDevicePage::ShowState() {
     ShowPanelLists();
+    ShowProfiles();
     if (lightingPanel_) lightingPanel_->ShowLightingState(keyboard_->GetLightingState());
     if (keySetPanel_) keySetPanel_->ShowSystemSettings(keyboard_->SystemStages());
+}
+
+bool CKeyboardDevicePage::UseProfileFile(const std::filesystem::path& file) {
+    keyboard_->Profile().SetProfilePath(file);
+    return true;
+}
+
+std::string CKeyboardDevicePage::LoadedProfileId() const {
+    return keyboard_->Profile().GetProfilePath().stem().string();
 }
 
 void CKeyboardDevicePage::SetSelectedItem(int index) {

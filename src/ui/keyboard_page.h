@@ -27,6 +27,10 @@ public:
     void LoadPanelLists() override;
     void SetSelectedItem(int index) override;
     void ShowState() override;
+    bool UseProfileFile(const std::filesystem::path& file) override;
+
+protected:
+    std::string LoadedProfileId() const override;
 
 private:
     void ShowPanelLists();

@@ -80,6 +80,16 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"selectchanged", "6533_voice_Op_tab", false, &CMainWnd::OnFunctionTab},
         {"selectchanged", "magic_Op_tab", false, &CMainWnd::OnFunctionTab},
         {"selectchanged", "Virtual7.1_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"itemselect", "device_profile_combo", false, &CMainWnd::OnProfileChosen},
+        {"click", "device_add_btn", false, &CMainWnd::OnProfileAdd},
+        {"click", "device_sub_btn", false, &CMainWnd::OnProfileDelete},
+        {"click", "device_copy_btn", false, &CMainWnd::OnProfileCopy},
+        {"click", "device_profile_edit_save_btn", false, &CMainWnd::OnProfileRename},
+        {"click", "device_reset_btn", false, &CMainWnd::OnProfileReset},
+        {"click", "device_import_btn", false, &CMainWnd::OnProfileImport},
+        {"click", "device_export_btn", false, &CMainWnd::OnProfileExport},
+        {"click", "profile_fun_spread_btn", false, &CMainWnd::OnProfileMenu},
+        {"click", "default_btn", false, &CMainWnd::OnRestoreDefaults},
         {"killfocus", "quelm_DPI_edit_", true, &CMainWnd::OnDpiEditTaken},
         {"movevaluechanged", "quelm_DPI_slider_", true, &CMainWnd::OnDpiSliderMoved},
     };
@@ -326,6 +336,7 @@ void CMainWnd::OnTimer(unsigned id) {
     KillTimer(id);
     if (id == kTimerFitToMonitor) FitToMonitor();
     else if (id == kTimerTrayMenu) ShowTrayMenu();
+    else if (id == kTimerProfileSwitch) SwitchProfile();
 }
 
 // ---- tray, menus, child windows --------------------------------------------
@@ -401,6 +412,7 @@ void CMainWnd::ShowAbout() {
 // ---- message boxes ------------------------------------------------------------
 
 int CMainWnd::ShowMessage(std::string_view textId, MessageButtons buttons) {
+    if (m_messagePresenter) return m_messagePresenter(textId, buttons);
     return ShowMessageBox(this, {}, std::string(textId), m_dpi, true, buttons);
 }
 

@@ -41,6 +41,9 @@ public:
     static constexpr std::string_view kSkin = "XML_MAIN";
     static constexpr int kDpiNormal = 96;
     static constexpr int kDpiLarge = 144;
+    // A profile chosen in the list is switched to after this pause.
+    static constexpr unsigned kTimerProfileSwitch = 1055;
+    static constexpr unsigned kProfileSwitchDelayMs = 400;
 
     // Devices are found on `backend`; `bus` (may be null) carries the
     // messages with other programs.
@@ -71,6 +74,16 @@ public:
     CDevicePage* CurrentDevice();
     // Selects the first visible tab showing a device of this kind index.
     bool SelectKind(int kindIndex);
+
+    // How the window asks for a file to open or save, with a filter's
+    // description and pattern ("Profile Files(*.json)", "*.json;"); "" when
+    // cancelled. The application gives the desktop's dialogs; without one
+    // the commands that need a file do nothing.
+    using FileChooser = std::function<std::string(bool save, std::string_view filter, std::string_view pattern)>;
+    void SetFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
+    // Answers the message boxes instead of showing them (tests).
+    using MessagePresenter = std::function<int(std::string_view textId, MessageButtons buttons)>;
+    void SetMessagePresenter(MessagePresenter presenter) { m_messagePresenter = std::move(presenter); }
 
     // Message boxes over the main window, by text identifier; 1 for OK.
     int ShowMessage(std::string_view textId, MessageButtons buttons);
@@ -124,6 +137,21 @@ private:
     void OnRestore(toolkit::TNotifyUI& msg, int);
     void OnNoDeviceOk(toolkit::TNotifyUI& msg, int);
     void OnFunctionTab(toolkit::TNotifyUI& msg, int);
+
+    // Profile commands of the shown device (main_wnd_profiles.cpp).
+    void OnProfileChosen(toolkit::TNotifyUI& msg, int);
+    void SwitchProfile();
+    void OnProfileAdd(toolkit::TNotifyUI& msg, int);
+    void OnProfileDelete(toolkit::TNotifyUI& msg, int);
+    void OnProfileCopy(toolkit::TNotifyUI& msg, int);
+    void OnProfileRename(toolkit::TNotifyUI& msg, int);
+    void OnProfileReset(toolkit::TNotifyUI& msg, int);
+    void OnProfileImport(toolkit::TNotifyUI& msg, int);
+    void OnProfileExport(toolkit::TNotifyUI& msg, int);
+    void OnProfileMenu(toolkit::TNotifyUI& msg, int);
+    void OnRestoreDefaults(toolkit::TNotifyUI& msg, int);
+    // The device shown loads its current profile again and sends it.
+    void ReloadProfile(CDevicePage& device);
     void OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage);
     void OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage);
     void OnWindowSize(toolkit::TNotifyUI& msg, int);
@@ -156,6 +184,8 @@ private:
     ThreadSlots m_threads;
     // The device pages, in the order they were made; "device_switch" owns them.
     std::vector<CDevicePage*> m_pages;
+    FileChooser m_fileChooser;
+    MessagePresenter m_messagePresenter;
     // The same by kind index: mice, keyboards, mouse pads, headsets.
     std::array<std::vector<CDevicePage*>, devices::kKindCount> m_devicesByKind;
     std::vector<CMpDevicePowerUI*> m_powerDisplays;

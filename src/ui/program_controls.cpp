@@ -5,6 +5,7 @@
 #include "ui/cloud_share_list_item.h"
 #include "ui/device_key_button.h"
 #include "ui/device_option.h"
+#include "ui/device_profile.h"
 #include "ui/hand_img_button.h"
 #include "ui/light_control.h"
 #include "ui/mp_device_power.h"
@@ -32,6 +33,7 @@ void RegisterProgramControls() {
     Register<CCloudShareListItemUI>(factory, CCloudShareListItemUI::kClassName);
     Register<CLightControlUI>(factory, CLightControlUI::kClassName);
     Register<CSkinPanelUI>(factory, CSkinPanelUI::kClassName);
+    Register<CDeviceProfileUI>(factory, CDeviceProfileUI::kClassName);
 }
 
 }  // namespace viremo::ui

@@ -302,9 +302,7 @@ def layout(kind, buttons, picture, page_name, wrap_picture=None):
 <HorizontalLayout name="{page_name}" inset="16,12,16,16" childpadding="16">
   <VerticalLayout width="{PICTURE_WIDTH}" childpadding="8">
     <Label name="device_picture_hint" textid="{HINTS[kind]}" font="9" textcolor="#FF9AA0A6" height="16"/>
-{select_panel}    <HorizontalLayout name="DeviceProfileItem" height="40" bkcolor="#FF1A1D24" borderround="4,4" inset="12,0,12,0" childalign="center">
-      <Label textid="profile_title_text" font="9" textcolor="#FF9AA0A6" autocalcwidth="true"/>
-    </HorizontalLayout>
+{select_panel}    <DeviceProfile name="DeviceProfileItem" height="40" bkcolor="#FF1A1D24" borderround="4,4" inset="12,6,12,6"/>
   </VerticalLayout>
   <VerticalLayout name="device_function_panel" bkcolor="#FF1A1D24" borderround="4,4" bordersize="1" bordercolor="#FF2E3440">
     <HorizontalLayout name="device_function_tabs" height="36" inset="4,0,4,0">
