@@ -43,14 +43,14 @@ toolkit::Color buttonColour(devices::LightColour colour) {
     return 0xFF000000u | uint32_t(colour.red) << 16 | uint32_t(colour.green) << 8 | colour.blue;
 }
 
-void paintButton(toolkit::CControlUI* button, devices::LightColour colour) {
+}  // namespace
+
+void CDevicePage::PaintLight(toolkit::CControlUI* button, devices::LightColour colour) {
     auto* light = dynamic_cast<ILightButton*>(button);
     if (!light) return;
     light->SetLight(buttonColour(colour), colour.level, true);
     button->Invalidate();
 }
-
-}  // namespace
 
 CDevicePage::CDevicePage(std::shared_ptr<devices::CVendrakeUSBDevice> driver)
     : driver_(std::move(driver)), self_(std::make_shared<CDevicePage*>(this)) {
@@ -109,7 +109,7 @@ void CDevicePage::BindButtons() {
             keyButtons_[size_t(*key)] = button;
         } else if (const auto light = familyNumber(name, kLightPrefix); light && *light < lightCount) {
             lightButtons_[size_t(*light)] = button;
-            paintButton(button, kWhite);
+            PaintLight(button, kWhite);
         }
     }
 }
@@ -149,7 +149,7 @@ toolkit::CControlUI* CDevicePage::LightButton(int light) const {
 void CDevicePage::ShowLights(const devices::LightColours& colours) {
     for (size_t light = 0; light < lightButtons_.size(); ++light) {
         toolkit::CControlUI* button = lightButtons_[light];
-        if (button && button->IsVisible()) paintButton(button, colours.Get(int(light)));
+        if (button && button->IsVisible()) PaintLight(button, colours.Get(int(light)));
     }
 }
 

@@ -107,6 +107,10 @@ public:
     void ShowPowerReport(std::span<const uint8_t> report) override;
 
 protected:
+    // Shows a light's colour and level on a key or light button of the
+    // picture.
+    static void PaintLight(toolkit::CControlUI* button, devices::LightColour colour);
+    const std::vector<toolkit::CControlUI*>& KeyButtons() const { return keyButtons_; }
     // The identifier of the profile the driver has loaded; "" when unknown.
     virtual std::string LoadedProfileId() const { return {}; }
     // Runs `work` on the user-interface thread unless the page is gone.

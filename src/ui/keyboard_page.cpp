@@ -79,6 +79,12 @@ void CKeyboardDevicePage::ShowState() {
     if (keySetPanel_) keySetPanel_->ShowSystemSettings(keyboard_->SystemStages());
 }
 
+void CKeyboardDevicePage::ShowLights(const devices::LightColours& colours) {
+    const auto& keys = KeyButtons();
+    for (size_t key = 0; key < keys.size(); ++key)
+        if (keys[key] && keys[key]->IsVisible()) PaintLight(keys[key], colours.Get(int(key)));
+}
+
 bool CKeyboardDevicePage::UseProfileFile(const std::filesystem::path& file) {
     keyboard_->Profile().SetProfilePath(file);
     return true;

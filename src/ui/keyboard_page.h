@@ -28,6 +28,8 @@ public:
     void SetSelectedItem(int index) override;
     void ShowState() override;
     bool UseProfileFile(const std::filesystem::path& file) override;
+    // The keyboard's lights are its keys: key N shows light N.
+    void ShowLights(const devices::LightColours& colours) override;
 
 protected:
     std::string LoadedProfileId() const override;
