@@ -1,12 +1,11 @@
 #include "ui/device_profile.h"
 
 #include "toolkit/combo.h"
-#include "toolkit/list_label_element.h"
+#include "ui/combo_items.h"
 
 namespace viremo::ui {
 namespace {
 
-constexpr int kItemHeight = 30;
 constexpr std::string_view kCombo = "device_profile_combo";
 constexpr std::string_view kNameEdit = "device_profile_name_edit";
 constexpr std::string_view kMenu = "profile_menu_layout";
@@ -47,13 +46,9 @@ bool CDeviceProfileUI::IsProfileMenuVisible() const {
 void CDeviceProfileUI::ShowProfiles() {
     auto* combo = dynamic_cast<toolkit::CComboUI*>(FindSubControl(kCombo));
     if (!combo || !m_store) return;
-    combo->RemoveAll();
-    for (const ProfileEntry& profile : m_store->Profiles()) {
-        auto item = std::make_unique<toolkit::CListLabelElementUI>();
-        item->SetText(profile.name);
-        item->SetFixedHeight(kItemHeight);
-        combo->Add(std::move(item));
-    }
+    std::vector<std::string> names;
+    for (const ProfileEntry& profile : m_store->Profiles()) names.push_back(profile.name);
+    FillCombo(*combo, names);
     const int selected = m_store->GetSelectedProfileIndex();
     if (selected >= 0 && selected < combo->GetCount()) combo->SelectItem(selected, false, false);
     if (toolkit::CControlUI* edit = FindSubControl(kNameEdit))

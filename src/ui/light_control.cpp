@@ -5,14 +5,13 @@
 #include "toolkit/check_box.h"
 #include "toolkit/color_palette.h"
 #include "toolkit/combo.h"
-#include "toolkit/list_label_element.h"
 #include "toolkit/slider.h"
 #include "toolkit/tab_layout.h"
+#include "ui/combo_items.h"
 
 namespace viremo::ui {
 namespace {
 
-constexpr int kModeItemHeight = 30;
 constexpr std::array<std::string_view, 3> kColourEdits = {"deng_edit_R", "deng_edit_G", "deng_edit_B"};
 
 struct CaptionPair {
@@ -36,16 +35,7 @@ toolkit::Color opaque(uint8_t red, uint8_t green, uint8_t blue) {
 }
 
 void fillCombo(toolkit::CComboUI* combo, const std::vector<std::string>& names, const std::vector<bool>& visible) {
-    if (!combo) return;
-    combo->RemoveAll();
-    for (size_t i = 0; i < names.size(); ++i) {
-        auto item = std::make_unique<toolkit::CListLabelElementUI>();
-        item->SetText(names[i]);
-        item->SetToolTip(names[i]);
-        item->SetFixedHeight(kModeItemHeight);
-        item->SetVisible(i < visible.size() ? visible[i] : true);
-        combo->Add(std::move(item));
-    }
+    if (combo) FillCombo(*combo, names, visible);
 }
 
 void selectQuietly(toolkit::CComboUI* combo, int index) {
