@@ -262,7 +262,8 @@ PANEL_CHILDREN = {
 # Panels that bring their own layouts: the program's own classes, and
 # panels built from a layout file of their own.
 PANEL_CLASSES = {"LightControlItem": "LightControl"}
-PANEL_LAYOUTS = {"DPIControlItem": "XML/CustomControlXML/DPIControlItem.xml"}
+PANEL_LAYOUTS = {"DPIControlItem": "XML/CustomControlXML/DPIControlItem.xml",
+                 "VirtualSetControlItem": "XML/CustomControlXML/VirtualSet.xml"}
 
 
 def panel(name, indent):
