@@ -139,7 +139,9 @@ int Run(const Options& options) {
         window->SetFileChooser([owner = window.get()](bool save, std::string_view filter, std::string_view pattern) {
             toolkit::qt::FileDialogOptions dialog;
             dialog.owner = owner;
-            dialog.filters = {{std::string(filter), std::string(pattern)}};
+            // Without a pattern the filter is a bar-separated list of pairs.
+            dialog.filters = pattern.empty() ? toolkit::qt::ParseFilterString(filter)
+                                             : std::vector<toolkit::qt::FileFilter>{{std::string(filter), std::string(pattern)}};
             return save ? toolkit::qt::GetSaveFileName(dialog) : toolkit::qt::GetOpenFileName(dialog);
         });
         if (!window->Build()) {

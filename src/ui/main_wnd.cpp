@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/message_bus.h"
+#include "toolkit/image_description.h"
 #include "toolkit/menu.h"
 #include "toolkit/option.h"
 #include "toolkit/slider.h"
@@ -17,6 +19,7 @@
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/device_table_block.h"
+#include "ui/skin_frame.h"
 #include "ui/edit_value.h"
 #include "ui/message_text.h"
 #include "ui/program_messages.h"
@@ -72,6 +75,7 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "device_select_prev", false, &CMainWnd::OnSelectPrevious},
         {"click", "device_select_next", false, &CMainWnd::OnSelectNext},
         {"selectchanged", "device_select", false, &CMainWnd::OnDeviceSelected},
+        {"click", "skinbtn", false, &CMainWnd::OnSkinButton},
         {"selectchanged", "deng_Op_tab", false, &CMainWnd::OnFunctionTab},
         {"selectchanged", "key_Op_tab", false, &CMainWnd::OnFunctionTab},
         {"selectchanged", "macro_Op_tab", false, &CMainWnd::OnFunctionTab},
@@ -162,6 +166,35 @@ void CMainWnd::OnMinimize(toolkit::TNotifyUI&, int) { WindowChrome().Minimize(*t
 void CMainWnd::OnRestore(toolkit::TNotifyUI&, int) { WindowChrome().Restore(*this); }
 void CMainWnd::OnNoDeviceOk(toolkit::TNotifyUI&, int) { ShowWindow(false, false); }
 
+// One skin frame at a time: a second click while it is open does nothing.
+void CMainWnd::OnSkinButton(toolkit::TNotifyUI& msg, int) {
+    if (m_skinFrame) return;
+    auto choosePicture = [this] {
+        return m_fileChooser ? m_fileChooser(false, "(*.png) | *.png |(*.*)|*.*||", {}) : std::string();
+    };
+    m_skinFrame = CSkinFrame::Open(*this, msg.pSender, choosePicture, folders::applicationData(),
+                                   [this] { m_skinFrame = nullptr; });
+}
+
+int CMainWnd::OnPublish(const SkinChangedParam& param) {
+    toolkit::CControlUI* root = m_pm.FindControl("root");
+    if (!root) return 0;
+    if (param.colourMode) {
+        root->SetBkColor(param.colour);
+        root->SetBkImage({});
+        return 1;
+    }
+    // The image is taken as a file name only: a path that the image syntax
+    // would read as something else (quotes, key='value') is refused.
+    if (toolkit::ParseImageDescription(param.image).file != param.image) {
+        log::linef("skin: %s cannot be used as a background", param.image.c_str());
+        return 0;
+    }
+    root->SetBkColor(0);
+    root->SetBkImage(param.image);
+    return 1;
+}
+
 // The function tabs of a device page, pages 1 to 8 in this order.
 void CMainWnd::OnFunctionTab(toolkit::TNotifyUI& msg, int) {
     static constexpr std::string_view kTabs[] = {"deng_Op_tab",  "key_Op_tab",        "macro_Op_tab",
@@ -194,6 +227,7 @@ void CMainWnd::OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage) {
 void CMainWnd::WindowInit() {
     if (m_initDone) return;
     m_initDone = true;
+    SkinChangeObserver().AttachReceiver(this);
     if (m_bus) m_bus->Broadcast({std::string(kLightingAnnouncementName), 1, 1});
     if (m_languageSwitch) m_languageSwitch(kStoredLanguage);
     CreateFirstPages();
@@ -397,6 +431,7 @@ void CMainWnd::HideToTray() {
 
 void CMainWnd::CloseChildWindows() {
     if (m_about) m_about->Close(0);
+    if (m_skinFrame) m_skinFrame->Close(0);
 }
 
 void CMainWnd::ShowAbout() {
@@ -451,6 +486,7 @@ bool CMainWnd::OnCopyData(int kind, std::span<const uint8_t> data) {
 void CMainWnd::Shutdown() {
     if (m_shutDown) return;
     m_shutDown = true;
+    SkinChangeObserver().DetachReceiver(this);
     log::line("退出测试");
     ShowWindow(false, false);
     m_threads.StopAll();

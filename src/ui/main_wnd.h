@@ -20,6 +20,7 @@
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
 #include "ui/msg_wnd.h"
+#include "ui/skin_change.h"
 #include "ui/thread_slots.h"
 
 namespace viremo::platform {
@@ -36,7 +37,10 @@ class CDeviceOptionUI;
 class CMpDevicePowerUI;
 class CDevicePage;
 
-class CMainWnd : public toolkit::CWindowWnd, public toolkit::INotifyUI, public devices::IDiscoveryListener {
+class CMainWnd : public toolkit::CWindowWnd,
+                 public toolkit::INotifyUI,
+                 public devices::IDiscoveryListener,
+                 public ISkinChangeReceiver {
 public:
     static constexpr std::string_view kSkin = "XML_MAIN";
     static constexpr int kDpiNormal = 96;
@@ -103,6 +107,12 @@ public:
     void Notify(toolkit::TNotifyUI& msg) override;
     // toolkit::CWindowWnd
     std::intptr_t HandleMessage(toolkit::Message& msg) override;
+    // ISkinChangeReceiver: the background of "root" becomes the colour or
+    // the image; 1 when it was applied.
+    int OnPublish(const SkinChangedParam& param) override;
+    // The skin frame while it is open; null otherwise.
+    toolkit::CWindowWnd* SkinFrame() const { return m_skinFrame; }
+
     // devices::IDiscoveryListener, on the discovery thread
     void InterfaceFound(int entry, std::stop_token stop) override;
     void InterfaceLost(int entry, std::stop_token stop) override;
@@ -137,6 +147,7 @@ private:
     void OnRestore(toolkit::TNotifyUI& msg, int);
     void OnNoDeviceOk(toolkit::TNotifyUI& msg, int);
     void OnFunctionTab(toolkit::TNotifyUI& msg, int);
+    void OnSkinButton(toolkit::TNotifyUI& msg, int);
 
     // Profile commands of the shown device (main_wnd_profiles.cpp).
     void OnProfileChosen(toolkit::TNotifyUI& msg, int);
@@ -192,6 +203,7 @@ private:
     std::function<void()> m_onFinal;
     std::function<bool(int)> m_languageSwitch;
     toolkit::CWindowWnd* m_about = nullptr;
+    toolkit::CWindowWnd* m_skinFrame = nullptr;
     std::array<int32_t, 500> m_audioLevels{};
     int m_dpi = kDpiNormal;
     int m_fixedDpi = 0;

@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <cstdlib>
 #include <fstream>
-#include <optional>
 
 #include "app_test_support.h"
 #include "devices/device_tables.h"
@@ -21,16 +19,10 @@ namespace {
 
 using toolkit::qt::testing::Click;
 
-class ProfileCommandsTest : public MainWindowTest {
+class ProfileCommandsTest : public PrivateDataTest {
 protected:
     void SetUp() override {
-        // The devices' data folders in a folder of the test's own.
-        folder = std::filesystem::temp_directory_path() / "viremo-profile-commands";
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder / "data");
-        if (const char* previous = std::getenv("XDG_DATA_HOME")) previousDataHome = previous;
-        setenv("XDG_DATA_HOME", (folder / "data").c_str(), 1);
-        MainWindowTest::SetUp();
+        PrivateDataTest::SetUp();
         ASSERT_TRUE(window->SelectKind(devices::kKindKeyboard));
         page = window->CurrentDevice();
         panel = page->GetProfilePanel();
@@ -44,12 +36,6 @@ protected:
             EXPECT_EQ(pattern, "*.json;");
             return (save ? saveAs : openFile).string();
         });
-    }
-    void TearDown() override {
-        MainWindowTest::TearDown();
-        if (previousDataHome) setenv("XDG_DATA_HOME", previousDataHome->c_str(), 1);
-        else unsetenv("XDG_DATA_HOME");
-        std::filesystem::remove_all(folder);
     }
 
     void Press(std::string_view name) {
@@ -71,8 +57,7 @@ protected:
     ui::CDeviceProfileUI* panel = nullptr;
     std::vector<std::string> messages;
     int answer = 1;
-    std::filesystem::path folder, openFile, saveAs;
-    std::optional<std::string> previousDataHome;
+    std::filesystem::path openFile, saveAs;
 };
 
 TEST_F(ProfileCommandsTest, AddedProfileIsSwitchedToWhenChosen) {
