@@ -94,6 +94,7 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "device_export_btn", false, &CMainWnd::OnProfileExport},
         {"click", "profile_fun_spread_btn", false, &CMainWnd::OnProfileMenu},
         {"click", "default_btn", false, &CMainWnd::OnRestoreDefaults},
+        {"click", "key_butt_prosave", false, &CMainWnd::OnWriteToDevice},
         {"killfocus", "quelm_DPI_edit_", true, &CMainWnd::OnDpiEditTaken},
         {"movevaluechanged", "quelm_DPI_slider_", true, &CMainWnd::OnDpiSliderMoved},
     };
@@ -459,7 +460,9 @@ int CMainWnd::ShowMessageWithNumber(std::string_view textId, int number) {
         probe->SetText(text);
         text = probe->GetDisplayText();
     }
-    return ShowMessageBox(this, {}, TextWithNumber(text, number), m_dpi, false, MessageButtons::Ok);
+    text = TextWithNumber(text, number);
+    if (m_messagePresenter) return m_messagePresenter(text, MessageButtons::Ok);
+    return ShowMessageBox(this, {}, text, m_dpi, false, MessageButtons::Ok);
 }
 
 // ---- the audio companion's data ------------------------------------------------

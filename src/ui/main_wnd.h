@@ -85,7 +85,8 @@ public:
     // the commands that need a file do nothing.
     using FileChooser = std::function<std::string(bool save, std::string_view filter, std::string_view pattern)>;
     void SetFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
-    // Answers the message boxes instead of showing them (tests).
+    // Answers the message boxes instead of showing them (tests); a text
+    // with a number comes formatted in the current language.
     using MessagePresenter = std::function<int(std::string_view textId, MessageButtons buttons)>;
     void SetMessagePresenter(MessagePresenter presenter) { m_messagePresenter = std::move(presenter); }
 
@@ -149,7 +150,7 @@ private:
     void OnFunctionTab(toolkit::TNotifyUI& msg, int);
     void OnSkinButton(toolkit::TNotifyUI& msg, int);
 
-    // Profile commands of the shown device (main_wnd_profiles.cpp).
+    // Profile commands of the shown device (main_wnd_commands.cpp).
     void OnProfileChosen(toolkit::TNotifyUI& msg, int);
     void SwitchProfile();
     void OnProfileAdd(toolkit::TNotifyUI& msg, int);
@@ -161,6 +162,9 @@ private:
     void OnProfileExport(toolkit::TNotifyUI& msg, int);
     void OnProfileMenu(toolkit::TNotifyUI& msg, int);
     void OnRestoreDefaults(toolkit::TNotifyUI& msg, int);
+    // Sends the edited keys and the macros they use to the device shown and
+    // saves its profile; a write that fails keeps the profile file as it was.
+    void OnWriteToDevice(toolkit::TNotifyUI& msg, int);
     // The device shown loads its current profile again and sends it.
     void ReloadProfile(CDevicePage& device);
     void OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage);

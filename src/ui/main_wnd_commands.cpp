@@ -1,7 +1,8 @@
-// The profile commands of the main window: switching, adding, deleting,
+// The device commands of the main window: switching, adding, deleting,
 // copying, renaming, resetting, importing and exporting the profiles of the
-// device shown, and restoring its defaults. The profile panel holds the
-// list; the device loads and sends the profile that became current.
+// device shown, restoring its defaults, and sending its edited keys. The
+// profile panel holds the list; the device loads and sends the profile that
+// became current.
 #include "devices/vendrake_usb_device.h"
 #include "ui/device_page.h"
 #include "ui/device_profile.h"
@@ -16,7 +17,11 @@ constexpr std::string_view kNameTaken = "message_text_5";
 constexpr std::string_view kConfirmReset = "message_text_22";
 constexpr std::string_view kNameBlank = "message_text_25";
 constexpr std::string_view kImportRefused = "message_import_refused_text";
+constexpr std::string_view kWriteFailed = "message_text_7";
+constexpr std::string_view kWriteFailedWithCode = "message_text_16";
 constexpr int kRenameDone = 1, kRenameTaken = 0, kRenameBlank = 2;
+// What a macro upload returns besides the number of events that do not fit.
+constexpr int kUploadDone = 0, kUploadFailed = -1;
 
 // The profile panel of the device shown, with its profiles read.
 CDeviceProfileUI* profilesOf(CDevicePage* device) {
@@ -107,6 +112,20 @@ void CMainWnd::OnProfileExport(toolkit::TNotifyUI&, int) {
 
 void CMainWnd::OnProfileMenu(toolkit::TNotifyUI&, int) {
     if (CDeviceProfileUI* panel = profilesOf(CurrentDevice())) panel->ShowProfileMenu(!panel->IsProfileMenuVisible());
+}
+
+void CMainWnd::OnWriteToDevice(toolkit::TNotifyUI&, int) {
+    CDevicePage* device = CurrentDevice();
+    if (!device) return;
+    devices::CVendrakeUSBDevice& driver = device->Driver();
+    const int result = driver.WriteMacros(driver.GetUsedMacros()).code();
+    if (result != kUploadDone && result != kUploadFailed) {
+        ShowMessageWithNumber(kWriteFailedWithCode, result);
+        return;
+    }
+    if (result == kUploadFailed) ShowMessage(kWriteFailed, MessageButtons::Ok);
+    driver.WriteKeyAssignmentsOf(0);
+    driver.SaveProfile();
 }
 
 void CMainWnd::OnRestoreDefaults(toolkit::TNotifyUI&, int) {

@@ -1,6 +1,6 @@
-// The profile commands through the profile panel's buttons, over the demo
+// The device commands through their buttons, over the demo
 // keyboard: add and switch, import (refused for a file that is not a
-// profile), export, and reset after confirmation.
+// profile), export, reset after confirmation, and a key write that fails.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,6 +9,9 @@
 #include "app_test_support.h"
 #include "devices/device_tables.h"
 #include "devices/keyboard/keyboard_device.h"
+#include "macros/macro_event.h"
+#include "macros/macro_library.h"
+#include "platform/atomic_file.h"
 #include "profiles/json_file.h"
 #include "toolkit/combo.h"
 #include "ui/device_page.h"
@@ -105,6 +108,36 @@ TEST_F(ProfileCommandsTest, ResetNeedsConfirmationAndBringsBackTheFactoryProfile
     answer = 1;
     Press("device_reset_btn");
     EXPECT_EQ(json::readFile(file)["LightInfo"], factory["LightInfo"]);
+}
+
+TEST_F(ProfileCommandsTest, AWriteThatDoesNotFitShowsItsCodeAndKeepsTheProfileFile) {
+    // Key A plays a macro far larger than the keyboard's macro memory.
+    MacroLibrary library(page->Driver().DeviceDataFolder());
+    const MacroLibrary::Added macro = library.add();
+    ASSERT_EQ(macro.result, MacroResult::Done);
+    Json::Value events(Json::arrayValue);
+    for (int i = 0; i < 4000; ++i) events.append(makeMacroEvent(1, i % 2 == 0, 4, 10));
+    ASSERT_EQ(library.writeEventFile(macro.index, events), MacroResult::Done);
+    constexpr int kA = 64;
+    KeyListEntry entry = Keyboard().KeyAssignments().at(kA);
+    entry.current.category = 0x70;
+    entry.current.first = uint8_t(macro.index);
+    entry.current.second = 0;
+    Keyboard().SetKeyAssignment(kA, entry);
+    const std::filesystem::path file = panel->Store().CurrentProfileFile();
+    const auto before = readWholeFile(file);
+
+    toolkit::CControlUI writeButton;
+    writeButton.SetName("key_butt_prosave");
+    toolkit::TNotifyUI click;
+    click.sType = "click";
+    click.pSender = &writeButton;
+    window->Notify(click);
+
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0], "message_text_7");
+    EXPECT_NE(messages[0].find_first_of("0123456789"), std::string::npos) << messages[0];
+    EXPECT_EQ(readWholeFile(file), before);
 }
 
 }  // namespace
