@@ -6,13 +6,8 @@
 namespace viremoctl {
 namespace {
 
+using testing::jsonOf;
 using testing::runViremoctl;
-
-Json::Value jsonOf(const testing::Run& run) {
-    const auto document = viremo::json::parse(run.out);
-    EXPECT_TRUE(document) << run.out;
-    return document.value_or(Json::Value());
-}
 
 TEST(ViremoctlPad, ReadShowsTheLightingAnEarlierRunWrote) {
     const auto lighting = runViremoctl("--demo lighting pad --mode 2 --color 102030 --brightness 1 --speed 3");

@@ -256,10 +256,7 @@ int runLighting(const Options& options, Arguments arguments) {
     device.ApplyLightingState();
     const DeviceResult result = device.WriteSettingsRecord(0, 0);
     if (options.json) {
-        Json::Value document = lightingJson(lighting);
-        document["written"]["settings"] = result.succeeded();
-        document["settingsCode"] = result.code();
-        printJson(document);
+        printJson(lightingWrittenJson(lighting, result.succeeded(), result.code()));
     } else {
         std::printf("lighting: mode %d (%s), brightness %d, speed %d, direction %d, multicolour %d, colour %s\n",
                     lighting.mode, modeName(device, lighting.mode).c_str(), lighting.brightness, lighting.speed,

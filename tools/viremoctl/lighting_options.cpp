@@ -69,4 +69,11 @@ Json::Value lightingJson(const LightRecord& lighting) {
     return document;
 }
 
+Json::Value lightingWrittenJson(const LightRecord& lighting, bool written, int code) {
+    Json::Value document = lightingJson(lighting);
+    document["written"]["settings"] = written;
+    document["settingsCode"] = code;
+    return document;
+}
+
 }  // namespace viremoctl

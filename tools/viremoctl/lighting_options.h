@@ -23,5 +23,7 @@ std::string colourText(uint8_t red, uint8_t green, uint8_t blue);
 
 // Mode, brightness, speed, direction, multicolour and colour for --json.
 Json::Value lightingJson(const viremo::LightRecord& lighting);
+// The same with whether the settings were written and the device's result.
+Json::Value lightingWrittenJson(const viremo::LightRecord& lighting, bool written, int code);
 
 }  // namespace viremoctl

@@ -33,10 +33,7 @@ void printLighting(CLightSettingsDevice& device, const LightRecord& lighting) {
 int reportWrite(const Options& options, const LightRecord& lighting, CLightSettingsDevice& device,
                 const DeviceResult& result) {
     if (options.json) {
-        Json::Value document = lightingJson(lighting);
-        document["written"]["settings"] = result.succeeded();
-        document["settingsCode"] = result.code();
-        printJson(document);
+        printJson(lightingWrittenJson(lighting, result.succeeded(), result.code()));
     } else {
         printLighting(device, lighting);
         std::printf("settings: %s (result %d)\n", result.succeeded() ? "written" : "failed", result.code());

@@ -1,12 +1,11 @@
 #include "devices/light_settings/light_settings_device.h"
 
-#include "devices/device_tables.h"
+#include "devices/profile_binding.h"
 #include "devices/protocol/packet_log.h"
 #include "devices/protocol/result_code.h"
 #include "devices/protocol/session.h"
 #include "platform/folders.h"
 #include "platform/log.h"
-#include "profiles/profile_store.h"
 
 namespace viremo::devices {
 
@@ -67,16 +66,7 @@ DeviceResult CLightSettingsDevice::WriteSettingsRecord(int slot, int) {
 // ---- Profile -----------------------------------------------------------------
 
 void CLightSettingsDevice::BindProfileFiles() {
-    CBasicProfiledata& profile = LitProfile();
-    const std::filesystem::path folder = DeviceDataFolder();
-    ProfileStore store(folder, DefaultProfilePath(), wiredModel(uint16_t(GetModelId())), clock());
-    profile.SetDefaultDataPath(DefaultProfilePath());
-    profile.SetLightConfigPath(folder / (GetLightingPresetName() + ".config"));
-    if (store.LoadProfileList(profile.GetProfilePath().stem().string()) != ProfileResult::Done) return;
-    profile.SetProfilePath(store.CurrentProfileFile());
-    const int selected = store.GetSelectedProfileIndex();
-    if (selected >= 0 && size_t(selected) < store.Profiles().size())
-        profileName_ = store.Profiles()[size_t(selected)].name;
+    if (auto name = bindProfileFiles(*this, LitProfile(), clock())) profileName_ = std::move(*name);
 }
 
 DeviceResult CLightSettingsDevice::LoadProfile() {
