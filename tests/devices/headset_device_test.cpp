@@ -276,6 +276,22 @@ TEST_F(HeadsetTest, WithoutTheChipTheAudioIsUnavailableAndTheLightsWork) {
     EXPECT_EQ(colours.lights[0][3], (emulator::LightLevels{9, 19, 29}));
 }
 
+// The profile says microphone level 60; the chip, 0.8 of full scale.
+TEST_F(HeadsetTest, StartShowsTheChipsStateOverTheProfiles) {
+    ASSERT_TRUE(device.InitialiseAudio(&chip));
+    auto command = product.commandInterface();
+    command->clearLog();
+    ASSERT_TRUE(device.ReadAllFromDevice().succeeded());
+    device.StopLighting();
+    const auto sent = command->receivedReports();
+    ASSERT_GE(sent.size(), 3u);
+    EXPECT_EQ(sent[0], kBeginSession);
+    EXPECT_EQ(sent[1], packet(3, 34, 0));
+    EXPECT_EQ(sent[2], kEndSession);
+    EXPECT_EQ(panels.last.settings.micInValue, 80);
+    EXPECT_EQ(panels.last.settings.eqType, 5);
+}
+
 TEST_F(HeadsetTest, TheSettingsBlockGoesThroughTheCommandChannel) {
     auto command = product.commandInterface();
     command->clearLog();

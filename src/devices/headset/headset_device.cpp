@@ -1,7 +1,6 @@
 #include "devices/headset/headset_device.h"
 
 #include "devices/device_tables.h"
-#include "devices/protocol/result_code.h"
 
 namespace viremo::devices {
 namespace {
@@ -19,16 +18,11 @@ bool CVendrakeHS6533Device::InitialiseAudio(audio_chip::AudioChip* chip) { retur
 
 void CVendrakeHS6533Device::TakeProfileState() { audio_.TakeProfile(); }
 
-DeviceResult CVendrakeHS6533Device::ReadAllFromDevice() {
-    if (!Channel().IsOpen()) return kNotDone;
-    const DeviceResult information = ReadInformation();
-    if (!information.succeeded()) return information;
-    LoadProfile();
-    audio_.ReadChipState();
-    RefreshState();
+void CVendrakeHS6533Device::ReadKindState() { audio_.ReadChipState(); }
+
+void CVendrakeHS6533Device::RefreshState() {
+    CLightSettingsDevice::RefreshState();
     audio_.ShowState();
-    StartLighting();
-    return kSuccess;
 }
 
 void CVendrakeHS6533Device::SendLightFrame() {
@@ -42,7 +36,6 @@ void CVendrakeHS6533Device::SendLightFrame() {
             PauseAfterFailedFrame();
             return;
         }
-        ++reportsSent_;
     }
 }
 

@@ -6,8 +6,6 @@
 // chip (headset_audio.h), which holds the equaliser, microphone, monitor,
 // voice changer and surround. Without a working chip the audio controls are
 // unavailable and the lights work the same.
-#include <atomic>
-
 #include "devices/headset/colour_reports.h"
 #include "devices/headset/headset_audio.h"
 #include "devices/light_settings/light_settings_device.h"
@@ -24,25 +22,23 @@ public:
     // The audio chip (not owned; null when there is none): started here,
     // its state read.
     bool InitialiseAudio(audio_chip::AudioChip* chip);
-    // Start: information block, profile, the chip's state, the state shown,
-    // the lighting thread.
-    DeviceResult ReadAllFromDevice() override;
+    // The lighting and the audio panels' state shown.
+    void RefreshState() override;
     // The live colours as twelve raw output reports on the cable interface.
     void SendLightFrame() override;
 
     headset::HeadsetAudio& Audio() { return audio_; }
     CHs6533Profiledata& Profile() { return profile_; }
-    // The reports of the last frame sent.
-    uint64_t ColourReportsSent() const { return reportsSent_; }
 
 protected:
     CBasicProfiledata& LitProfile() override { return profile_; }
     void TakeProfileState() override;
+    // The chip's state, read at start.
+    void ReadKindState() override;
 
 private:
     CHs6533Profiledata profile_;
     headset::HeadsetAudio audio_{profile_};
-    std::atomic<uint64_t> reportsSent_{0};
 };
 
 void configureHeadset(CVendrakeHS6533Device& device, const InterfaceRecord& row);

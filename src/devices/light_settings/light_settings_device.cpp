@@ -127,9 +127,15 @@ DeviceResult CLightSettingsDevice::ReadAllFromDevice() {
     const DeviceResult information = ReadInformation();
     if (!information.succeeded()) return information;
     LoadProfile();
+    ReadKindState();
     RefreshState();
     StartLighting();
     return kSuccess;
+}
+
+void CLightSettingsDevice::RefreshState() {
+    ReloadModes();
+    ShowStateOnPage();
 }
 
 void CLightSettingsDevice::LogLightData(std::span<const uint8_t> bytes) {

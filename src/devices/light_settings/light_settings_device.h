@@ -27,9 +27,11 @@ public:
     ~CLightSettingsDevice() override;
 
     DeviceResult ApplyLightingState() override;
-    // Start: the information block, the profile, the state shown, the
-    // lighting thread.
+    // Start: the information block, the profile, the kind's own state, the
+    // state shown, the lighting thread.
     DeviceResult ReadAllFromDevice() override;
+    // The mode names read again, and the state shown.
+    void RefreshState() override;
     void ReadSettingsFromDevice() override;
     DeviceResult LoadProfile() override;
     void LoadDefaultProfile() override;
@@ -66,6 +68,8 @@ protected:
     const CBasicProfiledata& LitProfile() const { return const_cast<CLightSettingsDevice*>(this)->LitProfile(); }
     // The kind's part of loading a profile, after the lighting.
     virtual void TakeProfileState() {}
+    // The kind's part of the start, after the profile.
+    virtual void ReadKindState() {}
     DeviceResult ReadInformation();
     // Light data as sent, in the debug log ("灯光" and the bytes).
     static void LogLightData(std::span<const uint8_t> bytes);
