@@ -29,7 +29,8 @@
 
 namespace viremoctl {
 
-// The pad's forms of read, apply and lighting (cmd_pad.cpp).
+// The pad's forms of read, apply and lighting (cmd_pad.cpp) and the
+// headset's lighting (cmd_headset.cpp).
 bool isPad(Arguments arguments);
 int runPadRead(const Options& options, Arguments arguments);
 int runPadApply(const Options& options, Arguments arguments);
