@@ -328,9 +328,13 @@ DeviceResult CVendrakeKeyboardDevice::WriteSettingsRecord(int profile, int value
 void CVendrakeKeyboardDevice::SendLightFrame() {
     if (!HasLightingControl()) return;
     ShowLightsOnPage();
-    if (IsOnReceiver() || keyboardRendersMode(GetLightingState().mode)) return;
+    if (!StreamsLightFrames()) return;
     const LightFrame frame = buildKeyLightImage(Lights(), maps_.lightPosition);
     if (Channel().StreamLightFrame(std::span(frame).first(kStreamedFrameSize)) != kSuccess) PauseAfterFailedFrame();
+}
+
+bool CVendrakeKeyboardDevice::StreamsLightFrames() const {
+    return !IsOnReceiver() && !keyboardRendersMode(GetLightingState().mode);
 }
 
 void CVendrakeKeyboardDevice::WriteColourPage() {
@@ -464,9 +468,12 @@ void CVendrakeKeyboardDevice::LightingPass() {
 }
 
 void CVendrakeKeyboardDevice::OnKeyEvent(int position, uint8_t kind) {
-    const uint8_t mode = GetLightingState().mode;
     for (int key = 0; key < kKeyNumbers; ++key)
-        if (maps_.keyPosition[size_t(key)] == position) return effects_.ReactToKey(key, kind, mode);
+        if (maps_.keyPosition[size_t(key)] == position) return ReactToKey(key, kind);
+}
+
+void CVendrakeKeyboardDevice::ReactToKey(int light, uint8_t kind) {
+    effects_.ReactToKey(light, kind, GetLightingState().mode);
 }
 
 // ---- Set-up --------------------------------------------------------------------

@@ -96,6 +96,10 @@ public:
     // A key pressed (1) or released (2) at a key table position starts the
     // reaction of the lighting mode at its light.
     void OnKeyEvent(int position, uint8_t kind);
+    void ReactToKey(int light, uint8_t kind);
+    // Whether SendLightFrame streams in the current mode and connection (not
+    // through the receiver, not in the modes the keyboard renders itself).
+    bool StreamsLightFrames() const;
     const keyboard::KeyboardEffects& Effects() const { return effects_; }
 
     // What the last reads left.
