@@ -4,26 +4,20 @@
 // emulated keyboard while its lighting thread steps the effect. The
 // emulated keyboard runs in the same process, so its share is included.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 #include <time.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <filesystem>
-#include <string>
 #include <thread>
 
-#include "devices/device_tables.h"
-#include "devices/keyboard/keyboard_device.h"
 #include "devices/keyboard/keyboard_effects.h"
 #include "devices/keyboard/keyboard_light_image.h"
-#include "emulator/demo_set.h"
-#include "platform/folders.h"
+#include "keyboard_bench_fixture.h"
 
 namespace {
 
 using namespace viremo;
 using namespace viremo::devices;
+using viremo::bench::Keyboard;
 
 class CountingRandom : public RandomSource {
 public:
@@ -68,20 +62,6 @@ BENCHMARK(BM_KeyboardEffectPassAndFrame170)
     ->Arg(10)->Arg(80)->Arg(140)->Arg(160)->Arg(180)->Arg(250)->Arg(290)->Arg(291)->Arg(292)->Arg(293)->Arg(294)
     ->Arg(295)->Arg(296);
 
-struct DataFolder {
-    DataFolder() {
-        std::filesystem::remove_all(path);
-        ::setenv("XDG_DATA_HOME", path.c_str(), 1);
-        folders::setResourcesOverride(std::filesystem::path(VIREMO_SOURCE_DIR) / "resources");
-    }
-    ~DataFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
-    }
-    std::filesystem::path path =
-        std::filesystem::temp_directory_path() / ("viremo-bench-kbeffects-" + std::to_string(::getpid()));
-};
-
 double processSeconds() {
     timespec now{};
     ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
@@ -91,17 +71,9 @@ double processSeconds() {
 // One second of streaming mode 11 per iteration; the counter is the CPU
 // time of the whole process as a share of one core.
 void BM_KeyboardStreamingCpuShare(benchmark::State& state) {
-    DataFolder data;
-    hid::EmulatedBus bus;
-    emulator::DemoSet demo = emulator::plugDemoSet(bus);
-    CVendrakeKeyboardDevice device{bus};
-    configureKeyboard(device, hidInterfaceTable()[0]);
-    bool attached = false;
-    for (const auto& path : bus.enumeratePaths())
-        if (path.find("pid_5078") != std::string::npos && path.find("&col04") != std::string::npos)
-            attached = device.Channel().Attach(ConnectionMode::Cable, path);
-    if (!attached) return state.SkipWithError("no keyboard");
-    device.Channel().SetConnectionMode(ConnectionMode::Cable);
+    Keyboard keyboard;
+    if (!keyboard.attached) return state.SkipWithError("no keyboard");
+    CVendrakeKeyboardDevice& device = keyboard.device;
     if (!device.ReadAllFromDevice().succeeded()) return state.SkipWithError("read-all failed");
     LightRecord lighting = device.GetLightInfo();
     lighting.mode = 11;
