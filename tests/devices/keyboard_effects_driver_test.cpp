@@ -2,7 +2,6 @@
 // mode's reaction at the key's light; the lighting thread runs across mode
 // changes and stops promptly.
 #include <chrono>
-#include <functional>
 #include <memory>
 #include <thread>
 
@@ -12,11 +11,6 @@ namespace viremo::devices::testing {
 namespace {
 
 using namespace std::chrono_literals;
-
-bool waitUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 200 && !done(); ++i) std::this_thread::sleep_for(5ms);
-    return done();
-}
 
 // Esc (key 0, light 0) at key table position 1.
 TEST_F(KeyboardTest, KeyNotificationsReactAtTheKeysLight) {
