@@ -40,7 +40,7 @@ public:
     KeyboardEffects(LightColours& lights, const Clock& clock, RandomSource& random);
 
     // A mode change: the effect state starts again and the mode is
-    // prepared. Mode 20's custom colours are loaded by the driver first.
+    // prepared. The driver loads mode 20's custom colours into the lights.
     void ChangeMode(uint8_t mode);
 
     // The audio lighting the audio effects show.
