@@ -12,9 +12,12 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <json/value.h>
@@ -52,6 +55,13 @@ inline Bytes packet(uint8_t command, uint8_t length, uint16_t address, const Byt
     bytes[2] = uint8_t(sum >> 8);
     return bytes;
 }
+// Waits until `done` (what another thread of the driver brings about) or a
+// second has passed.
+inline bool waitUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 200 && !done(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return done();
+}
+
 // The first `count` bytes of a memory image.
 inline Bytes first(const Bytes& bytes, size_t count) {
     return Bytes(bytes.begin(), bytes.begin() + long(std::min(count, bytes.size())));

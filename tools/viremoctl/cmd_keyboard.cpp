@@ -4,15 +4,21 @@
 //   apply keyboard      writes the current profile: used macros, key table, settings
 //   lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1]
 //                     [--color RRGGBB] [--multicolor 0|1]
-//                       stores into the profile and writes the settings record
+//                     [--run SECONDS [--reaction LIGHT]... [--audio LEVEL]]
+//                       stores into the profile and writes the settings record;
+//                       with --run then drives the lights in software for that
+//                       long and prints the light frames per second
 //   status keyboard     battery level
 //
 // The keyboard is taken on its cable, or through its receiver when only that
 // is present.
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "command.h"
 #include "device_backend.h"
@@ -234,12 +240,90 @@ int runApply(const Options& options, Arguments arguments) {
     return written ? kSuccess : kFailure;
 }
 
+namespace {
+
+// What --run, --reaction and --audio ask for.
+struct LightingRun {
+    int seconds = 0;
+    std::vector<int> reactions;
+    std::optional<int32_t> audioLevel;
+};
+
+std::optional<long long> wholeNumber(const std::string& value) {
+    long long number = 0;
+    int used = 0;
+    if (std::sscanf(value.c_str(), "%lld%n", &number, &used) != 1 || size_t(used) != value.size()) return std::nullopt;
+    return number;
+}
+
+// Takes --run, --reaction or --audio; `taken` says whether `name` was one.
+std::optional<std::string> applyRunOption(LightingRun& run, const std::string& name, const std::string& value,
+                                          bool& taken) {
+    taken = true;
+    const auto number = wholeNumber(value);
+    if (name == "--run") {
+        if (!number || *number < 1 || *number > 3600) return "--run takes a number of seconds from 1 to 3600";
+        run.seconds = int(*number);
+    } else if (name == "--reaction") {
+        if (!number || *number < 0 || *number >= kMaxLights) return "--reaction takes a light from 0 to 169";
+        run.reactions.push_back(int(*number));
+    } else if (name == "--audio") {
+        if (!number || *number < INT32_MIN || *number > INT32_MAX) return "--audio takes a 32-bit level";
+        run.audioLevel = int32_t(*number);
+    } else {
+        taken = false;
+    }
+    return std::nullopt;
+}
+
+// The lighting tick on the cable: a light frame every 5 ms.
+constexpr auto kFramePeriod = std::chrono::milliseconds(5);
+
+// Drives the lights as the device tab does: the lighting thread steps the
+// effects while light frames go out at the tick. The reactions are pressed
+// at the start and released half-way; the audio level is fed every tick.
+// With `logFrames` each frame's packets go to the debug log.
+// Returns the frames sent per second.
+double runLights(CVendrakeKeyboardDevice& device, const LightingRun& run, bool logFrames) {
+    using Steady = std::chrono::steady_clock;
+    device.Channel().SetLightFrameLogging(logFrames);
+    device.SetLightingControl(true);
+    device.ReadAllFromDevice();  // starts the lighting thread
+    for (const int light : run.reactions) device.ReactToKey(light, keyboard::kKeyPress);
+    const Steady::time_point start = Steady::now();
+    const Steady::time_point end = start + std::chrono::seconds(run.seconds);
+    const Steady::time_point release = start + (end - start) / 2;
+    bool released = false;
+    long frames = 0;
+    for (Steady::time_point tick = start; tick < end; tick += kFramePeriod) {
+        std::this_thread::sleep_until(tick);
+        if (run.audioLevel) {
+            std::array<int32_t, kAudioLevelCount> levels{};
+            std::array<int32_t, kAudioBandCount> bands{};
+            levels.fill(*run.audioLevel);
+            bands.fill(*run.audioLevel);
+            device.OnAudioLevels(levels);
+            device.OnAudioBands(bands);
+        }
+        if (!released && tick >= release) {
+            for (const int light : run.reactions) device.ReactToKey(light, keyboard::kKeyRelease);
+            released = true;
+        }
+        if (device.StreamsLightFrames()) ++frames;
+        device.SendLightFrame();
+    }
+    device.SetLightingControl(false);
+    return double(frames) / run.seconds;
+}
+
+}  // namespace
+
 int runLighting(const Options& options, Arguments arguments) {
     if (isPad(arguments)) return runPadLighting(options, arguments);
     if (!arguments.empty() && arguments[0] == "headset") return runHeadsetLighting(options, arguments);
     const char* usage =
         "usage: viremoctl lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1] "
-        "[--color RRGGBB] [--multicolor 0|1]";
+        "[--color RRGGBB] [--multicolor 0|1] [--run SECONDS [--reaction LIGHT]... [--audio LEVEL]]";
     if (!isKeyboard(arguments) || arguments.size() % 2 != 1) return fail(usage);
     OpenedKeyboard opened = openKeyboard(options);
     if (!opened.device) return fail(opened.failure);
@@ -247,8 +331,17 @@ int runLighting(const Options& options, Arguments arguments) {
     const viremo::FolderLock lock(device.DeviceDataFolder());
     if (!device.LoadProfile().succeeded()) return fail("the keyboard's profile cannot be loaded");
     LightRecord lighting = device.GetLightInfo();
-    if (const auto problem = applyLightingOptions(lighting, arguments.subspan(1), keyboard::kModeCount - 1))
+    LightingRun run;
+    std::vector<std::string> lightingOptions;
+    for (size_t i = 1; i + 1 < arguments.size(); i += 2) {
+        bool taken = false;
+        if (const auto problem = applyRunOption(run, arguments[i], arguments[i + 1], taken)) return fail(*problem);
+        if (!taken) lightingOptions.insert(lightingOptions.end(), {arguments[i], arguments[i + 1]});
+    }
+    if (const auto problem = applyLightingOptions(lighting, lightingOptions, keyboard::kModeCount - 1))
         return fail(*problem);
+    if (run.seconds == 0 && (!run.reactions.empty() || run.audioLevel))
+        return fail("--reaction and --audio need --run");
 
     // The colour pages of the custom colour mode need the key layout.
     device.ReadKeyLayout();
@@ -256,14 +349,21 @@ int runLighting(const Options& options, Arguments arguments) {
     device.SaveProfile();
     device.ApplyLightingState();
     const DeviceResult result = device.WriteSettingsRecord(0, 0);
+    const bool ran = run.seconds > 0 && result.succeeded();
+    const double framesPerSecond = ran ? runLights(device, run, options.debug) : 0;
     if (options.json) {
-        printJson(lightingWrittenJson(lighting, result.succeeded(), result.code()));
+        Json::Value document = lightingWrittenJson(lighting, result.succeeded(), result.code());
+        if (ran) document["framesPerSecond"] = framesPerSecond;
+        printJson(document);
     } else {
         std::printf("lighting: mode %d (%s), brightness %d, speed %d, direction %d, multicolour %d, colour %s\n",
                     lighting.mode, modeName(device, lighting.mode).c_str(), lighting.brightness, lighting.speed,
                     lighting.direction, lighting.multiColor,
                     colourText(lighting.red, lighting.green, lighting.blue).c_str());
         std::printf("settings: %s (result %d)\n", result.succeeded() ? "written" : "failed", result.code());
+        if (ran)
+            std::printf("light frames: %.1f per second%s\n", framesPerSecond,
+                        framesPerSecond > 0 ? "" : " (the keyboard renders this mode itself, or through its receiver)");
     }
     return result.succeeded() ? kSuccess : kFailure;
 }

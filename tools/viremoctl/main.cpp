@@ -36,7 +36,7 @@ const Command kCommands[] = {
     {"profile", "profile <kind> list|show|add|copy|rename|delete|reset|import|export|switch   named profiles", runProfile},
     {"read", "read keyboard             settings, key table and macro memory of the keyboard", runRead},
     {"apply", "apply keyboard            write the current profile: macros, key table, settings", runApply},
-    {"lighting", "lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1] [--color RRGGBB] [--multicolor 0|1]", runLighting},
+    {"lighting", "lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1] [--color RRGGBB] [--multicolor 0|1] [--run SECONDS [--reaction LIGHT]... [--audio LEVEL]]", runLighting},
     {"status", "status keyboard           battery level", runStatus},
     {"keys", "keys <keyboard|mouse> [set <key> <assignment>]   key assignments of the current profile", runKeys},
     {"macro", "macro <keyboard|mouse> list|show|add|rename|delete|import|export   the macro library", runMacro},
