@@ -5,8 +5,8 @@
 
 #include "devices/device_info.h"
 #include "devices/device_tables.h"
+#include "devices/key_table_writer.h"
 #include "devices/lighting/effect_tables.h"
-#include "devices/keyboard/keyboard_key_image.h"
 #include "devices/keyboard/keyboard_light_image.h"
 #include "devices/keyboard/keyboard_position_memory.h"
 #include "devices/protocol/result_code.h"
@@ -261,7 +261,7 @@ void CVendrakeKeyboardDevice::CheckMacroBindings() {
 }
 
 std::vector<int> CVendrakeKeyboardDevice::GetUsedMacros() {
-    return usedMacrosOfKeys(keys_, maps_.keyPosition, MacroCount());
+    return usedMacrosOfKeys(keys_, maps_.keyPosition, kAbsent, MacroCount());
 }
 
 DeviceResult CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::vector<KeyListEntry>& keys) {
@@ -276,7 +276,7 @@ DeviceResult CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::v
     // keyboard now reports another size) the rest of the table is unknown.
     if (!layoutRead_ || info.KeyTableSize() != keyTable_.size()) return kNotDone;
     std::vector<uint8_t> table = keyTable_;
-    placeKeyAssignments(table, keys, maps_.keyPosition, MacroCount());
+    placeKeyAssignments(table, keys, maps_.keyPosition, kAbsent, MacroCount());
     Session session(channel);
     if (session.Begun() != kSuccess) return session.Begun();
     return channel.WriteKeyTable(page, table);
