@@ -46,7 +46,7 @@ TEST(ViremoctlKeyboard, StatusAndRefusals) {
     };
     for (const Case& c : {Case{"--demo lighting keyboard --mode 31", "--mode takes a number from 0 to 30"},
                           Case{"--demo lighting keyboard --color 12345", "--color takes RRGGBB"},
-                          Case{"--demo read mouse", "usage: viremoctl read keyboard"}}) {
+                          Case{"--demo read headset", "usage: viremoctl read keyboard"}}) {
         const auto run = runViremoctl(c.arguments);
         EXPECT_EQ(run.exitCode, 1) << c.arguments;
         EXPECT_NE(run.out.find(c.says), std::string::npos) << run.out;

@@ -16,8 +16,9 @@
 
 #include "command.h"
 #include "device_backend.h"
+#include "lighting_options.h"
+#include "open_device.h"
 #include "devices/device_tables.h"
-#include "devices/interface_probe.h"
 #include "devices/keyboard/keyboard_device.h"
 #include "devices/protocol/result_code.h"
 #include "devices/protocol/packet_log.h"
@@ -40,30 +41,13 @@ struct OpenedKeyboard {
 OpenedKeyboard openKeyboard(const Options& options) {
     viremo::hid::Backend& backend = deviceBackend(options);
     OpenedKeyboard opened;
-    const auto found = probeCommandInterface(backend, kKindKeyboard);
-    if (!found) {
-        opened.failure = "no keyboard found (see viremoctl list)";
-        return opened;
-    }
     auto device = std::make_unique<CVendrakeKeyboardDevice>(backend);
-    configureKeyboard(*device, hidInterfaceTable()[size_t(found->row)]);
-    const ConnectionMode mode = found->viaReceiver ? ConnectionMode::Receiver : ConnectionMode::Cable;
-    if (!device->Channel().Attach(mode, found->path)) {
-        opened.failure = "cannot open " + found->path + " for reading and writing";
-        return opened;
-    }
-    device->Channel().SetConnectionMode(mode);
-    opened.device = std::move(device);
+    if (auto problem = attachDevice(*device, backend, kKindKeyboard, "keyboard")) opened.failure = std::move(*problem);
+    else opened.device = std::move(device);
     return opened;
 }
 
 bool isKeyboard(Arguments arguments) { return !arguments.empty() && arguments[0] == "keyboard"; }
-
-std::string colourText(uint8_t red, uint8_t green, uint8_t blue) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02x%02x%02x", red, green, blue);
-    return text;
-}
 
 std::string codeText(const uint8_t* code) {
     char text[12];
@@ -228,58 +212,19 @@ int runApply(const Options& options, Arguments arguments) {
     return written ? kSuccess : kFailure;
 }
 
-namespace {
-
-// "--name value" pairs into the lighting state; a message when one is wrong.
-std::optional<std::string> applyLightingOption(LightRecord& lighting, const std::string& name,
-                                               const std::string& value) {
-    struct Field {
-        const char* name;
-        int highest;
-        uint8_t LightRecord::*field;
-    };
-    static constexpr Field kFields[] = {
-        {"--mode", keyboard::kModeCount - 1, &LightRecord::mode},
-        {"--brightness", keyboard::kStepCount - 1, &LightRecord::brightness},
-        {"--speed", keyboard::kStepCount - 1, &LightRecord::speed},
-        {"--direction", 1, &LightRecord::direction},
-        {"--multicolor", 1, &LightRecord::multiColor},
-    };
-    if (name == "--color") {
-        if (value.size() != 6 || value.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-            return "--color takes RRGGBB in hexadecimal";
-        const unsigned rgb = unsigned(std::stoul(value, nullptr, 16));
-        lighting.red = uint8_t(rgb >> 16), lighting.green = uint8_t(rgb >> 8), lighting.blue = uint8_t(rgb);
-        return std::nullopt;
-    }
-    for (const Field& field : kFields) {
-        if (name != field.name) continue;
-        int number = -1;
-        int used = 0;
-        if (std::sscanf(value.c_str(), "%d%n", &number, &used) != 1 || size_t(used) != value.size() || number < 0 ||
-            number > field.highest)
-            return name + " takes a number from 0 to " + std::to_string(field.highest);
-        lighting.*field.field = uint8_t(number);
-        return std::nullopt;
-    }
-    return "unknown option " + name;
-}
-
-}  // namespace
-
 int runLighting(const Options& options, Arguments arguments) {
     const char* usage =
         "usage: viremoctl lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1] "
         "[--color RRGGBB] [--multicolor 0|1]";
-    if (!isKeyboard(arguments) || arguments.size() % 2 != 1) return fail(usage);
+    if (!isKeyboard(arguments)) return fail(usage);
     OpenedKeyboard opened = openKeyboard(options);
     if (!opened.device) return fail(opened.failure);
     CVendrakeKeyboardDevice& device = *opened.device;
     const viremo::FolderLock lock(device.DeviceDataFolder());
     if (!device.LoadProfile().succeeded()) return fail("the keyboard's profile cannot be loaded");
     LightRecord lighting = device.GetLightInfo();
-    for (size_t i = 1; i + 1 < arguments.size(); i += 2)
-        if (const auto problem = applyLightingOption(lighting, arguments[i], arguments[i + 1])) return fail(*problem);
+    if (const auto problem = applyLightingOptions(lighting, arguments.subspan(1), keyboard::kModeCount - 1))
+        return fail(*problem);
 
     // The colour pages of the custom colour mode need the key layout.
     device.ReadKeyLayout();
@@ -288,13 +233,7 @@ int runLighting(const Options& options, Arguments arguments) {
     device.ApplyLightingState();
     const DeviceResult result = device.WriteSettingsRecord(0, 0);
     if (options.json) {
-        Json::Value document(Json::objectValue);
-        document["mode"] = lighting.mode;
-        document["brightness"] = lighting.brightness;
-        document["speed"] = lighting.speed;
-        document["direction"] = lighting.direction;
-        document["multicolor"] = lighting.multiColor;
-        document["color"] = colourText(lighting.red, lighting.green, lighting.blue);
+        Json::Value document = lightingJson(lighting);
         document["written"]["settings"] = result.succeeded();
         document["settingsCode"] = result.code();
         printJson(document);

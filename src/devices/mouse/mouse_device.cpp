@@ -283,8 +283,7 @@ DeviceResult CVendrakeMouseDevice::WriteMacros(const std::vector<int>& macroNumb
 // overflow of a macro image that does not fit.
 int CVendrakeMouseDevice::UploadMacros(const std::vector<int>& macroNumbers) {
     CommandChannel& channel = Channel();
-    if (!channel.IsOpen() || !channel.QueryOnline()) return 0;
-    if (macroNumbers.empty()) return 0;
+    if (macroNumbers.empty() || !channel.IsOpen() || !channel.QueryOnline()) return 0;
     const json::FileState list = readMacroConfig(DeviceDataFolder()).state;
     if (list == json::FileState::Absent) return 0;
     const auto blocks = loadMacroBlocks(DeviceDataFolder(), macroNumbers);
