@@ -21,6 +21,7 @@
 #include "devices/protocol/result_code.h"
 #include "devices/keyboard/keyboard_layout.h"
 #include "emulator/keyboard_firmware.h"
+#include "data_folder_fixture.h"
 #include "hid/emulated_bus.h"
 #include "packet_fixture.h"
 #include "platform/clock.h"
@@ -48,15 +49,12 @@ inline Json::Value factoryKeyList(int count) {
     return list;
 }
 
-class KeyboardTest : public ::testing::Test {
+class KeyboardTest : public DataFolderTest {
 protected:
+    KeyboardTest() : DataFolderTest("keyboard") {}
+
     void SetUp() override {
-        static std::atomic<int> counter{0};
-        root_ = std::filesystem::temp_directory_path() /
-                ("viremo-keyboard-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(root_);
-        ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
-        folders::setResourcesOverride(root_ / "resources");
+        DataFolderTest::SetUp();
         putFactory("default_light.json", R"({"DefaultLightName": [[
             {"LightName": "m0", "visible": 1, "value": 9}, {"LightName": "m1", "visible": 1, "value": 3},
             {"LightName": "m2", "visible": 1, "value": 7}, {"LightName": "m3", "visible": 1, "value": 1},
@@ -71,29 +69,6 @@ protected:
         ASSERT_TRUE(firmware.cable().plug(bus));
     }
 
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-
-    void putFactory(const std::string& name, const std::string& text) {
-        std::filesystem::create_directories(root_ / "resources" / "DefaultData");
-        const auto document = json::parse(text);
-        ASSERT_TRUE(document) << name;
-        ASSERT_TRUE(json::writeFile(root_ / "resources" / "DefaultData" / name, *document));
-    }
-    void writeFactoryProfile() {
-        Json::Value document;
-        document["Device"].append(factoryProfile);
-        std::filesystem::create_directories(root_ / "resources" / "DefaultData");
-        ASSERT_TRUE(json::writeFile(root_ / "resources" / "DefaultData" / "keyboard.Json", document));
-    }
-    std::filesystem::path deviceFolder() const { return folders::deviceData("keyboard"); }
-    void putDeviceFile(const std::string& name, const std::string& text) {
-        const auto document = json::parse(text);
-        ASSERT_TRUE(document) << name;
-        ASSERT_TRUE(json::writeFile(deviceFolder() / name, *document));
-    }
     // The profile entry as saved in the current profile file.
     Json::Value savedProfile() const {
         return json::readFile(keyboard.Profile().GetProfilePath())["Device"][0];
@@ -140,8 +115,6 @@ protected:
         if (auto receiver = firmware.receiverProduct().commandInterface()) receiver->clearLog();
     }
 
-    Json::Value factoryProfile;
-    std::filesystem::path root_;
     emulator::KeyboardFirmware firmware;
     hid::EmulatedBus bus;
     FakeClock clock;

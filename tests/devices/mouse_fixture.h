@@ -25,6 +25,7 @@
 #include "devices/mouse/mouse_device.h"
 #include "devices/protocol/result_code.h"
 #include "emulator/mouse_firmware.h"
+#include "data_folder_fixture.h"
 #include "hid/emulated_bus.h"
 #include "packet_fixture.h"
 #include "platform/clock.h"
@@ -52,15 +53,12 @@ inline Json::Value factoryButtonList() {
     return list;
 }
 
-class MouseTest : public ::testing::Test {
+class MouseTest : public DataFolderTest {
 protected:
+    MouseTest() : DataFolderTest("mouse") {}
+
     void SetUp() override {
-        static std::atomic<int> counter{0};
-        root_ = std::filesystem::temp_directory_path() /
-                ("viremo-mouse-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(root_);
-        ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
-        folders::setResourcesOverride(root_ / "resources");
+        DataFolderTest::SetUp();
         // Kind code 1 is the mouse's.
         putFactory("default_light.json", R"({"DefaultLightName": [[], [
             {"value": 9}, {"value": 3}, {"value": 7}, {"value": 1}, {"value": 2},
@@ -82,30 +80,6 @@ protected:
         writeFactoryProfile();
         ASSERT_TRUE(firmware.cable().plug(bus));
         ASSERT_TRUE(firmware.receiverProduct().plug(bus));
-    }
-
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-
-    void putFactory(const std::string& name, const std::string& text) {
-        std::filesystem::create_directories(root_ / "resources" / "DefaultData");
-        const auto document = json::parse(text);
-        ASSERT_TRUE(document) << name;
-        ASSERT_TRUE(json::writeFile(root_ / "resources" / "DefaultData" / name, *document));
-    }
-    void writeFactoryProfile() {
-        Json::Value document;
-        document["Device"].append(factoryProfile);
-        std::filesystem::create_directories(root_ / "resources" / "DefaultData");
-        ASSERT_TRUE(json::writeFile(root_ / "resources" / "DefaultData" / "mouse.Json", document));
-    }
-    std::filesystem::path deviceFolder() const { return folders::deviceData("mouse"); }
-    void putDeviceFile(const std::string& name, const std::string& text) {
-        const auto document = json::parse(text);
-        ASSERT_TRUE(document) << name;
-        ASSERT_TRUE(json::writeFile(deviceFolder() / name, *document));
     }
 
     void attach(bool viaReceiver) {
@@ -132,8 +106,6 @@ protected:
         firmware.receiverProduct().commandInterface()->clearLog();
     }
 
-    Json::Value factoryProfile;
-    std::filesystem::path root_;
     emulator::MouseFirmware firmware;
     hid::EmulatedBus bus;
     FakeClock clock;

@@ -4,19 +4,13 @@
 #include <regex>
 #include <string>
 
-#include "profiles/json_file.h"
-#include "run_viremoctl.h"
+#include "json_output.h"
 
 namespace viremoctl {
 namespace {
 
+using testing::jsonOf;
 using testing::runViremoctl;
-
-Json::Value jsonOf(const testing::Run& run) {
-    const auto document = viremo::json::parse(run.out);
-    EXPECT_TRUE(document) << run.out;
-    return document.value_or(Json::Value());
-}
 
 TEST(ViremoctlMouse, ReadShowsWhatEarlierRunsWrote) {
     for (const char* write : {"--demo dpi mouse --stages 3 --stage 2 --dpi 2700 --color 00ffff --active 2",

@@ -15,7 +15,6 @@
 #include "macros/macro_image.h"
 #include "platform/folders.h"
 #include "profiles/json_file.h"
-#include "profiles/profile_store.h"
 
 namespace viremo::devices {
 
@@ -88,16 +87,7 @@ void CVendrakeKeyboardDevice::RefreshState() {
 // ---- Profile -----------------------------------------------------------------
 
 void CVendrakeKeyboardDevice::BindProfileFiles() {
-    const std::filesystem::path folder = DeviceDataFolder();
-    ProfileStore store(folder, DefaultProfilePath(), wiredModel(uint16_t(GetModelId())), clock());
-    profile_.SetDefaultDataPath(DefaultProfilePath());
-    profile_.SetLightConfigPath(folder / (GetLightingPresetName() + ".config"));
-    // A reload keeps the profile loaded until the user switches.
-    if (store.LoadProfileList(profile_.GetProfilePath().stem().string()) != ProfileResult::Done) return;
-    profile_.SetProfilePath(store.CurrentProfileFile());
-    const int selected = store.GetSelectedProfileIndex();
-    if (selected >= 0 && size_t(selected) < store.Profiles().size())
-        profileName_ = store.Profiles()[size_t(selected)].name;
+    if (auto name = BindProfileStore(profile_)) profileName_ = std::move(*name);
 }
 
 DeviceResult CVendrakeKeyboardDevice::LoadProfile() {
@@ -248,11 +238,6 @@ bool CVendrakeKeyboardDevice::ReadSettingsMirror() {
 size_t CVendrakeKeyboardDevice::MacroCapacity() const { return macroCapacity(Info().macroUnits); }
 
 // ---- Writing the keyboard ----------------------------------------------------
-
-int CVendrakeKeyboardDevice::MacroCount() const {
-    const MacroConfig config = readMacroConfig(DeviceDataFolder());
-    return config.state == json::FileState::Read ? int(config.entries.size()) : 0;
-}
 
 void CVendrakeKeyboardDevice::CheckMacroBindings() {
     // Bindings are cleaned up only against a list that was read.

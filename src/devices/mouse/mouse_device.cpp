@@ -12,7 +12,6 @@
 #include "macros/recoil_store.h"
 #include "platform/folders.h"
 #include "profiles/json_file.h"
-#include "profiles/profile_store.h"
 
 namespace viremo::devices {
 
@@ -53,15 +52,7 @@ void CVendrakeMouseDevice::RefreshState() {
 // ---- Profile -------------------------------------------------------------
 
 void CVendrakeMouseDevice::BindProfileFiles() {
-    const std::filesystem::path folder = DeviceDataFolder();
-    ProfileStore store(folder, DefaultProfilePath(), wiredModel(uint16_t(GetModelId())), clock());
-    profile_.SetDefaultDataPath(DefaultProfilePath());
-    profile_.SetLightConfigPath(folder / (GetLightingPresetName() + ".config"));
-    if (store.LoadProfileList(profile_.GetProfilePath().stem().string()) != ProfileResult::Done) return;
-    profile_.SetProfilePath(store.CurrentProfileFile());
-    const int selected = store.GetSelectedProfileIndex();
-    if (selected >= 0 && size_t(selected) < store.Profiles().size())
-        profileName_ = store.Profiles()[size_t(selected)].name;
+    if (auto name = BindProfileStore(profile_)) profileName_ = std::move(*name);
 }
 
 DeviceResult CVendrakeMouseDevice::LoadProfile() {
@@ -235,11 +226,6 @@ DeviceResult CVendrakeMouseDevice::WriteSettingsBlock(uint8_t slot, uint8_t firs
     Session session(channel);
     if (session.Begun() != kSuccess) return session.Begun();
     return channel.WriteSettings(settingsAddress(slot), block);
-}
-
-int CVendrakeMouseDevice::MacroCount() const {
-    const MacroConfig config = readMacroConfig(DeviceDataFolder());
-    return config.state == json::FileState::Read ? int(config.entries.size()) : 0;
 }
 
 void CVendrakeMouseDevice::CheckMacroBindings() {

@@ -135,7 +135,6 @@ private:
 
     void TakeProfileState();
     void RestartLightingThread();
-    int MacroCount() const;
     int UploadMacros(const std::vector<int>& macroNumbers);
     InputPort& PortOf(int interfaceKind);
     hid::HidDevice& InputDeviceOf(int interfaceKind);
