@@ -427,9 +427,9 @@ int runRecoilApply(const Options& options, Arguments arguments) {
     const auto device = openMouse(options, failure);
     if (!device) return fail(failure);
     const viremo::FolderLock lock(device->DeviceDataFolder());
-    // Guns never edited are the factory patterns.
-    if (!viremo::RecoilStore(device->DeviceDataFolder(), viremo::folders::defaultData()).initialise())
-        return fail("the recoil files cannot be made in " + device->DeviceDataFolder().string());
+    // Guns never edited are the factory patterns; a gun that has neither
+    // file goes as an empty pattern.
+    viremo::RecoilStore(device->DeviceDataFolder(), viremo::folders::defaultData()).initialise();
     const DeviceResult result = device->WriteRecoilData();
     if (options.json) {
         Json::Value document(Json::objectValue);
