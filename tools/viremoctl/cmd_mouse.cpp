@@ -12,6 +12,7 @@
 //
 // The changes are stored in the current profile and written to the mouse's
 // profile slot 0. Values out of range are refused before anything is sent.
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -92,10 +93,12 @@ Json::Value stagesOf(const CVendrakeMouseDevice& device) {
     Json::Value stages(Json::arrayValue);
     const mouse::DpiScale scale = device.Scale();
     for (const DpiStage& stage : device.DpiStages()) {
+        // As the mouse is given it: held to the sensor's highest level.
+        const int level = scale.IsKnown() ? std::min<int>(stage.dpiX, scale.HighestLevel()) : stage.dpiX;
         Json::Value row(Json::objectValue);
         row["enabled"] = stage.enabled != 0;
-        row["level"] = stage.dpiX;
-        if (const auto dpi = scale.DpiOfLevel(stage.dpiX)) row["dpi"] = *dpi;
+        row["level"] = level;
+        if (const auto dpi = scale.DpiOfLevel(level)) row["dpi"] = *dpi;
         row["color"] = colourText(stage.red, stage.green, stage.blue);
         stages.append(row);
     }
