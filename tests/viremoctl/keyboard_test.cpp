@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "profiles/json_file.h"
 #include "run_viremoctl.h"
 
 namespace viremoctl {
@@ -55,7 +54,7 @@ TEST(ViremoctlKeyboard, StatusAndRefusals) {
                           Case{"--demo lighting keyboard --run 0", "--run takes a number of seconds"},
                           Case{"--demo lighting keyboard --mode 7 --reaction 30", "need --run"},
                           Case{"--demo lighting keyboard --run 1 --reaction 170", "--reaction takes a light"},
-                          Case{"--demo read mouse", "usage: viremoctl read keyboard"}}) {
+                          Case{"--demo read headset", "usage: viremoctl read keyboard"}}) {
         const auto run = runViremoctl(c.arguments);
         EXPECT_EQ(run.exitCode, 1) << c.arguments;
         EXPECT_NE(run.out.find(c.says), std::string::npos) << run.out;

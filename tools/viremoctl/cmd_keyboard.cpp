@@ -23,8 +23,8 @@
 #include "command.h"
 #include "device_backend.h"
 #include "lighting_options.h"
+#include "open_device.h"
 #include "devices/device_tables.h"
-#include "devices/interface_probe.h"
 #include "devices/keyboard/keyboard_device.h"
 #include "devices/protocol/result_code.h"
 #include "devices/protocol/packet_log.h"
@@ -56,20 +56,9 @@ struct OpenedKeyboard {
 OpenedKeyboard openKeyboard(const Options& options) {
     viremo::hid::Backend& backend = deviceBackend(options);
     OpenedKeyboard opened;
-    const auto found = probeCommandInterface(backend, kKindKeyboard);
-    if (!found) {
-        opened.failure = "no keyboard found (see viremoctl list)";
-        return opened;
-    }
     auto device = std::make_unique<CVendrakeKeyboardDevice>(backend);
-    configureKeyboard(*device, hidInterfaceTable()[size_t(found->row)]);
-    const ConnectionMode mode = found->viaReceiver ? ConnectionMode::Receiver : ConnectionMode::Cable;
-    if (!device->Channel().Attach(mode, found->path)) {
-        opened.failure = "cannot open " + found->path + " for reading and writing";
-        return opened;
-    }
-    device->Channel().SetConnectionMode(mode);
-    opened.device = std::move(device);
+    if (auto problem = attachDevice(*device, backend, kKindKeyboard, "keyboard")) opened.failure = std::move(*problem);
+    else opened.device = std::move(device);
     return opened;
 }
 

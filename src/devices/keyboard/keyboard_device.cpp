@@ -5,12 +5,11 @@
 
 #include "devices/device_info.h"
 #include "devices/device_tables.h"
+#include "devices/key_table_writer.h"
 #include "devices/lighting/effect_tables.h"
 #include "devices/lighting/lighting_engine.h"
-#include "devices/keyboard/keyboard_key_image.h"
 #include "devices/keyboard/keyboard_light_image.h"
 #include "devices/keyboard/keyboard_position_memory.h"
-#include "devices/profile_binding.h"
 #include "devices/protocol/result_code.h"
 #include "devices/protocol/session.h"
 #include "macros/macro_config.h"
@@ -81,7 +80,7 @@ void CVendrakeKeyboardDevice::RefreshState() {
 // ---- Profile -----------------------------------------------------------------
 
 void CVendrakeKeyboardDevice::BindProfileFiles() {
-    if (auto name = bindProfileFiles(*this, profile_, clock())) profileName_ = std::move(*name);
+    if (auto name = BindProfileStore(profile_)) profileName_ = std::move(*name);
 }
 
 DeviceResult CVendrakeKeyboardDevice::LoadProfile() {
@@ -239,11 +238,6 @@ size_t CVendrakeKeyboardDevice::MacroCapacity() const { return macroCapacity(Inf
 
 // ---- Writing the keyboard ----------------------------------------------------
 
-int CVendrakeKeyboardDevice::MacroCount() const {
-    const MacroConfig config = readMacroConfig(DeviceDataFolder());
-    return config.state == json::FileState::Read ? int(config.entries.size()) : 0;
-}
-
 void CVendrakeKeyboardDevice::CheckMacroBindings() {
     // Bindings are cleaned up only against a list that was read.
     if (readMacroConfig(DeviceDataFolder()).state != json::FileState::Read) return;
@@ -251,7 +245,7 @@ void CVendrakeKeyboardDevice::CheckMacroBindings() {
 }
 
 std::vector<int> CVendrakeKeyboardDevice::GetUsedMacros() {
-    return usedMacrosOfKeys(keys_, maps_.keyPosition, MacroCount());
+    return usedMacrosOfKeys(keys_, maps_.keyPosition, kAbsent, MacroCount());
 }
 
 DeviceResult CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::vector<KeyListEntry>& keys) {
@@ -266,7 +260,7 @@ DeviceResult CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::v
     // keyboard now reports another size) the rest of the table is unknown.
     if (!layoutRead_ || info.KeyTableSize() != keyTable_.size()) return kNotDone;
     std::vector<uint8_t> table = keyTable_;
-    placeKeyAssignments(table, keys, maps_.keyPosition, MacroCount());
+    placeKeyAssignments(table, keys, maps_.keyPosition, kAbsent, MacroCount());
     Session session(channel);
     if (session.Begun() != kSuccess) return session.Begun();
     return channel.WriteKeyTable(page, table);

@@ -128,7 +128,6 @@ private:
     void RestartLightingThread();
     void WriteColourPage();
     void StoreCustomColours(int group);
-    int MacroCount() const;
     int UploadMacros(const std::vector<int>& macroNumbers);
     void TakeProfileState();
     void OnNotification(uint16_t code, bool onCable);

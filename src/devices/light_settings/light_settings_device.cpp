@@ -1,6 +1,5 @@
 #include "devices/light_settings/light_settings_device.h"
 
-#include "devices/profile_binding.h"
 #include "devices/protocol/packet_log.h"
 #include "devices/protocol/result_code.h"
 #include "devices/protocol/session.h"
@@ -66,7 +65,7 @@ DeviceResult CLightSettingsDevice::WriteSettingsRecord(int slot, int) {
 // ---- Profile -----------------------------------------------------------------
 
 void CLightSettingsDevice::BindProfileFiles() {
-    if (auto name = bindProfileFiles(*this, LitProfile(), clock())) profileName_ = std::move(*name);
+    if (auto name = BindProfileStore(LitProfile())) profileName_ = std::move(*name);
 }
 
 DeviceResult CLightSettingsDevice::LoadProfile() {
