@@ -20,6 +20,7 @@ public:
     void UninstallInputHook();
 
     bool IsInstalled() const { return m_window != nullptr; }
+    const HookReceiver* Receiver() const { return m_window; }
     int Mode() const { return m_mode; }
 
 private:

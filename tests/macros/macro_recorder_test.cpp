@@ -1,4 +1,5 @@
 #include "macros/macro_recorder.h"
+#include "macros/macro_recording.h"
 
 #include <chrono>
 #include <string>
@@ -208,6 +209,36 @@ TEST_F(MacroRecorderTest, StopsTakingEventsAtFourThousandRows) {
     EXPECT_TRUE(recorder.recordKeyEvent(capture_mode::kMacroAppend, kDown, kKeyA));
     EXPECT_FALSE(recorder.recordKeyEvent(capture_mode::kMacroAppend, kUp, kKeyA));
     EXPECT_EQ(list.size(), MacroEventList::kMaxRows);
+}
+
+}  // namespace
+}  // namespace viremo
+
+namespace viremo {
+namespace {
+
+TEST(RecordingTrigger, RecordButtonAndMenuItemsChooseTimingAndPlace) {
+    struct Case {
+        const char* control;
+        bool fixedChecked;
+        TimingMode timing;
+        int mode;
+    };
+    const Case cases[] = {
+        {"macro_btn_starredio", false, TimingMode::Measured, capture_mode::kMacroAppend},
+        {"macro_btn_starredio", true, TimingMode::Fixed, capture_mode::kMacroAppend},
+        {"redio_previous_constant_time", false, TimingMode::Fixed, capture_mode::kMacroBefore},
+        {"redio_later_ignore_time", true, TimingMode::NoDelay, capture_mode::kMacroAfter},
+        {"redio_later_record_time", true, TimingMode::Fixed, capture_mode::kMacroAfter},
+        {"macro_action_edit", false, TimingMode::NoDelay, capture_mode::kMacroEdit},
+    };
+    for (const Case& test : cases) {
+        const auto trigger = recordingTrigger(test.control, test.fixedChecked);
+        ASSERT_TRUE(trigger) << test.control;
+        EXPECT_EQ(trigger->timing, test.timing) << test.control;
+        EXPECT_EQ(trigger->captureMode, test.mode) << test.control;
+    }
+    EXPECT_FALSE(recordingTrigger("macro_btn_stopredio", false));
 }
 
 }  // namespace

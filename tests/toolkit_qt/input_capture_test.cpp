@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "macros/key_capture.h"
-#include "macros/macro_recorder.h"
+#include "macros/macro_recording.h"
 #include "platform/device_hook.h"
 #include "qt_test_support.h"
 #include "toolkit/dialog_builder.h"
@@ -95,11 +95,15 @@ protected:
 
 TEST_F(InputCaptureTest, AutoRepeatedKeyRecordsOneDownAndOneUp) {
     MacroEventList events;
-    MacroRecorder recorder(events);
-    receiver.onKey = [&](int mode, int wParam, const KeyboardHookRecord& record) {
-        recorder.recordKeyEvent(mode, wParam, record);
+    MacroRecording recording(events, hook);
+    const auto record = recordingTrigger("macro_btn_starredio", false);
+    ASSERT_TRUE(record);
+    ASSERT_EQ(recording.Start(*record, true), RecordingStart::Started);
+    EXPECT_EQ(hook.Receiver(), &recording);
+    // What the recording receives, seen on the way.
+    receiver.onKey = [&](int mode, int wParam, const KeyboardHookRecord& key) {
+        recording.keyboardHookMessage(mode, wParam, key);
     };
-    ASSERT_EQ(recorder.start(TimingMode::NoDelay, capture_mode::kMacroAppend, true), RecordingStart::Started);
     ASSERT_TRUE(hook.InstallInputHook(capture_mode::kMacroAppend, receiver, true, true));
 
     SendKey(QEvent::KeyPress, Qt::Key_A, KEY_A);
@@ -142,11 +146,11 @@ TEST_F(InputCaptureTest, LockKeysPassOnAndExtendedKeysCarryTheirFlag) {
 
 TEST_F(InputCaptureTest, BackAndForwardButtonsGiveTheExtraButtonWord) {
     MacroEventList events;
-    MacroRecorder recorder(events);
+    MacroRecording recording(events, hook);
     receiver.onMouse = [&](int mode, int wParam, const MouseHookRecord& record) {
-        recorder.recordMouseEvent(mode, wParam, record);
+        recording.mouseHookMessage(mode, wParam, record);
     };
-    recorder.start(TimingMode::NoDelay, capture_mode::kMacroAppend, true);
+    recording.Start({TimingMode::NoDelay, capture_mode::kMacroAppend}, true);
     ASSERT_TRUE(hook.InstallInputHook(capture_mode::kMacroAppend, receiver, true, true));
     const QPoint point(30, 40);
     SendButton(QEvent::MouseButtonPress, Qt::BackButton, point);
@@ -185,6 +189,21 @@ TEST_F(InputCaptureTest, KeyCaptureSendsNoMouseAndFillsTheKeyboardCode) {
     SendKey(QEvent::KeyPress, Qt::Key_B, KEY_B);
     EXPECT_EQ(receiver.keys.size(), 2u);
     EXPECT_EQ(counter.keys, 1);
+}
+
+TEST_F(InputCaptureTest, DeactivatingTheWindowEndsARecording) {
+    MacroEventList events;
+    MacroRecording recording(events, hook);
+    int ended = 0;
+    recording.onEnded = [&] { ++ended; };
+    recording.Start({TimingMode::Measured, capture_mode::kMacroAppend}, true);
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(widget, &deactivate);
+    EXPECT_EQ(ended, 1);
+    EXPECT_FALSE(recording.IsRecording());
+    EXPECT_FALSE(hook.IsInstalled());
+    SendKey(QEvent::KeyPress, Qt::Key_A, KEY_A);
+    EXPECT_EQ(events.size(), 0u);
 }
 
 TEST_F(InputCaptureTest, DeactivatingOrHidingTheWindowRemovesTheCapture) {
