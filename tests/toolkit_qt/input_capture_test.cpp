@@ -11,7 +11,6 @@
 #include "macros/macro_recording.h"
 #include "platform/device_hook.h"
 #include "qt_test_support.h"
-#include "toolkit/dialog_builder.h"
 
 namespace viremo::toolkit::qt::testing {
 namespace {
@@ -60,15 +59,7 @@ class InputCaptureTest : public QtHostTest {
 protected:
     void SetUp() override {
         QtHostTest::SetUp();
-        CPaintManagerUI::SetResourcePath(VIREMO_TEST_DATA);
-        CDialogBuilder builder;
-        auto root = builder.Create("input.xml", nullptr, &window.GetPaintManager());
-        ASSERT_TRUE(root) << builder.GetLastError();
-        ASSERT_TRUE(window.Create({WindowKind::Normal, nullptr, "capture", {100, 100, 400, 200}}));
-        window.GetPaintManager().AttachDialog(std::move(root));
-        window.ShowWindow(true, true);
-        QApplication::processEvents();
-        widget = WidgetOf(window);
+        widget = ShowLayout(window, "input.xml");
         ASSERT_TRUE(widget && widget->windowHandle());
         widget->installEventFilter(&counter);
     }
