@@ -9,7 +9,6 @@ bool CDeviceHook::InstallInputHook(int mode, HookReceiver& window, bool withKeyb
     InputCaptureSource* source = inputCaptureSource();
     if (withKeyboard && !(source && source->startKeyboard(*this))) return false;
     if (withMouse && source) source->startMouse(*this);
-    m_source = source;
     m_keyboard = withKeyboard;
     m_mouse = withMouse && source;
     m_mode = mode;
@@ -18,15 +17,11 @@ bool CDeviceHook::InstallInputHook(int mode, HookReceiver& window, bool withKeyb
 }
 
 void CDeviceHook::UninstallInputHook() {
-    if (m_source) {
-        if (m_keyboard) m_source->stopKeyboard(*this);
-        if (m_mouse) m_source->stopMouse(*this);
+    // The source of now: one that has gone away has unregistered itself.
+    if (InputCaptureSource* source = inputCaptureSource()) {
+        if (m_keyboard) source->stopKeyboard(*this);
+        if (m_mouse) source->stopMouse(*this);
     }
-    Release();
-}
-
-void CDeviceHook::Release() {
-    m_source = nullptr;
     m_keyboard = false;
     m_mouse = false;
     m_window = nullptr;

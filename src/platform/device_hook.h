@@ -27,9 +27,6 @@ private:
     void keyboardInput(int wParam, const KeyboardHookRecord& record) override;
     void mouseInput(int wParam, const MouseHookRecord& record) override;
     void captureLost() override;
-    void Release();
-
-    InputCaptureSource* m_source = nullptr;  // the one started, if any
     bool m_keyboard = false;
     bool m_mouse = false;
     int m_mode = 0;
