@@ -4,7 +4,7 @@
 // (it is the capture's receiving window). When the capture is taken away
 // (the window was deactivated or hidden) the recording ends and tells the
 // panel, which then runs its stop flow (controls back, macro saved) as for
-// the stop button.
+// the stop button. The hook must outlive the recording.
 #include <functional>
 #include <optional>
 #include <string_view>
