@@ -32,8 +32,19 @@ test-asan: deps
 test-kernel: build
 	tests/kernel/run $(BUILD)
 
+# The application on the emulated devices; without a display, every device
+# page drawn offscreen instead.
 demo: build
-	$(BUILD)/tools/viremoctl/viremoctl --demo list
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "make demo: no display (DISPLAY and WAYLAND_DISPLAY are unset): drawing every device page offscreen"; \
+	  mkdir -p demo-screenshots; \
+	  for page in keyboard mouse pad headset; do \
+	    $(BUILD)/src/app/viremo --demo --screenshot demo-screenshots/$$page.png --page $$page || exit 1; \
+	    echo "  demo-screenshots/$$page.png"; \
+	  done; \
+	else \
+	  $(BUILD)/src/app/viremo --demo; \
+	fi
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "hid/emulated_bus.h"
 #include "platform/atomic_file.h"
 #include "platform/folders.h"
+#include "platform/sdbus_message_bus.h"
 #include "profiles/json_file.h"
 
 namespace viremoctl {
@@ -120,6 +122,12 @@ Demo& demo() {
 
 viremo::hid::Backend& deviceBackend(const Options& options) {
     if (options.demo) return demo().bus;
+    // A running viremo drives the devices (light frames every few
+    // milliseconds); packets of ours would interleave with its own.
+    if (const auto pid = viremo::platform::FindRunningInstance()) {
+        std::fprintf(stderr, "viremoctl: viremo (process %d) is running and owns the devices; quit it first\n", *pid);
+        std::exit(1);
+    }
     return viremo::hid::systemBackend();
 }
 

@@ -1,0 +1,421 @@
+#include "ui/main_wnd.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "platform/log.h"
+#include "platform/message_bus.h"
+#include "toolkit/menu.h"
+#include "toolkit/tab_layout.h"
+#include "toolkit/text_util.h"
+#include "ui/about_wnd.h"
+#include "ui/skin_window.h"
+#include "ui/audio_blocks.h"
+#include "ui/device_option.h"
+#include "ui/device_connection.h"
+#include "ui/device_page.h"
+#include "ui/device_table_block.h"
+#include "ui/message_text.h"
+#include "ui/program_messages.h"
+#include "ui/window_chrome.h"
+
+namespace viremo::ui {
+
+namespace {
+
+constexpr unsigned kTimerFitToMonitor = 1011;
+constexpr unsigned kTimerTrayMenu = 1032;
+constexpr int kMonitorLargeWidth = 1500;
+constexpr int kMonitorLargeHeight = 960;
+
+// A control name of a numbered family: "key_12" is "key_" and 12. Names
+// without an underscore belong to no family.
+struct FamilyName {
+    std::string_view prefix;
+    int number = 0;
+};
+
+std::optional<FamilyName> SplitFamily(std::string_view name) {
+    const size_t underscore = name.rfind('_');
+    if (underscore == std::string_view::npos) return std::nullopt;
+    FamilyName family{name.substr(0, underscore + 1), 0};
+    for (char c : name.substr(underscore + 1)) {
+        if (c < '0' || c > '9') break;
+        family.number = family.number * 10 + (c - '0');
+    }
+    return family;
+}
+
+}  // namespace
+
+// One row of the notification routing: the event type, the control name (a
+// family prefix ending in "_" when `family` is set; empty for any sender) and
+// the handler, which gets the family number (0 for single names).
+struct CMainWnd::Route {
+    std::string_view event;
+    std::string_view name;
+    bool family;
+    void (CMainWnd::*handler)(toolkit::TNotifyUI&, int);
+};
+
+const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
+    static const std::vector<Route> routes = {
+        {"windowinit", "", false, &CMainWnd::OnWindowInit},
+        {"windowsize", "root", false, &CMainWnd::OnWindowSize},
+        {"click", "closebtn", false, &CMainWnd::OnClose},
+        {"click", "minbtn", false, &CMainWnd::OnMinimize},
+        {"click", "restorebtn", false, &CMainWnd::OnRestore},
+        {"click", "nodevice_ok_btn", false, &CMainWnd::OnNoDeviceOk},
+        {"click", "device_select_prev", false, &CMainWnd::OnSelectPrevious},
+        {"click", "device_select_next", false, &CMainWnd::OnSelectNext},
+        {"selectchanged", "device_select", false, &CMainWnd::OnDeviceSelected},
+    };
+    return routes;
+}
+
+CMainWnd::CMainWnd(hid::Backend& backend, platform::MessageBus* bus)
+    : m_backend(backend), m_bus(bus), m_discovery(backend, *this) {}
+
+CMainWnd::~CMainWnd() { Shutdown(); }
+
+bool CMainWnd::Build() {
+    if (!BuildSkinWindow(*this, kSkin, nullptr, std::string(kIdentity), *this)) return false;
+    log::line("InitWindow");
+    ConnectBus();
+    // The first layout starts the window (the window-init procedure), which
+    // then waits hidden for the first discovery pass.
+    FitToMonitor();
+    m_pm.OnSize({m_pm.ScaleValue(m_pm.GetInitSize().cx), m_pm.ScaleValue(m_pm.GetInitSize().cy)});
+    m_pm.Layout();
+    return true;
+}
+
+void CMainWnd::SetLanguageSwitch(std::function<bool(int)> languageSwitch) {
+    m_languageSwitch = std::move(languageSwitch);
+}
+
+void CMainWnd::ConnectBus() {
+    if (!m_bus) return;
+    const toolkit::WindowHandle self = GetHWND();
+    // Other programs' messages become this window's registered messages.
+    m_bus->OnMessage([self](const platform::RegisteredMessage& message) {
+        if (!IsAcceptedFromOtherPrograms(message.name)) return;
+        toolkit::UiQueue().Post(self, {toolkit::CMessageQueue::RegisterWindowMessage(message.name),
+                                       static_cast<std::uintptr_t>(message.wParam),
+                                       static_cast<std::intptr_t>(message.lParam)});
+    });
+    m_bus->OnDeviceTableQuery([] { return BuildDeviceTableBlock(); });
+}
+
+// ---- notifications --------------------------------------------------------
+
+void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
+    const std::string name = msg.pSender ? msg.pSender->GetName() : std::string();
+    if (msg.sType != "timer") log::linef("%s %s", msg.sType.c_str(), name.c_str());
+    const auto family = SplitFamily(name);
+    for (const Route& route : Routes()) {
+        if (route.event != msg.sType) continue;
+        const bool matches = route.name.empty() ||
+                             (route.family ? family && family->prefix == route.name
+                                           : toolkit::EqualsNoCase(name, route.name));
+        if (!matches) continue;
+        (this->*route.handler)(msg, route.family ? family->number : 0);
+        return;
+    }
+    // Everything else belongs to the device shown and its panels.
+    if (CDevicePage* device = CurrentDevice()) device->Notify(msg);
+}
+
+void CMainWnd::OnWindowInit(toolkit::TNotifyUI&, int) { WindowInit(); }
+
+void CMainWnd::OnWindowSize(toolkit::TNotifyUI&, int) {
+    if (!m_displayChanged) return;
+    m_displayChanged = false;
+    FitToMonitor();
+}
+
+void CMainWnd::OnClose(toolkit::TNotifyUI&, int) { HideToTray(); }
+void CMainWnd::OnMinimize(toolkit::TNotifyUI&, int) { WindowChrome().Minimize(*this); }
+void CMainWnd::OnRestore(toolkit::TNotifyUI&, int) { WindowChrome().Restore(*this); }
+void CMainWnd::OnNoDeviceOk(toolkit::TNotifyUI&, int) { ShowWindow(false, false); }
+
+// ---- start-up ---------------------------------------------------------------
+
+void CMainWnd::WindowInit() {
+    if (m_initDone) return;
+    m_initDone = true;
+    if (m_bus) m_bus->Broadcast({std::string(kLightingAnnouncementName), 1, 1});
+    if (m_languageSwitch) m_languageSwitch(kStoredLanguage);
+    CreateFirstPages();
+    ShowNoDeviceLink();
+    ShowWindow(false, false);
+    m_discovery.Start();
+    m_threads.Assign(ThreadSlots::kDiscovery, [this] { m_discovery.RequestStop(); }, [this] { m_discovery.Stop(); });
+    SetTimer(kTimerFitToMonitor, 100);
+}
+
+void CMainWnd::FirstPassDone() { PostMessage({Registered().identity, 0, 0}); }
+
+void CMainWnd::RestoreAndRaise() {
+    ShowNoDeviceLink();
+    SetStatusPollingPaused(false);
+    WindowChrome().Restore(*this);
+    WindowChrome().Raise(*this);
+}
+
+void CMainWnd::FitToMonitor() {
+    const bool visible = IsShown() && !WindowChrome().IsMinimized(*this);
+    const toolkit::Rect monitor = WindowChrome().MonitorRect(*this);
+    const bool large = monitor.Width() > kMonitorLargeWidth && monitor.Height() > kMonitorLargeHeight;
+    m_dpi = m_fixedDpi ? m_fixedDpi : (large ? kDpiLarge : kDpiNormal);
+    m_pm.SetDPIScale(m_dpi / 96.0);
+    const toolkit::Size size = m_pm.GetInitSize();
+    const int width = m_pm.ScaleValue(size.cx);
+    const int height = m_pm.ScaleValue(size.cy);
+    const int left = monitor.left + std::max(0, (monitor.Width() - width) / 2);
+    const int top = monitor.top + std::max(0, (monitor.Height() - height) / 2);
+    SetBounds({left, top, left + width, top + height});
+    if (!visible) ShowWindow(false, false);
+    m_pm.Invalidate();
+}
+
+// ---- messages ---------------------------------------------------------------
+
+std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
+    const RegisteredMessages& registered = Registered();
+    switch (msg.id) {
+    case toolkit::kMsgActivate:
+        for (CDevicePage* page : m_pages) page->Driver().SetWindowActive(msg.wParam != 0);
+        break;
+    case toolkit::kMsgTimer:
+        OnTimer(static_cast<unsigned>(msg.wParam));
+        return 0;
+    case toolkit::kMsgClose:
+        HideToTray();
+        return 0;
+    case devices::kMsgInterfaceFound:
+        // Discovery is paused while suspended, so these are never swallowed.
+        OnInterfaceFound(static_cast<int>(msg.wParam));
+        return 0;
+    case devices::kMsgInterfaceLost:
+        OnInterfaceLost(static_cast<int>(msg.wParam));
+        return 0;
+    case kMsgPowerBroadcast:
+        OnPowerBroadcast(msg.wParam);
+        return 0;
+    default:
+        break;
+    }
+    if (msg.id == registered.identity) {
+        log::linef("软件标示 %u，%xd%xd", msg.id, static_cast<unsigned>(msg.wParam), static_cast<unsigned>(msg.lParam));
+        m_firstPassDone = true;
+        RestoreAndRaise();
+        return 0;
+    }
+    if (m_suspended) return 0;
+    if (msg.id >= toolkit::kMsgRegisteredFirst) {
+        OnRegisteredMessage(msg);
+        return 0;
+    }
+    switch (msg.id) {
+    case kMsgLinkState:
+        OnLinkState(static_cast<int>(msg.wParam), msg.lParam != 0);
+        return 0;
+    case kMsgLanguageChanged:
+        OnLanguageChanged(static_cast<int>(msg.wParam));
+        return 0;
+    case kMsgShowProgress:
+        if (auto* progress = m_pm.FindControl("setting_progress")) progress->SetVisible(true);
+        return 0;
+    case kMsgTrayIcon:
+        OnTrayIcon(msg.lParam);
+        return 0;
+    case kMsgDisplayChange:
+        log::line("显示器分辨率发生变化");
+        m_displayChanged = true;
+        FitToMonitor();
+        return 0;
+    default:
+        break;
+    }
+    return CWindowWnd::HandleMessage(msg);
+}
+
+void CMainWnd::OnRegisteredMessage(const toolkit::Message& msg) {
+    if (msg.id == Registered().lightingRequest && msg.wParam == 1) {
+        if (msg.lParam == 0 || msg.lParam == 1) m_lightingControl = msg.lParam == 1;
+        if (auto* status = m_pm.FindControl("control_light_status"))
+            status->SetText(m_lightingControl ? "控制灯光" : "不控制灯光");
+        ApplyLightingControl(m_lightingControl);
+    }
+    // The device table query is answered on the bus; updates and games are
+    // handled by the settings window and game lighting.
+}
+
+void CMainWnd::OnPowerBroadcast(std::uintptr_t event) {
+    if (event == kPowerSuspend) {
+        m_suspended = true;
+        m_discovery.Pause();
+        ApplyLightingControl(false);
+    } else if (event == kPowerResume) {
+        m_suspended = false;
+        m_discovery.Resume();
+        ApplyLightingControl(m_lightingControl);
+    }
+}
+
+void CMainWnd::OnLanguageChanged(int languageIndex) {
+    if (!m_languageSwitch || !m_languageSwitch(languageIndex)) return;
+    m_languageId = languageIndex;
+    // The fonts may have changed with the texts.
+    m_pm.NeedUpdate();
+    if (m_about) m_about->PostMessage({kMsgLanguageChanged, 0, 0});
+}
+
+void CMainWnd::ApplyLightingControl(bool control) {
+    for (CDevicePage* page : m_pages) page->Driver().SetLightingControl(control);
+}
+
+void CMainWnd::SetStatusPollingPaused(bool paused) {
+    for (int kind : {devices::kKindMouse, devices::kKindKeyboard})
+        for (CDevicePage* page : m_devicesByKind[static_cast<size_t>(kind)]) page->Driver().SetStatusPollingPaused(paused);
+}
+
+// Timers are one-shot: killed first, then handled.
+void CMainWnd::OnTimer(unsigned id) {
+    KillTimer(id);
+    if (id == kTimerFitToMonitor) FitToMonitor();
+    else if (id == kTimerTrayMenu) ShowTrayMenu();
+}
+
+// ---- tray, menus, child windows --------------------------------------------
+
+void CMainWnd::OnTrayIcon(std::intptr_t mouseMessage) {
+    constexpr std::intptr_t kLeftButtonUp = 514;
+    constexpr std::intptr_t kRightButtonUp = 517;
+    if (mouseMessage == kRightButtonUp) {
+        SetTimer(kTimerTrayMenu, 10);
+        return;
+    }
+    if (mouseMessage != kLeftButtonUp) return;
+    ShowNoDeviceLink();
+    const bool visible = IsShown() && !WindowChrome().IsMinimized(*this);
+    CloseChildWindows();
+    if (visible) {
+        ShowWindow(false, false);
+        SetStatusPollingPaused(true);
+        return;
+    }
+    FitToMonitor();
+    WindowChrome().Restore(*this);
+    WindowChrome().Raise(*this);
+    SetStatusPollingPaused(false);
+    m_pm.NeedUpdate();
+}
+
+// The menu opens at the pointer, towards the middle of the monitor, so that
+// it stays on screen wherever the desktop keeps its tray; without the
+// pointer's place, at the window's top right corner.
+void CMainWnd::ShowTrayMenu() {
+    if (!GetHost()) return;
+    const toolkit::Rect bounds = GetHost()->GetBounds();
+    const toolkit::Point at = WindowChrome().CursorPosition().value_or(toolkit::Point{bounds.right, bounds.top});
+    const toolkit::Rect monitor = WindowChrome().MonitorRect(*this);
+    const bool rightHalf = at.x > monitor.left + monitor.Width() / 2;
+    const bool bottomHalf = at.y > monitor.top + monitor.Height() / 2;
+    const unsigned align = (rightHalf ? toolkit::kMenuAlignRight : toolkit::kMenuAlignLeft) |
+                           (bottomHalf ? toolkit::kMenuAlignBottom : toolkit::kMenuAlignTop);
+    toolkit::CMenuWnd::Show(*this, "menu.xml", at, align,
+                            [this](const toolkit::MenuCommand& command) { OnMenuCommand(command.name); });
+}
+
+void CMainWnd::OnMenuCommand(const std::string& name) {
+    if (name == "exit") {
+        CloseChildWindows();
+        Close(0);
+    } else if (name == "about_menu") {
+        ShowAbout();
+    }
+}
+
+void CMainWnd::HideToTray() {
+    CloseChildWindows();
+    ShowWindow(false, false);
+    SetStatusPollingPaused(true);
+}
+
+void CMainWnd::CloseChildWindows() {
+    if (m_about) m_about->Close(0);
+}
+
+void CMainWnd::ShowAbout() {
+    if (m_about) return;
+    CAboutWnd about;
+    if (!about.Build(this, m_dpi)) return;
+    m_about = &about;
+    about.CenterWindow();
+    about.ShowModal();
+    m_about = nullptr;
+}
+
+// ---- message boxes ------------------------------------------------------------
+
+int CMainWnd::ShowMessage(std::string_view textId, MessageButtons buttons) {
+    return ShowMessageBox(this, {}, std::string(textId), m_dpi, true, buttons);
+}
+
+int CMainWnd::ShowMessageWithNumber(std::string_view textId, int number) {
+    // The hidden label looks the identifier up in the current language.
+    std::string text(textId);
+    if (auto* probe = m_pm.FindControl("str_test")) {
+        probe->SetTextId(true);
+        probe->SetText(text);
+        text = probe->GetDisplayText();
+    }
+    return ShowMessageBox(this, {}, TextWithNumber(text, number), m_dpi, false, MessageButtons::Ok);
+}
+
+// ---- the audio companion's data ------------------------------------------------
+
+bool CMainWnd::OnCopyData(int kind, std::span<const uint8_t> data) {
+    if (kind == kAudioBlockLevels) {
+        const auto levels = ReadAudioBlock<kAudioLevelWords>(data);
+        if (!levels) return false;
+        m_audioLevels = *levels;  // the level processing of audio lighting reads them
+        return true;
+    }
+    if (kind == kAudioBlockBands) {
+        const auto bands = ReadAudioBlock<kAudioBandWords>(data);
+        if (!bands) return false;
+        const auto& keyboards = m_devicesByKind[devices::kKindKeyboard];
+        if (!keyboards.empty()) keyboards.front()->Driver().OnAudioBands(*bands);
+        return true;
+    }
+    return false;
+}
+
+// ---- shutdown ---------------------------------------------------------------
+
+void CMainWnd::Shutdown() {
+    if (m_shutDown) return;
+    m_shutDown = true;
+    log::line("退出测试");
+    ShowWindow(false, false);
+    m_threads.StopAll();
+    for (CDevicePage* page : m_pages) {
+        DeviceConnection device(*page);
+        device.StopNotifications();
+        device.Close();
+    }
+    if (m_bus) {
+        m_bus->OnMessage(nullptr);
+        m_bus->OnDeviceTableQuery(nullptr);
+    }
+}
+
+void CMainWnd::OnFinalMessage() {
+    Shutdown();
+    if (m_onFinal) m_onFinal();
+}
+
+}  // namespace viremo::ui

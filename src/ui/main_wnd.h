@@ -1,0 +1,174 @@
+#pragma once
+// The program's main window: the layout "XML_MAIN", the device pages with
+// their tabs and power displays, the hot-plug handlers of the discovery
+// thread, the routing of every notification by control name, the message
+// and timer dispatchers, the title-bar buttons, the tray icon's messages and
+// menu, fitting to the monitor, and the shutdown that stops every thread.
+//
+// The window starts hidden; it shows itself when discovery has made its first
+// pass (the identity message), so that the user never sees an empty device
+// strip.
+#include <array>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "devices/device_tables.h"
+#include "devices/discovery/hotplug_discovery.h"
+#include "toolkit/notify.h"
+#include "toolkit/window.h"
+#include "ui/msg_wnd.h"
+#include "ui/thread_slots.h"
+
+namespace viremo::platform {
+class MessageBus;
+}
+namespace viremo::toolkit {
+class CTabLayoutUI;
+class CContainerUI;
+}
+
+namespace viremo::ui {
+
+class CDeviceOptionUI;
+class CMpDevicePowerUI;
+class CDevicePage;
+
+class CMainWnd : public toolkit::CWindowWnd, public toolkit::INotifyUI, public devices::IDiscoveryListener {
+public:
+    static constexpr std::string_view kSkin = "XML_MAIN";
+    static constexpr int kDpiNormal = 96;
+    static constexpr int kDpiLarge = 144;
+
+    // Devices are found on `backend`; `bus` (may be null) carries the
+    // messages with other programs.
+    explicit CMainWnd(hid::Backend& backend, platform::MessageBus* bus = nullptr);
+    ~CMainWnd() override;
+
+    // Builds the layout and creates the (hidden) window; false when the skin
+    // cannot be built. The window-init procedure runs on the first layout.
+    bool Build();
+
+    // Runs when the window has ended (after the shutdown procedure).
+    void SetOnFinal(std::function<void()> onFinal) { m_onFinal = std::move(onFinal); }
+    // The one place where a language is applied, by its index in the
+    // language list (kStoredLanguage: the one the user chose last); true when
+    // the language changed.
+    static constexpr int kStoredLanguage = -1;
+    void SetLanguageSwitch(std::function<bool(int languageIndex)> languageSwitch);
+    // A fixed DPI value instead of the monitor's choice (96 or 144).
+    void SetFixedDpi(int dpi) { m_fixedDpi = dpi; }
+    int GetDpi() const { return m_dpi; }
+
+    // State for the application and the tests.
+    bool IsFirstPassDone() const { return m_firstPassDone; }
+    int TabCount();
+    CDeviceOptionUI* Tab(int index);
+    int VisibleTabCount();
+    // The device of the selected tab; null when none.
+    CDevicePage* CurrentDevice();
+    // Selects the first visible tab showing a device of this kind index.
+    bool SelectKind(int kindIndex);
+
+    // Message boxes over the main window, by text identifier; 1 for OK.
+    int ShowMessage(std::string_view textId, MessageButtons buttons);
+    // A text that carries a number ("message_text_16"): the number goes
+    // into the text of the current language, which is shown as it is.
+    int ShowMessageWithNumber(std::string_view textId, int number);
+
+    // A data block of the audio companion (kind 1 levels, kind 2 bands);
+    // false when it is refused.
+    bool OnCopyData(int kind, std::span<const uint8_t> data);
+    const std::array<int32_t, 500>& AudioLevels() const { return m_audioLevels; }
+
+    // Stops discovery and closes the devices; idempotent.
+    void Shutdown();
+
+    // toolkit::INotifyUI
+    void Notify(toolkit::TNotifyUI& msg) override;
+    // toolkit::CWindowWnd
+    std::intptr_t HandleMessage(toolkit::Message& msg) override;
+    // devices::IDiscoveryListener, on the discovery thread
+    void InterfaceFound(int entry, std::stop_token stop) override;
+    void InterfaceLost(int entry, std::stop_token stop) override;
+    void FirstPassDone() override;
+
+protected:
+    void OnFinalMessage() override;
+
+private:
+    struct Route;
+    static const std::vector<Route>& Routes();
+
+    // Start-up and the window's own behaviour (main_wnd.cpp).
+    void WindowInit();
+    void ConnectBus();
+    void RestoreAndRaise();
+    void FitToMonitor();
+    void OnTimer(unsigned id);
+    void OnTrayIcon(std::intptr_t mouseMessage);
+    void ShowTrayMenu();
+    void OnMenuCommand(const std::string& name);
+    void HideToTray();
+    void ShowAbout();
+    void OnRegisteredMessage(const toolkit::Message& msg);
+    void OnPowerBroadcast(std::uintptr_t event);
+    void OnLanguageChanged(int languageIndex);
+    void ApplyLightingControl(bool control);
+    void SetStatusPollingPaused(bool paused);
+    void CloseChildWindows();
+    void OnClose(toolkit::TNotifyUI& msg, int);
+    void OnMinimize(toolkit::TNotifyUI& msg, int);
+    void OnRestore(toolkit::TNotifyUI& msg, int);
+    void OnNoDeviceOk(toolkit::TNotifyUI& msg, int);
+    void OnWindowSize(toolkit::TNotifyUI& msg, int);
+    void OnWindowInit(toolkit::TNotifyUI& msg, int);
+
+    // Device pages, hot-plug and tabs (main_wnd_devices.cpp).
+    void CreateFirstPages();
+    CDevicePage* CreateDevicePage(const devices::InterfaceRecord& row, int variant);
+    CDevicePage* FindPage(const devices::InterfaceRecord& identity);
+    devices::InterfaceRecord LookupRecord(const devices::InterfaceRecord& entry) const;
+    bool PartnerConnected(int entry, const devices::InterfaceRecord& record) const;
+    void OnInterfaceFound(int entry);
+    void OnInterfaceLost(int entry);
+    void Attach(int entry);
+    void SwitchPath(int entry, bool toReceiver);
+    void OnLinkState(int tabIndex, bool reachable);
+    void LoseTab(int tabIndex);
+    void SelectTab(int tabIndex, bool visible, bool activate);
+    void OnDeviceSelected(toolkit::TNotifyUI& msg, int);
+    void OnSelectPrevious(toolkit::TNotifyUI& msg, int);
+    void OnSelectNext(toolkit::TNotifyUI& msg, int);
+    int TabIndexOf(CDevicePage* page);
+    void ShowNoDeviceLink();
+    toolkit::CContainerUI* TabStrip();
+    toolkit::CTabLayoutUI* Switch(std::string_view name);
+
+    hid::Backend& m_backend;
+    platform::MessageBus* m_bus;
+    devices::HotplugDiscovery m_discovery;
+    ThreadSlots m_threads;
+    // The device pages, in the order they were made; "device_switch" owns them.
+    std::vector<CDevicePage*> m_pages;
+    // The same by kind index: mice, keyboards, mouse pads, headsets.
+    std::array<std::vector<CDevicePage*>, devices::kKindCount> m_devicesByKind;
+    std::vector<CMpDevicePowerUI*> m_powerDisplays;
+    std::function<void()> m_onFinal;
+    std::function<bool(int)> m_languageSwitch;
+    toolkit::CWindowWnd* m_about = nullptr;
+    std::array<int32_t, 500> m_audioLevels{};
+    int m_dpi = kDpiNormal;
+    int m_fixedDpi = 0;
+    int m_languageId = -1;  // index of the language applied last
+    bool m_lightingControl = true;
+    bool m_suspended = false;
+    bool m_displayChanged = false;
+    bool m_firstPassDone = false;
+    bool m_initDone = false;
+    bool m_shutDown = false;
+};
+
+}  // namespace viremo::ui

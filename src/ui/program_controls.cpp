@@ -1,0 +1,15 @@
+#include "ui/program_controls.h"
+
+#include "toolkit/control_factory.h"
+#include "ui/device_option.h"
+#include "ui/mp_device_power.h"
+
+namespace viremo::ui {
+
+void RegisterProgramControls() {
+    auto& factory = toolkit::CControlFactory::Instance();
+    factory.Register("CDeviceOptionUI", [] { return std::make_unique<CDeviceOptionUI>(); });
+    factory.Register("CMpDevicePowerUI", [] { return std::make_unique<CMpDevicePowerUI>(); });
+}
+
+}  // namespace viremo::ui

@@ -1,0 +1,9 @@
+#pragma once
+// Registers the program's own control classes with the control factory, so
+// that skin files can name them: "CDeviceOptionUI" (device tab) and
+// "CMpDevicePowerUI" (power display).
+namespace viremo::ui {
+
+void RegisterProgramControls();
+
+}  // namespace viremo::ui

@@ -1,0 +1,32 @@
+#pragma once
+// The application's tests: the main window on the Qt host (offscreen) over
+// the emulated demo set, with the Qt host tests' application and fixture.
+#include <QApplication>
+
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "emulator/demo_set.h"
+#include "hid/emulated_bus.h"
+#include "qt_test_support.h"
+#include "ui/main_wnd.h"
+
+namespace viremo::app::testing {
+
+class MainWindowTest : public toolkit::qt::testing::QtHostTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The tab showing the device of this kind index; null when none.
+    ui::CDeviceOptionUI* TabOfKind(int kind);
+    int TabIndexOfKind(int kind);
+    int CurrentKind();
+
+    hid::EmulatedBus bus;
+    std::optional<emulator::DemoSet> demo;
+    std::unique_ptr<ui::CMainWnd> window;
+};
+
+}  // namespace viremo::app::testing
