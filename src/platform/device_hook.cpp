@@ -37,10 +37,12 @@ void CDeviceHook::mouseInput(int wParam, const MouseHookRecord& record) {
     if (m_window && m_mouse && !mouseHookMessageName(m_mode).empty()) m_window->mouseHookMessage(m_mode, wParam, record);
 }
 
-void CDeviceHook::captureLost() {
+void CDeviceHook::CancelInputHook() {
     HookReceiver* window = m_window;
     UninstallInputHook();
     if (window) window->hookRemoved();
 }
+
+void CDeviceHook::captureLost() { CancelInputHook(); }
 
 }  // namespace viremo

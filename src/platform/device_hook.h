@@ -18,6 +18,9 @@ public:
     // reports its buttons; stores mode and window. True otherwise.
     bool InstallInputHook(int mode, HookReceiver& window, bool withKeyboard, bool withMouse);
     void UninstallInputHook();
+    // Removes the capture and tells the receiving window, as when the window
+    // loses the capture (a recording then ends).
+    void CancelInputHook();
 
     bool IsInstalled() const { return m_window != nullptr; }
     const HookReceiver* Receiver() const { return m_window; }
