@@ -25,6 +25,11 @@ std::optional<RecordingTrigger> recordingTrigger(std::string_view controlName, b
 
 class MacroRecording : public HookReceiver {
 public:
+    // Texts of the macro panel: why a recording was refused, and where the
+    // input is taken from while recording.
+    static constexpr std::string_view kNoMacroTextId = "macro_record_no_macro_text";
+    static constexpr std::string_view kFocusTextId = "macro_record_focus_text";
+
     MacroRecording(MacroEventList& events, CDeviceHook& hook, const Clock& clock = systemClock());
     ~MacroRecording() override;
 
