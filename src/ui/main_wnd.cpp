@@ -15,6 +15,7 @@
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/device_table_block.h"
+#include "ui/input_hook_message.h"
 #include "ui/message_text.h"
 #include "ui/program_messages.h"
 #include "ui/window_chrome.h"
@@ -156,6 +157,11 @@ void CMainWnd::WindowInit() {
 
 void CMainWnd::FirstPassDone() { PostMessage({Registered().identity, 0, 0}); }
 
+void CMainWnd::keyboardHookMessage(int mode, int wParam, const KeyboardHookRecord& record) {
+    if (m_suspended || mode != capture_mode::kSingleKey) return;
+    if (CDevicePage* device = CurrentDevice()) device->OnCapturedKey(wParam, record);
+}
+
 void CMainWnd::RestoreAndRaise() {
     ShowNoDeviceLink();
     SetStatusPollingPaused(false);
@@ -229,6 +235,9 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
         return 0;
     case kMsgTrayIcon:
         OnTrayIcon(msg.lParam);
+        return 0;
+    case kMsgInputHook:
+        OnInputHookMessage(m_inputHook, *this, msg.wParam);
         return 0;
     case kMsgDisplayChange:
         log::line("显示器分辨率发生变化");

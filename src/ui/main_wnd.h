@@ -17,6 +17,7 @@
 
 #include "devices/device_tables.h"
 #include "devices/discovery/hotplug_discovery.h"
+#include "platform/device_hook.h"
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
 #include "ui/msg_wnd.h"
@@ -36,7 +37,10 @@ class CDeviceOptionUI;
 class CMpDevicePowerUI;
 class CDevicePage;
 
-class CMainWnd : public toolkit::CWindowWnd, public toolkit::INotifyUI, public devices::IDiscoveryListener {
+class CMainWnd : public toolkit::CWindowWnd,
+                 public toolkit::INotifyUI,
+                 public devices::IDiscoveryListener,
+                 public HookReceiver {
 public:
     static constexpr std::string_view kSkin = "XML_MAIN";
     static constexpr int kDpiNormal = 96;
@@ -86,6 +90,10 @@ public:
     // Stops discovery and closes the devices; idempotent.
     void Shutdown();
 
+    // The window's input hook: key capture for the key panel (message 1054)
+    // and macro recording.
+    CDeviceHook& InputHook() { return m_inputHook; }
+
     // toolkit::INotifyUI
     void Notify(toolkit::TNotifyUI& msg) override;
     // toolkit::CWindowWnd
@@ -94,6 +102,9 @@ public:
     void InterfaceFound(int entry, std::stop_token stop) override;
     void InterfaceLost(int entry, std::stop_token stop) override;
     void FirstPassDone() override;
+    // HookReceiver: a key captured for the key panel of the current device.
+    void keyboardHookMessage(int mode, int wParam, const KeyboardHookRecord& record) override;
+    void mouseHookMessage(int, int, const MouseHookRecord&) override {}
 
 protected:
     void OnFinalMessage() override;
@@ -156,6 +167,7 @@ private:
     // The same by kind index: mice, keyboards, mouse pads, headsets.
     std::array<std::vector<CDevicePage*>, devices::kKindCount> m_devicesByKind;
     std::vector<CMpDevicePowerUI*> m_powerDisplays;
+    CDeviceHook m_inputHook;
     std::function<void()> m_onFinal;
     std::function<bool(int)> m_languageSwitch;
     toolkit::CWindowWnd* m_about = nullptr;
