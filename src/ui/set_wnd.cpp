@@ -76,11 +76,7 @@ void CSetWnd::SetDpi(int dpi) {
         dpi = 96;
     }
     m_dpi = dpi;
-    m_pm.SetDPIScale(dpi / 96.0);
-    if (!GetHost()) return;
-    const toolkit::Rect bounds = GetHost()->GetBounds();
-    const toolkit::Size size = m_pm.GetInitSize();
-    SetBounds({bounds.left, bounds.top, bounds.left + m_pm.ScaleValue(size.cx), bounds.top + m_pm.ScaleValue(size.cy)});
+    ApplyDpi(dpi);
 }
 
 void CSetWnd::SetOwnerInfo(toolkit::WindowHandle mainWindow, int languageId) {
