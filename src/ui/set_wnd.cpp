@@ -136,21 +136,24 @@ void CSetWnd::StartCheck() {
         m_results.back().localFile = update::localFileName(m_results.back().name).string();
         ShowProduct(m_results.size() - 1, m_results.back());
     }
+    // The thread reaches the window only through its queue and handle, and
+    // is joined before the window goes.
+    const toolkit::WindowHandle self = GetHWND();
     m_runner = std::make_unique<update::UpdateCheckRunner>(
         m_service, m_products,
         update::UpdateCheckRunner::Callbacks{
-            [this](size_t index, const update::UpdateInfo& info) { Report({index, info}); },
-            [this](WindowStatus status) { Report({std::nullopt, {}, status}); }},
+            [this, self](size_t index, const update::UpdateInfo& info) { Report(self, {index, info}); },
+            [this, self](WindowStatus status) { Report(self, {std::nullopt, {}, status}); }},
         m_files.updateTime, m_clock);
 }
 
 // On the check thread.
-void CSetWnd::Report(CheckReport report) {
+void CSetWnd::Report(toolkit::WindowHandle self, CheckReport report) {
     {
         const std::lock_guard lock(m_reportsLock);
         m_reports.push_back(std::move(report));
     }
-    PostMessage({kMsgCheckReport, 0, 0});
+    GetQueue().Post(self, {kMsgCheckReport, 0, 0});
 }
 
 void CSetWnd::TakeReports() {

@@ -93,7 +93,7 @@ private:
     void WindowInit();
     void FillLanguages();
     void StartCheck();
-    void Report(CheckReport report);
+    void Report(toolkit::WindowHandle self, CheckReport report);
     void TakeReports();
     void ShowProduct(size_t index, const update::UpdateInfo& info);
     void FinishCheck(update::WindowStatus status);
