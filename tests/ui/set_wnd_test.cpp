@@ -14,6 +14,7 @@
 #include "ui/program_messages.h"
 #include "ui/update_info_list_item.h"
 #include "update/product_list.h"
+#include "update/update_time.h"
 
 namespace viremo::ui {
 namespace {
@@ -158,8 +159,11 @@ TEST_F(SetWndTest, UpToDateShowsTheDateOfTheCheckInTheLanguageChosen) {
     service.answer("setwnd-date", R"({"name":"x","version":"0","version_name":"0"})");
     FakeClock clock;
     clock.setWall(std::chrono::sys_days{std::chrono::year{2024} / 3 / 9} + 12h);
+    ASSERT_TRUE(update::writeLastCheckDate(files.updateTime, "2020-1-1"));
     auto window = Open("setwnd-date", clock);
+    EXPECT_EQ(window->LastCheckDate(), "2020-1-1");
     ASSERT_TRUE(Finish(*window));
+    // The check just made, not the one before it.
     EXPECT_EQ(StatusLine(*window), "Everything is up to date. Last checked:\u00A02024-3-9");
 
     // The combo hands the choice to the main window, which sends the
