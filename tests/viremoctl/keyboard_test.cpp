@@ -6,13 +6,8 @@
 namespace viremoctl {
 namespace {
 
+using testing::jsonOf;
 using testing::runViremoctl;
-
-Json::Value jsonOf(const testing::Run& run) {
-    const auto document = viremo::json::parse(run.out);
-    EXPECT_TRUE(document) << run.out;
-    return document.value_or(Json::Value());
-}
 
 // Each run has a fresh demo set: what one run writes reaches the next through
 // the demo memory kept in the data folder.

@@ -16,6 +16,7 @@
 
 #include "command.h"
 #include "device_backend.h"
+#include "lighting_options.h"
 #include "devices/device_tables.h"
 #include "devices/interface_probe.h"
 #include "devices/keyboard/keyboard_device.h"
@@ -27,6 +28,15 @@
 #include "platform/folder_lock.h"
 
 namespace viremoctl {
+
+// The pad's forms of read, apply and lighting (cmd_pad.cpp) and the
+// headset's lighting (cmd_headset.cpp).
+bool isPad(Arguments arguments);
+int runPadRead(const Options& options, Arguments arguments);
+int runPadApply(const Options& options, Arguments arguments);
+int runPadLighting(const Options& options, Arguments arguments);
+int runHeadsetLighting(const Options& options, Arguments arguments);
+
 namespace {
 
 using namespace viremo::devices;
@@ -58,12 +68,6 @@ OpenedKeyboard openKeyboard(const Options& options) {
 }
 
 bool isKeyboard(Arguments arguments) { return !arguments.empty() && arguments[0] == "keyboard"; }
-
-std::string colourText(uint8_t red, uint8_t green, uint8_t blue) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02x%02x%02x", red, green, blue);
-    return text;
-}
 
 std::string codeText(const uint8_t* code) {
     char text[12];
@@ -166,6 +170,7 @@ void printRead(const Json::Value& document) {
 }  // namespace
 
 int runRead(const Options& options, Arguments arguments) {
+    if (isPad(arguments)) return runPadRead(options, arguments);
     if (arguments.size() != 1 || !isKeyboard(arguments)) return fail("usage: viremoctl read keyboard");
     OpenedKeyboard opened = openKeyboard(options);
     if (!opened.device) return fail(opened.failure);
@@ -184,6 +189,7 @@ int runRead(const Options& options, Arguments arguments) {
 }
 
 int runApply(const Options& options, Arguments arguments) {
+    if (isPad(arguments)) return runPadApply(options, arguments);
     if (arguments.size() != 1 || !isKeyboard(arguments)) return fail("usage: viremoctl apply keyboard");
     OpenedKeyboard opened = openKeyboard(options);
     if (!opened.device) return fail(opened.failure);
@@ -228,46 +234,9 @@ int runApply(const Options& options, Arguments arguments) {
     return written ? kSuccess : kFailure;
 }
 
-namespace {
-
-// "--name value" pairs into the lighting state; a message when one is wrong.
-std::optional<std::string> applyLightingOption(LightRecord& lighting, const std::string& name,
-                                               const std::string& value) {
-    struct Field {
-        const char* name;
-        int highest;
-        uint8_t LightRecord::*field;
-    };
-    static constexpr Field kFields[] = {
-        {"--mode", keyboard::kModeCount - 1, &LightRecord::mode},
-        {"--brightness", keyboard::kStepCount - 1, &LightRecord::brightness},
-        {"--speed", keyboard::kStepCount - 1, &LightRecord::speed},
-        {"--direction", 1, &LightRecord::direction},
-        {"--multicolor", 1, &LightRecord::multiColor},
-    };
-    if (name == "--color") {
-        if (value.size() != 6 || value.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-            return "--color takes RRGGBB in hexadecimal";
-        const unsigned rgb = unsigned(std::stoul(value, nullptr, 16));
-        lighting.red = uint8_t(rgb >> 16), lighting.green = uint8_t(rgb >> 8), lighting.blue = uint8_t(rgb);
-        return std::nullopt;
-    }
-    for (const Field& field : kFields) {
-        if (name != field.name) continue;
-        int number = -1;
-        int used = 0;
-        if (std::sscanf(value.c_str(), "%d%n", &number, &used) != 1 || size_t(used) != value.size() || number < 0 ||
-            number > field.highest)
-            return name + " takes a number from 0 to " + std::to_string(field.highest);
-        lighting.*field.field = uint8_t(number);
-        return std::nullopt;
-    }
-    return "unknown option " + name;
-}
-
-}  // namespace
-
 int runLighting(const Options& options, Arguments arguments) {
+    if (isPad(arguments)) return runPadLighting(options, arguments);
+    if (!arguments.empty() && arguments[0] == "headset") return runHeadsetLighting(options, arguments);
     const char* usage =
         "usage: viremoctl lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1] "
         "[--color RRGGBB] [--multicolor 0|1]";
@@ -278,8 +247,8 @@ int runLighting(const Options& options, Arguments arguments) {
     const viremo::FolderLock lock(device.DeviceDataFolder());
     if (!device.LoadProfile().succeeded()) return fail("the keyboard's profile cannot be loaded");
     LightRecord lighting = device.GetLightInfo();
-    for (size_t i = 1; i + 1 < arguments.size(); i += 2)
-        if (const auto problem = applyLightingOption(lighting, arguments[i], arguments[i + 1])) return fail(*problem);
+    if (const auto problem = applyLightingOptions(lighting, arguments.subspan(1), keyboard::kModeCount - 1))
+        return fail(*problem);
 
     // The colour pages of the custom colour mode need the key layout.
     device.ReadKeyLayout();
@@ -288,16 +257,7 @@ int runLighting(const Options& options, Arguments arguments) {
     device.ApplyLightingState();
     const DeviceResult result = device.WriteSettingsRecord(0, 0);
     if (options.json) {
-        Json::Value document(Json::objectValue);
-        document["mode"] = lighting.mode;
-        document["brightness"] = lighting.brightness;
-        document["speed"] = lighting.speed;
-        document["direction"] = lighting.direction;
-        document["multicolor"] = lighting.multiColor;
-        document["color"] = colourText(lighting.red, lighting.green, lighting.blue);
-        document["written"]["settings"] = result.succeeded();
-        document["settingsCode"] = result.code();
-        printJson(document);
+        printJson(lightingWrittenJson(lighting, result.succeeded(), result.code()));
     } else {
         std::printf("lighting: mode %d (%s), brightness %d, speed %d, direction %d, multicolour %d, colour %s\n",
                     lighting.mode, modeName(device, lighting.mode).c_str(), lighting.brightness, lighting.speed,

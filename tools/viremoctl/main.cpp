@@ -25,6 +25,8 @@ int runKeys(const Options&, Arguments);
 int runMacro(const Options&, Arguments);
 int runRecoil(const Options&, Arguments);
 int runUpdate(const Options&, Arguments);
+int runEffect(const Options&, Arguments);
+int runHeadset(const Options&, Arguments);
 
 namespace {
 
@@ -39,6 +41,8 @@ const Command kCommands[] = {
     {"keys", "keys <keyboard|mouse> [set <key> <assignment>]   key assignments of the current profile", runKeys},
     {"macro", "macro <keyboard|mouse> list|show|add|rename|delete|import|export   the macro library", runMacro},
     {"recoil", "recoil show <gun>         the mouse's recoil pattern of gun 0-3", runRecoil},
+    {"effect", "effect pad|headset --run SECONDS   run the profile's software effect and count the frames", runEffect},
+    {"headset", "headset show|eq|eq-custom|mic|monitor|voice|surround   the headset's audio: equaliser, microphone, monitor, voice changer, surround", runHeadset},
     {"update", "update check [--service URL] [--ca-file FILE]   ask the update service about the application and the devices", runUpdate},
 };
 

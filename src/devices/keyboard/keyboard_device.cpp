@@ -9,13 +9,13 @@
 #include "devices/keyboard/keyboard_key_image.h"
 #include "devices/keyboard/keyboard_light_image.h"
 #include "devices/keyboard/keyboard_position_memory.h"
+#include "devices/profile_binding.h"
 #include "devices/protocol/result_code.h"
 #include "devices/protocol/session.h"
 #include "macros/macro_config.h"
 #include "macros/macro_image.h"
 #include "platform/folders.h"
 #include "profiles/json_file.h"
-#include "profiles/profile_store.h"
 
 namespace viremo::devices {
 
@@ -88,16 +88,7 @@ void CVendrakeKeyboardDevice::RefreshState() {
 // ---- Profile -----------------------------------------------------------------
 
 void CVendrakeKeyboardDevice::BindProfileFiles() {
-    const std::filesystem::path folder = DeviceDataFolder();
-    ProfileStore store(folder, DefaultProfilePath(), wiredModel(uint16_t(GetModelId())), clock());
-    profile_.SetDefaultDataPath(DefaultProfilePath());
-    profile_.SetLightConfigPath(folder / (GetLightingPresetName() + ".config"));
-    // A reload keeps the profile loaded until the user switches.
-    if (store.LoadProfileList(profile_.GetProfilePath().stem().string()) != ProfileResult::Done) return;
-    profile_.SetProfilePath(store.CurrentProfileFile());
-    const int selected = store.GetSelectedProfileIndex();
-    if (selected >= 0 && size_t(selected) < store.Profiles().size())
-        profileName_ = store.Profiles()[size_t(selected)].name;
+    if (auto name = bindProfileFiles(*this, profile_, clock())) profileName_ = std::move(*name);
 }
 
 DeviceResult CVendrakeKeyboardDevice::LoadProfile() {
