@@ -3,6 +3,7 @@
 #include "toolkit/control_factory.h"
 #include "ui/device_option.h"
 #include "ui/mp_device_power.h"
+#include "ui/update_info_list_item.h"
 
 namespace viremo::ui {
 
@@ -10,6 +11,7 @@ void RegisterProgramControls() {
     auto& factory = toolkit::CControlFactory::Instance();
     factory.Register("CDeviceOptionUI", [] { return std::make_unique<CDeviceOptionUI>(); });
     factory.Register("CMpDevicePowerUI", [] { return std::make_unique<CMpDevicePowerUI>(); });
+    factory.Register("CUpdateInfoListItemUI", [] { return std::make_unique<CUpdateInfoListItemUI>(); });
 }
 
 }  // namespace viremo::ui
