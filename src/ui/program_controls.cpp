@@ -11,6 +11,7 @@
 #include "ui/mp_device_power.h"
 #include "ui/select_panel.h"
 #include "ui/skin_panel.h"
+#include "ui/update_info_list_item.h"
 
 namespace viremo::ui {
 namespace {
@@ -34,6 +35,7 @@ void RegisterProgramControls() {
     Register<CLightControlUI>(factory, CLightControlUI::kClassName);
     Register<CSkinPanelUI>(factory, CSkinPanelUI::kClassName);
     Register<CDeviceProfileUI>(factory, CDeviceProfileUI::kClassName);
+    Register<CUpdateInfoListItemUI>(factory, "CUpdateInfoListItemUI");
 }
 
 }  // namespace viremo::ui
