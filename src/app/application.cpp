@@ -20,6 +20,7 @@
 #include "platform/settings_store.h"
 #include "toolkit/language.h"
 #include "toolkit/paint_manager.h"
+#include "toolkit/qt/file_dialog.h"
 #include "toolkit/qt/private_fonts.h"
 #include "toolkit/qt/qt_window_host.h"
 #include "toolkit/qt/qt_window_system.h"
@@ -164,6 +165,14 @@ int Run(const Options& options) {
         window->SetLanguageQuery([&localisation] { return localisation.CurrentLanguage(); });
         window->SetUpdateService(update::readServiceSettings(settings));
         window->SetFixedDpi(options.dpi);
+        window->SetFileChooser([owner = window.get()](bool save, std::string_view filter, std::string_view pattern) {
+            toolkit::qt::FileDialogOptions dialog;
+            dialog.owner = owner;
+            // Without a pattern the filter is a bar-separated list of pairs.
+            dialog.filters = pattern.empty() ? toolkit::qt::ParseFilterString(filter)
+                                             : std::vector<toolkit::qt::FileFilter>{{std::string(filter), std::string(pattern)}};
+            return save ? toolkit::qt::GetSaveFileName(dialog) : toolkit::qt::GetOpenFileName(dialog);
+        });
         if (!window->Build()) {
             std::fprintf(stderr, "viremo: cannot build the main window from the skin in %s\n", skin.c_str());
             exitCode = 1;

@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/message_bus.h"
+#include "toolkit/image_description.h"
 #include "toolkit/menu.h"
+#include "toolkit/option.h"
+#include "toolkit/slider.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/text_util.h"
 #include "ui/about_wnd.h"
@@ -15,6 +19,8 @@
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/device_table_block.h"
+#include "ui/skin_frame.h"
+#include "ui/edit_value.h"
 #include "ui/input_hook_message.h"
 #include "ui/message_text.h"
 #include "ui/program_messages.h"
@@ -72,6 +78,28 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "device_select_prev", false, &CMainWnd::OnSelectPrevious},
         {"click", "device_select_next", false, &CMainWnd::OnSelectNext},
         {"selectchanged", "device_select", false, &CMainWnd::OnDeviceSelected},
+        {"click", "skinbtn", false, &CMainWnd::OnSkinButton},
+        {"selectchanged", "deng_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "key_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "macro_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "system_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "cursor_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "6533_voice_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "magic_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "Virtual7.1_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"itemselect", "device_profile_combo", false, &CMainWnd::OnProfileChosen},
+        {"click", "device_add_btn", false, &CMainWnd::OnProfileAdd},
+        {"click", "device_sub_btn", false, &CMainWnd::OnProfileDelete},
+        {"click", "device_copy_btn", false, &CMainWnd::OnProfileCopy},
+        {"click", "device_profile_edit_save_btn", false, &CMainWnd::OnProfileRename},
+        {"click", "device_reset_btn", false, &CMainWnd::OnProfileReset},
+        {"click", "device_import_btn", false, &CMainWnd::OnProfileImport},
+        {"click", "device_export_btn", false, &CMainWnd::OnProfileExport},
+        {"click", "profile_fun_spread_btn", false, &CMainWnd::OnProfileMenu},
+        {"click", "default_btn", false, &CMainWnd::OnRestoreDefaults},
+        {"click", "key_butt_prosave", false, &CMainWnd::OnWriteToDevice},
+        {"killfocus", "quelm_DPI_edit_", true, &CMainWnd::OnDpiEditTaken},
+        {"movevaluechanged", "quelm_DPI_slider_", true, &CMainWnd::OnDpiSliderMoved},
     };
     return routes;
 }
@@ -142,11 +170,68 @@ void CMainWnd::OnMinimize(toolkit::TNotifyUI&, int) { WindowChrome().Minimize(*t
 void CMainWnd::OnRestore(toolkit::TNotifyUI&, int) { WindowChrome().Restore(*this); }
 void CMainWnd::OnNoDeviceOk(toolkit::TNotifyUI&, int) { ShowWindow(false, false); }
 
+// One skin frame at a time: a second click while it is open does nothing.
+void CMainWnd::OnSkinButton(toolkit::TNotifyUI& msg, int) {
+    if (m_skinFrame) return;
+    auto choosePicture = [this] {
+        return m_fileChooser ? m_fileChooser(false, "(*.png) | *.png |(*.*)|*.*||", {}) : std::string();
+    };
+    m_skinFrame = CSkinFrame::Open(*this, msg.pSender, choosePicture, folders::applicationData(),
+                                   [this] { m_skinFrame = nullptr; });
+}
+
+int CMainWnd::OnPublish(const SkinChangedParam& param) {
+    toolkit::CControlUI* root = m_pm.FindControl("root");
+    if (!root) return 0;
+    if (param.colourMode) {
+        root->SetBkColor(param.colour);
+        root->SetBkImage({});
+        return 1;
+    }
+    // The image is taken as a file name only: a path that the image syntax
+    // would read as something else (quotes, key='value') is refused.
+    if (toolkit::ParseImageDescription(param.image).file != param.image) {
+        log::linef("skin: %s cannot be used as a background", param.image.c_str());
+        return 0;
+    }
+    root->SetBkColor(0);
+    root->SetBkImage(param.image);
+    return 1;
+}
+
+// The function tabs of a device page, pages 1 to 8 in this order.
+void CMainWnd::OnFunctionTab(toolkit::TNotifyUI& msg, int) {
+    static constexpr std::string_view kTabs[] = {"deng_Op_tab",  "key_Op_tab",        "macro_Op_tab",
+                                                 "system_Op_tab", "cursor_Op_tab",     "6533_voice_Op_tab",
+                                                 "magic_Op_tab",  "Virtual7.1_Op_tab"};
+    const auto* tab = dynamic_cast<const toolkit::COptionUI*>(msg.pSender);
+    CDevicePage* device = CurrentDevice();
+    if (!tab || !tab->IsSelected() || !device) return;
+    for (size_t i = 0; i < std::size(kTabs); ++i)
+        if (toolkit::EqualsNoCase(tab->GetName(), kTabs[i])) device->SelectFunctionPage(int(i) + 1);
+}
+
+// A DPI value typed into a stage's edit is kept within what the sensors
+// take, shown as taken and put on the stage's slider.
+void CMainWnd::OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage) {
+    const int value = EditValue(msg.pSender->GetText(), kDpiLow, kDpiHigh);
+    msg.pSender->SetText(std::to_string(value));
+    if (auto* slider = dynamic_cast<toolkit::CSliderUI*>(m_pm.FindControl("quelm_DPI_slider_" + std::to_string(stage))))
+        slider->SetValue(value, false);
+}
+
+void CMainWnd::OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage) {
+    const auto* slider = dynamic_cast<const toolkit::CSliderUI*>(msg.pSender);
+    toolkit::CControlUI* edit = m_pm.FindControl("quelm_DPI_edit_" + std::to_string(stage));
+    if (slider && edit) edit->SetText(std::to_string(slider->GetValue()));
+}
+
 // ---- start-up ---------------------------------------------------------------
 
 void CMainWnd::WindowInit() {
     if (m_initDone) return;
     m_initDone = true;
+    SkinChangeObserver().AttachReceiver(this);
     if (m_bus) m_bus->Broadcast({std::string(kLightingAnnouncementName), 1, 1});
     if (m_languageSwitch) m_languageSwitch(kStoredLanguage);
     CreateFirstPages();
@@ -305,6 +390,7 @@ void CMainWnd::OnTimer(unsigned id) {
     KillTimer(id);
     if (id == kTimerFitToMonitor) FitToMonitor();
     else if (id == kTimerTrayMenu) ShowTrayMenu();
+    else if (id == kTimerProfileSwitch) SwitchProfile();
 }
 
 // ---- tray, menus, child windows --------------------------------------------
@@ -367,6 +453,7 @@ void CMainWnd::HideToTray() {
 
 void CMainWnd::CloseChildWindows() {
     if (m_about) m_about->Close(0);
+    if (m_skinFrame) m_skinFrame->Close(0);
     // The settings window decides: an update in progress keeps it open.
     if (m_settings) m_settings->RequestClose();
 }
@@ -384,6 +471,7 @@ void CMainWnd::ShowAbout() {
 // ---- message boxes ------------------------------------------------------------
 
 int CMainWnd::ShowMessage(std::string_view textId, MessageButtons buttons) {
+    if (m_messagePresenter) return m_messagePresenter(textId, buttons);
     return ShowMessageBox(this, {}, std::string(textId), m_dpi, true, buttons);
 }
 
@@ -395,7 +483,9 @@ int CMainWnd::ShowMessageWithNumber(std::string_view textId, int number) {
         probe->SetText(text);
         text = probe->GetDisplayText();
     }
-    return ShowMessageBox(this, {}, TextWithNumber(text, number), m_dpi, false, MessageButtons::Ok);
+    text = TextWithNumber(text, number);
+    if (m_messagePresenter) return m_messagePresenter(text, MessageButtons::Ok);
+    return ShowMessageBox(this, {}, text, m_dpi, false, MessageButtons::Ok);
 }
 
 // ---- the audio companion's data ------------------------------------------------
@@ -422,6 +512,7 @@ bool CMainWnd::OnCopyData(int kind, std::span<const uint8_t> data) {
 void CMainWnd::Shutdown() {
     if (m_shutDown) return;
     m_shutDown = true;
+    SkinChangeObserver().DetachReceiver(this);
     log::line("退出测试");
     ShowWindow(false, false);
     m_threads.StopAll();

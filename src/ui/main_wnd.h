@@ -21,6 +21,7 @@
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
 #include "ui/msg_wnd.h"
+#include "ui/skin_change.h"
 #include "ui/thread_slots.h"
 #include "update/update_service.h"
 
@@ -42,11 +43,15 @@ class CSetWnd;
 class CMainWnd : public toolkit::CWindowWnd,
                  public toolkit::INotifyUI,
                  public devices::IDiscoveryListener,
+                 public ISkinChangeReceiver,
                  public HookReceiver {
 public:
     static constexpr std::string_view kSkin = "XML_MAIN";
     static constexpr int kDpiNormal = 96;
     static constexpr int kDpiLarge = 144;
+    // A profile chosen in the list is switched to after this pause.
+    static constexpr unsigned kTimerProfileSwitch = 1055;
+    static constexpr unsigned kProfileSwitchDelayMs = 400;
 
     // Devices are found on `backend`; `bus` (may be null) carries the
     // messages with other programs.
@@ -88,6 +93,17 @@ public:
     // Selects the first visible tab showing a device of this kind index.
     bool SelectKind(int kindIndex);
 
+    // How the window asks for a file to open or save, with a filter's
+    // description and pattern ("Profile Files(*.json)", "*.json;"); "" when
+    // cancelled. The application gives the desktop's dialogs; without one
+    // the commands that need a file do nothing.
+    using FileChooser = std::function<std::string(bool save, std::string_view filter, std::string_view pattern)>;
+    void SetFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
+    // Answers the message boxes instead of showing them (tests); a text
+    // with a number comes formatted in the current language.
+    using MessagePresenter = std::function<int(std::string_view textId, MessageButtons buttons)>;
+    void SetMessagePresenter(MessagePresenter presenter) { m_messagePresenter = std::move(presenter); }
+
     // Message boxes over the main window, by text identifier; 1 for OK.
     int ShowMessage(std::string_view textId, MessageButtons buttons);
     // A text that carries a number ("message_text_16"): the number goes
@@ -110,6 +126,12 @@ public:
     void Notify(toolkit::TNotifyUI& msg) override;
     // toolkit::CWindowWnd
     std::intptr_t HandleMessage(toolkit::Message& msg) override;
+    // ISkinChangeReceiver: the background of "root" becomes the colour or
+    // the image; 1 when it was applied.
+    int OnPublish(const SkinChangedParam& param) override;
+    // The skin frame while it is open; null otherwise.
+    toolkit::CWindowWnd* SkinFrame() const { return m_skinFrame; }
+
     // devices::IDiscoveryListener, on the discovery thread
     void InterfaceFound(int entry, std::stop_token stop) override;
     void InterfaceLost(int entry, std::stop_token stop) override;
@@ -150,6 +172,28 @@ private:
     void OnMinimize(toolkit::TNotifyUI& msg, int);
     void OnRestore(toolkit::TNotifyUI& msg, int);
     void OnNoDeviceOk(toolkit::TNotifyUI& msg, int);
+    void OnFunctionTab(toolkit::TNotifyUI& msg, int);
+    void OnSkinButton(toolkit::TNotifyUI& msg, int);
+
+    // Profile commands of the shown device (main_wnd_commands.cpp).
+    void OnProfileChosen(toolkit::TNotifyUI& msg, int);
+    void SwitchProfile();
+    void OnProfileAdd(toolkit::TNotifyUI& msg, int);
+    void OnProfileDelete(toolkit::TNotifyUI& msg, int);
+    void OnProfileCopy(toolkit::TNotifyUI& msg, int);
+    void OnProfileRename(toolkit::TNotifyUI& msg, int);
+    void OnProfileReset(toolkit::TNotifyUI& msg, int);
+    void OnProfileImport(toolkit::TNotifyUI& msg, int);
+    void OnProfileExport(toolkit::TNotifyUI& msg, int);
+    void OnProfileMenu(toolkit::TNotifyUI& msg, int);
+    void OnRestoreDefaults(toolkit::TNotifyUI& msg, int);
+    // Sends the edited keys and the macros they use to the device shown and
+    // saves its profile; a write that fails keeps the profile file as it was.
+    void OnWriteToDevice(toolkit::TNotifyUI& msg, int);
+    // The device shown loads its current profile again and sends it.
+    void ReloadProfile(CDevicePage& device);
+    void OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage);
+    void OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage);
     void OnWindowSize(toolkit::TNotifyUI& msg, int);
     void OnWindowInit(toolkit::TNotifyUI& msg, int);
 
@@ -180,6 +224,8 @@ private:
     ThreadSlots m_threads;
     // The device pages, in the order they were made; "device_switch" owns them.
     std::vector<CDevicePage*> m_pages;
+    FileChooser m_fileChooser;
+    MessagePresenter m_messagePresenter;
     // The same by kind index: mice, keyboards, mouse pads, headsets.
     std::array<std::vector<CDevicePage*>, devices::kKindCount> m_devicesByKind;
     std::vector<CMpDevicePowerUI*> m_powerDisplays;
@@ -187,6 +233,7 @@ private:
     std::function<void()> m_onFinal;
     std::function<bool(int)> m_languageSwitch;
     toolkit::CWindowWnd* m_about = nullptr;
+    toolkit::CWindowWnd* m_skinFrame = nullptr;
     CSetWnd* m_settings = nullptr;
     std::function<int()> m_currentLanguage;
     update::ServiceSettings m_updateService;

@@ -370,6 +370,11 @@ void CMainWnd::SelectTab(int tabIndex, bool visible, bool activate) {
         tab->SetSelected(true);
     }
     ShowNoDeviceLink();
+    // With more than one device shown the lighting panels offer to light
+    // them all alike.
+    const bool multiDevice = VisibleTabCount() > 1;
+    for (CDevicePage* page : m_pages)
+        if (page) page->SetMultiDevice(multiDevice);
     int synchro = 0;
     for (int i = 0; i < TabCount(); ++i)
         if (Tab(i) && Tab(i)->IsVisibleFlag() && Tab(i)->IsSynchro()) ++synchro;

@@ -3,7 +3,10 @@
 // the emulated demo set, with the Qt host tests' application and fixture.
 #include <QApplication>
 
+#include <filesystem>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +30,19 @@ protected:
     hid::EmulatedBus bus;
     std::optional<emulator::DemoSet> demo;
     std::unique_ptr<ui::CMainWnd> window;
+};
+
+// The main window with the devices' data folders and "main.ini" in a folder
+// of the test's own ($XDG_DATA_HOME), removed afterwards.
+class PrivateDataTest : public MainWindowTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::filesystem::path folder;  // the test's folder; the data home is folder / "data"
+
+private:
+    std::optional<std::string> previousDataHome_;
 };
 
 }  // namespace viremo::app::testing
