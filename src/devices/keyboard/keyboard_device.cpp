@@ -329,7 +329,7 @@ DeviceResult CVendrakeKeyboardDevice::WriteSettingsRecord(int profile, int value
 void CVendrakeKeyboardDevice::SendLightFrame() {
     if (!HasLightingControl()) return;
     ShowLightsOnPage();
-    if (IsOnReceiver() || keyboardRendersMode(GetLightingState().mode)) return;
+    if (IsOnReceiver() || keyboardRendersMode(GetLightingState().mode) || FramesHeldBack()) return;
     const LightFrame frame = buildKeyLightImage(Lights(), maps_.lightPosition);
     if (Channel().StreamLightFrame(std::span(frame).first(kStreamedFrameSize)) != kSuccess) PauseAfterFailedFrame();
 }
