@@ -69,6 +69,8 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "device_select_prev", false, &CMainWnd::OnSelectPrevious},
         {"click", "device_select_next", false, &CMainWnd::OnSelectNext},
         {"selectchanged", "device_select", false, &CMainWnd::OnDeviceSelected},
+        {"click", "control_light_status", false, &CMainWnd::OnLightingControlClick},
+        {"click", "deng_same_mode", false, &CMainWnd::OnSameModeClick},
     };
     return routes;
 }
@@ -151,6 +153,9 @@ void CMainWnd::WindowInit() {
     ShowWindow(false, false);
     m_discovery.Start();
     m_threads.Assign(ThreadSlots::kDiscovery, [this] { m_discovery.RequestStop(); }, [this] { m_discovery.Stop(); });
+    m_lightingSync.Start();
+    m_threads.Assign(ThreadSlots::kLightingSync, [this] { m_lightingSync.RequestStop(); },
+                     [this] { m_lightingSync.Stop(); });
     SetTimer(kTimerFitToMonitor, 100);
 }
 
@@ -242,14 +247,40 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
 }
 
 void CMainWnd::OnRegisteredMessage(const toolkit::Message& msg) {
-    if (msg.id == Registered().lightingRequest && msg.wParam == 1) {
+    const RegisteredMessages& registered = Registered();
+    if (msg.id == registered.lightingRequest && msg.wParam == 1) {
         if (msg.lParam == 0 || msg.lParam == 1) m_lightingControl = msg.lParam == 1;
-        if (auto* status = m_pm.FindControl("control_light_status"))
-            status->SetText(m_lightingControl ? "控制灯光" : "不控制灯光");
+        ShowLightingControl();
         ApplyLightingControl(m_lightingControl);
+        return;
     }
-    // The device table query is answered on the bus; updates and games are
-    // handled by the settings window and game lighting.
+    const bool game = msg.id == registered.gameStart || msg.id == registered.gameEnd || msg.id == registered.gameKill ||
+                      msg.id == registered.gameDeath;
+    if (game) {
+        CDevicePage* device = CurrentDevice();
+        m_gameLighting.OnGameEvent(device ? &device->Driver() : nullptr, static_cast<int64_t>(msg.wParam),
+                                   static_cast<int64_t>(msg.lParam));
+        SetTimer(kTimerGameLighting, static_cast<unsigned>(kGameLightingTime.count()));
+    }
+    // The device table query is answered on the bus; updates are the
+    // settings window's.
+}
+
+void CMainWnd::ShowLightingControl() {
+    if (auto* status = m_pm.FindControl("control_light_status"))
+        status->SetText(m_lightingControl ? "控制灯光" : "不控制灯光");
+}
+
+// The user takes the lights back from other programs or leaves them to them.
+void CMainWnd::OnLightingControlClick(toolkit::TNotifyUI&, int) {
+    m_lightingControl = !m_lightingControl;
+    if (m_bus) m_bus->Broadcast({std::string(kLightingAnnouncementName), 1, m_lightingControl ? 1 : 0});
+    ShowLightingControl();
+    ApplyLightingControl(m_lightingControl);
+}
+
+void CMainWnd::OnSameModeClick(toolkit::TNotifyUI&, int) {
+    if (CDevicePage* device = CurrentDevice()) m_lightingSync.SynchroniseFrom(device->Driver());
 }
 
 void CMainWnd::OnPowerBroadcast(std::uintptr_t event) {
@@ -286,6 +317,7 @@ void CMainWnd::OnTimer(unsigned id) {
     KillTimer(id);
     if (id == kTimerFitToMonitor) FitToMonitor();
     else if (id == kTimerTrayMenu) ShowTrayMenu();
+    else if (id == kTimerGameLighting) m_gameLighting.RestoreWhenDue();
 }
 
 // ---- tray, menus, child windows --------------------------------------------

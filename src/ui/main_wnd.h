@@ -17,8 +17,10 @@
 
 #include "devices/device_tables.h"
 #include "devices/discovery/hotplug_discovery.h"
+#include "devices/lighting/lighting_sync.h"
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
+#include "ui/game_lighting.h"
 #include "ui/msg_wnd.h"
 #include "ui/thread_slots.h"
 
@@ -64,6 +66,10 @@ public:
 
     // State for the application and the tests.
     bool IsFirstPassDone() const { return m_firstPassDone; }
+    bool HasLightingControl() const { return m_lightingControl; }
+    // Synchronised lighting of every device; the lighting panel writes its
+    // effect settings.
+    devices::LightingSync& LightingSync() { return m_lightingSync; }
     int TabCount();
     CDeviceOptionUI* Tab(int index);
     int VisibleTabCount();
@@ -117,6 +123,9 @@ private:
     void OnPowerBroadcast(std::uintptr_t event);
     void OnLanguageChanged(int languageIndex);
     void ApplyLightingControl(bool control);
+    void ShowLightingControl();
+    void OnLightingControlClick(toolkit::TNotifyUI& msg, int);
+    void OnSameModeClick(toolkit::TNotifyUI& msg, int);
     void SetStatusPollingPaused(bool paused);
     void CloseChildWindows();
     void OnClose(toolkit::TNotifyUI& msg, int);
@@ -151,6 +160,8 @@ private:
     platform::MessageBus* m_bus;
     devices::HotplugDiscovery m_discovery;
     ThreadSlots m_threads;
+    devices::LightingSync m_lightingSync;
+    GameLighting m_gameLighting;
     // The device pages, in the order they were made; "device_switch" owns them.
     std::vector<CDevicePage*> m_pages;
     // The same by kind index: mice, keyboards, mouse pads, headsets.

@@ -51,5 +51,7 @@ const RegisteredMessages& Registered();
 
 // The names another program may send us over the bus, and only those.
 bool IsAcceptedFromOtherPrograms(std::string_view name);
+// Every registered name of the program, those it sends included.
+bool IsRegisteredName(std::string_view name);
 
 }  // namespace viremo::ui

@@ -173,6 +173,39 @@ TEST_F(LightingSyncTest, WithoutAnOpenSynchronisedDeviceNothingIsDone) {
     EXPECT_EQ(devices[kKindKeyboard].GetLightColour(0), LightColour{});
 }
 
+TEST_F(LightingSyncTest, SynchronisingGivesEachOpenDeviceItsKindsModeAndTheSelectedColours) {
+    LightRecord chosen;
+    chosen.mode = 28;  // keyboard off
+    chosen.brightness = 3;
+    chosen.speed = 1;
+    chosen.direction = 1;
+    chosen.red = 40;
+    devices[kKindKeyboard].SetLightInfo(chosen);
+    devices[kKindHeadset].Channel().SetOpen(false);
+    EXPECT_TRUE(sync.SynchroniseFrom(devices[kKindKeyboard]));
+    EXPECT_EQ(devices[kKindMouse].GetLightingState().mode, 9);
+    EXPECT_EQ(devices[kKindMousePad].GetLightingState().mode, 8);
+    EXPECT_EQ(devices[kKindKeyboard].GetLightingState().mode, 28);
+    EXPECT_EQ(devices[kKindMouse].GetLightingState().red, 40);
+    EXPECT_EQ(devices[kKindMousePad].GetLightingState().speed, 1);
+    EXPECT_EQ(devices[kKindHeadset].GetLightingState().mode, 0);  // closed: left alone
+    EXPECT_EQ(devices[kKindMouse].Channel().SyncFlag(), 1);
+    EXPECT_EQ(devices[kKindHeadset].Channel().SyncFlag(), 0);
+    EXPECT_EQ(sync.Settings().effect, kSyncOff);
+    EXPECT_EQ(sync.Settings().brightness, 3);
+
+    chosen.mode = 23;  // keyboard blink
+    devices[kKindKeyboard].SetLightInfo(chosen);
+    EXPECT_TRUE(sync.SynchroniseFrom(devices[kKindKeyboard]));
+    EXPECT_EQ(devices[kKindMouse].GetLightingState().mode, 4);
+    EXPECT_EQ(devices[kKindMousePad].GetLightingState().mode, 4);
+
+    chosen.mode = 7;  // no common effect: the synchronisation ends
+    devices[kKindKeyboard].SetLightInfo(chosen);
+    EXPECT_FALSE(sync.SynchroniseFrom(devices[kKindKeyboard]));
+    for (auto& device : devices) EXPECT_EQ(device.Channel().SyncFlag(), 0);
+}
+
 TEST_F(LightingSyncTest, TheThreadStopsWithin100msWhileIdle) {
     sync.Start();
     std::this_thread::sleep_for(milliseconds(20));  // into its one-second wait

@@ -25,6 +25,7 @@ int runKeys(const Options&, Arguments);
 int runMacro(const Options&, Arguments);
 int runRecoil(const Options&, Arguments);
 int runUpdate(const Options&, Arguments);
+int runSignal(const Options&, Arguments);
 
 namespace {
 
@@ -39,6 +40,7 @@ const Command kCommands[] = {
     {"keys", "keys <keyboard|mouse> [set <key> <assignment>]   key assignments of the current profile", runKeys},
     {"macro", "macro <keyboard|mouse> list|show|add|rename|delete|import|export   the macro library", runMacro},
     {"recoil", "recoil show <gun>         the mouse's recoil pattern of gun 0-3", runRecoil},
+    {"signal", "signal NAME [WPARAM LPARAM]   send a registered message to the programs on the session bus", runSignal},
     {"update", "update check [--service URL] [--ca-file FILE]   ask the update service about the application and the devices", runUpdate},
 };
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "devices/lighting/sync_modes.h"
 #include "platform/log.h"
 #include "platform/stoppable_sleep.h"
 
@@ -79,6 +80,50 @@ void LightingSync::StepAndShow() {
             if (!device->Channel().SyncFlag()) continue;
             for (int light = 0; light < device->GetLightCount(); ++light) device->SetLightColour(light, colour);
         }
+}
+
+bool LightingSync::SynchroniseFrom(const CVendrakeUSBDevice& selected) {
+    const LightRecord chosen = selected.GetLightingState();
+    const std::optional<uint8_t> effect = syncEffectOfMode(selected.GetKindIndex(), chosen.mode);
+    std::vector<CVendrakeUSBDevice*> all;
+    {
+        std::lock_guard lock(listLock_);
+        for (const auto& kind : devices_) all.insert(all.end(), kind.begin(), kind.end());
+    }
+    for (CVendrakeUSBDevice* device : all) {
+        if (!effect) {
+            device->Channel().SetSyncFlag(0);
+            continue;
+        }
+        if (!device->Channel().IsOpen()) continue;
+        LightRecord lighting = device->GetLightingState();
+        lighting.mode = modeOfSyncEffect(device->GetKindIndex(), *effect).value_or(lighting.mode);
+        lighting.brightness = chosen.brightness;
+        lighting.speed = chosen.speed;
+        lighting.direction = chosen.direction;
+        lighting.multiColor = chosen.multiColor;
+        lighting.red = chosen.red;
+        lighting.green = chosen.green;
+        lighting.blue = chosen.blue;
+        device->Channel().SetSyncFlag(1);
+        device->SetLightInfo(lighting);
+        device->SaveProfile();
+        device->ApplyLightingState();
+        device->WriteSettingsRecord(0, 0);
+    }
+    if (effect) ShowEffectOf(chosen, *effect);
+    return effect.has_value();
+}
+
+void LightingSync::ShowEffectOf(const LightRecord& lighting, uint8_t effect) {
+    settings_.effect = effect;
+    settings_.brightness = lighting.brightness;
+    settings_.speed = lighting.speed;
+    settings_.direction = lighting.direction;
+    settings_.cycling = lighting.multiColor;
+    settings_.red = lighting.red;
+    settings_.green = lighting.green;
+    settings_.blue = lighting.blue;
 }
 
 bool LightingSync::AnySynchronisedOpen() const {

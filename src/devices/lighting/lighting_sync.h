@@ -36,6 +36,15 @@ public:
     // Written by the lighting panel; read by the thread on its next step.
     SyncSettings& Settings() { return settings_; }
 
+    // Synchronises every open device with `selected`: its mode becomes the
+    // common effect, and each device takes its own kind's mode for it with
+    // the selected device's brightness, speed, direction and colours, keeps
+    // that as its lighting state (profile, device, settings record) and has
+    // its sync flag set. A mode with no common effect stops the
+    // synchronisation of every device instead; false then. Called on the
+    // user-interface thread.
+    bool SynchroniseFrom(const CVendrakeUSBDevice& selected);
+
     void Start();
     void RequestStop();
     void Stop();
@@ -52,6 +61,7 @@ public:
 private:
     void Run(std::stop_token stop);
     bool AnySynchronisedOpen() const;
+    void ShowEffectOf(const LightRecord& lighting, uint8_t effect);
     long long NowMs() const;
 
     const Clock& clock_;
