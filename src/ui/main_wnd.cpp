@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "lighting/audio_styles.h"
 #include "platform/log.h"
 #include "platform/message_bus.h"
 #include "toolkit/menu.h"
@@ -10,7 +11,6 @@
 #include "toolkit/text_util.h"
 #include "ui/about_wnd.h"
 #include "ui/skin_window.h"
-#include "ui/audio_blocks.h"
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
@@ -25,6 +25,11 @@ namespace {
 
 constexpr unsigned kTimerFitToMonitor = 1011;
 constexpr unsigned kTimerTrayMenu = 1032;
+constexpr unsigned kTimerAudioCompanionStarting = 1013;
+constexpr unsigned kAudioCompanionPollMs = 100;
+constexpr int kAudioCompanionAttempts = 30;
+// The keyboard's audio lighting mode.
+constexpr uint8_t kAudioLightingMode = 29;
 constexpr int kMonitorLargeWidth = 1500;
 constexpr int kMonitorLargeHeight = 960;
 
@@ -76,7 +81,15 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
 }
 
 CMainWnd::CMainWnd(hid::Backend& backend, platform::MessageBus* bus)
-    : m_backend(backend), m_bus(bus), m_discovery(backend, *this) {}
+    : m_backend(backend), m_bus(bus), m_discovery(backend, *this) {
+    m_audioCompanion = std::make_unique<AudioCompanionLink>(AudioDataReceiver::Handlers{
+        [this](const BandLevels& levels) {
+            if (auto* keyboard = m_audioKeyboard.load()) keyboard->OnAudioLevels(levels);
+        },
+        [this](const companion::BandBlock& bands) {
+            if (auto* keyboard = m_audioKeyboard.load()) keyboard->OnAudioBands(bands);
+        }});
+}
 
 CMainWnd::~CMainWnd() { Shutdown(); }
 
@@ -126,6 +139,7 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
     }
     // Everything else belongs to the device shown and its panels.
     if (CDevicePage* device = CurrentDevice()) device->Notify(msg);
+    StartAudioCompanionWhenChosen();
 }
 
 void CMainWnd::OnWindowInit(toolkit::TNotifyUI&, int) { WindowInit(); }
@@ -315,7 +329,10 @@ void CMainWnd::SetStatusPollingPaused(bool paused) {
 // Timers are one-shot: killed first, then handled.
 void CMainWnd::OnTimer(unsigned id) {
     KillTimer(id);
-    if (id == kTimerFitToMonitor) FitToMonitor();
+    if (id == kTimerFitToMonitor) {
+        FitToMonitor();
+        ConnectAudioCompanion();
+    } else if (id == kTimerAudioCompanionStarting) OnAudioCompanionStarting();
     else if (id == kTimerTrayMenu) ShowTrayMenu();
     else if (id == kTimerGameLighting) m_gameLighting.RestoreWhenDue();
 }
@@ -407,23 +424,42 @@ int CMainWnd::ShowMessageWithNumber(std::string_view textId, int number) {
     return ShowMessageBox(this, {}, TextWithNumber(text, number), m_dpi, false, MessageButtons::Ok);
 }
 
-// ---- the audio companion's data ------------------------------------------------
+// ---- the audio companion ----------------------------------------------------------
 
-bool CMainWnd::OnCopyData(int kind, std::span<const uint8_t> data) {
-    if (kind == kAudioBlockLevels) {
-        const auto levels = ReadAudioBlock<kAudioLevelWords>(data);
-        if (!levels) return false;
-        m_audioLevels = *levels;  // the level processing of audio lighting reads them
-        return true;
+// Finds a companion that runs already and greets it with the selected
+// style's colour.
+void CMainWnd::ConnectAudioCompanion() {
+    if (m_audioCompanion->IsConnected() || !m_audioCompanion->Connect()) return;
+    m_audioCompanion->SendStyleColour(AudioStyleFile().Load().SelectedColour());
+}
+
+// Audio lighting chosen on the first keyboard with no companion to feed it:
+// ours is started, and greeted once it listens.
+void CMainWnd::StartAudioCompanionWhenChosen() {
+    devices::CVendrakeUSBDevice* keyboard = m_audioKeyboard.load();
+    if (!keyboard || keyboard->GetLightingState().mode != kAudioLightingMode) return;
+    if (m_audioCompanion->IsConnected() || m_audioCompanionProcess.IsRunning()) return;
+    ConnectAudioCompanion();
+    if (m_audioCompanion->IsConnected() || !m_audioCompanionProcess.Start()) return;
+    m_audioCompanionAttempts = 0;
+    SetTimer(kTimerAudioCompanionStarting, kAudioCompanionPollMs);
+}
+
+void CMainWnd::OnAudioCompanionStarting() {
+    ConnectAudioCompanion();
+    if (m_audioCompanion->IsConnected()) return;
+    if (m_audioCompanionProcess.IsRunning() && ++m_audioCompanionAttempts < kAudioCompanionAttempts) {
+        SetTimer(kTimerAudioCompanionStarting, kAudioCompanionPollMs);
+        return;
     }
-    if (kind == kAudioBlockBands) {
-        const auto bands = ReadAudioBlock<kAudioBandWords>(data);
-        if (!bands) return false;
-        const auto& keyboards = m_devicesByKind[devices::kKindKeyboard];
-        if (!keyboards.empty()) keyboards.front()->Driver().OnAudioBands(*bands);
-        return true;
-    }
-    return false;
+    log::linef("audio lighting is unavailable: the audio companion ended (%d)",
+               m_audioCompanionProcess.ExitCode().value_or(-1));
+}
+
+// Commands 2, 4 and 5 end the companion; ours is waited for.
+void CMainWnd::StopAudioCompanion() {
+    m_audioCompanion->Disconnect();
+    m_audioCompanionProcess.Stop();
 }
 
 // ---- shutdown ---------------------------------------------------------------
@@ -433,6 +469,7 @@ void CMainWnd::Shutdown() {
     m_shutDown = true;
     log::line("退出测试");
     ShowWindow(false, false);
+    StopAudioCompanion();
     m_threads.StopAll();
     for (CDevicePage* page : m_pages) {
         DeviceConnection device(*page);

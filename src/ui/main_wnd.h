@@ -9,15 +9,17 @@
 // pass (the identity message), so that the user never sees an empty device
 // strip.
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "devices/device_tables.h"
 #include "devices/discovery/hotplug_discovery.h"
 #include "devices/lighting/lighting_sync.h"
+#include "lighting/audio_companion_link.h"
+#include "lighting/audio_companion_process.h"
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
 #include "ui/game_lighting.h"
@@ -84,10 +86,9 @@ public:
     // into the text of the current language, which is shown as it is.
     int ShowMessageWithNumber(std::string_view textId, int number);
 
-    // A data block of the audio companion (kind 1 levels, kind 2 bands);
-    // false when it is refused.
-    bool OnCopyData(int kind, std::span<const uint8_t> data);
-    const std::array<int32_t, 500>& AudioLevels() const { return m_audioLevels; }
+    // The link to the audio companion, whose blocks feed the first
+    // keyboard's audio lighting.
+    AudioCompanionLink& AudioCompanion() { return *m_audioCompanion; }
 
     // Stops discovery and closes the devices; idempotent.
     void Shutdown();
@@ -126,6 +127,10 @@ private:
     void ShowLightingControl();
     void OnLightingControlClick(toolkit::TNotifyUI& msg, int);
     void OnSameModeClick(toolkit::TNotifyUI& msg, int);
+    void ConnectAudioCompanion();
+    void StartAudioCompanionWhenChosen();
+    void OnAudioCompanionStarting();
+    void StopAudioCompanion();
     void SetStatusPollingPaused(bool paused);
     void CloseChildWindows();
     void OnClose(toolkit::TNotifyUI& msg, int);
@@ -170,7 +175,12 @@ private:
     std::function<void()> m_onFinal;
     std::function<bool(int)> m_languageSwitch;
     toolkit::CWindowWnd* m_about = nullptr;
-    std::array<int32_t, 500> m_audioLevels{};
+    // The first keyboard, which the companion's blocks feed (on the link's
+    // reader thread); set once, pages live as long as the window.
+    std::atomic<devices::CVendrakeUSBDevice*> m_audioKeyboard{nullptr};
+    std::unique_ptr<AudioCompanionLink> m_audioCompanion;
+    AudioCompanionProcess m_audioCompanionProcess;
+    int m_audioCompanionAttempts = 0;
     int m_dpi = kDpiNormal;
     int m_fixedDpi = 0;
     int m_languageId = -1;  // index of the language applied last
