@@ -1,6 +1,7 @@
 #include "ui/main_wnd.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "lighting/audio_styles.h"
@@ -9,7 +10,10 @@
 #include "toolkit/menu.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/text_util.h"
+#include "lighting/music_wnd.h"
+#include "toolkit/slider.h"
 #include "ui/about_wnd.h"
+#include "ui/skin_defaults.h"
 #include "ui/skin_window.h"
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
@@ -30,6 +34,18 @@ constexpr unsigned kAudioCompanionPollMs = 100;
 constexpr int kAudioCompanionAttempts = 30;
 // The keyboard's audio lighting mode.
 constexpr uint8_t kAudioLightingMode = 29;
+
+// The sliders of the companion's colour, their labels and commands.
+struct StyleSlider {
+    std::string_view slider;
+    std::string_view label;
+    companion::Command command;
+};
+constexpr std::array<StyleSlider, 3> kStyleSliders{{
+    {"R_light_slider", "R_light_label", companion::Command::Red},
+    {"G_light_slider", "G_light_label", companion::Command::Green},
+    {"B_light_slider", "B_light_label", companion::Command::Blue},
+}};
 constexpr int kMonitorLargeWidth = 1500;
 constexpr int kMonitorLargeHeight = 960;
 
@@ -76,6 +92,10 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"selectchanged", "device_select", false, &CMainWnd::OnDeviceSelected},
         {"click", "control_light_status", false, &CMainWnd::OnLightingControlClick},
         {"click", "deng_same_mode", false, &CMainWnd::OnSameModeClick},
+        {"click", "music_setting_btn", false, &CMainWnd::OnAudioStylesClick},
+        {"valuechanged", "R_light_slider", false, &CMainWnd::OnStyleColourSlider},
+        {"valuechanged", "G_light_slider", false, &CMainWnd::OnStyleColourSlider},
+        {"valuechanged", "B_light_slider", false, &CMainWnd::OnStyleColourSlider},
     };
     return routes;
 }
@@ -395,6 +415,7 @@ void CMainWnd::HideToTray() {
 
 void CMainWnd::CloseChildWindows() {
     if (m_about) m_about->Close(0);
+    if (m_audioStyles) m_audioStyles->Close(0);
 }
 
 void CMainWnd::ShowAbout() {
@@ -454,6 +475,37 @@ void CMainWnd::OnAudioCompanionStarting() {
     }
     log::linef("audio lighting is unavailable: the audio companion ended (%d)",
                m_audioCompanionProcess.ExitCode().value_or(-1));
+}
+
+// The styles window; after OK the styles are kept and the companion gets
+// the selected style's colour.
+void CMainWnd::OnAudioStylesClick(toolkit::TNotifyUI&, int) {
+    if (m_audioStyles) return;
+    AudioStyleFile file;
+    CMusicWnd styles(file.Load());
+    ApplySkinDefaults(styles.GetPaintManager(), toolkit::CPaintManagerUI::GetResourcePath());
+    if (!styles.Build(this)) return;
+    styles.GetPaintManager().SetDPIScale(m_dpi / 96.0);
+    m_audioStyles = &styles;
+    styles.CenterWindow();
+    const int result = styles.ShowModal();
+    m_audioStyles = nullptr;
+    if (result != CMusicWnd::kResultOk) return;
+    file.Save(styles.Styles());
+    if (m_audioCompanion->IsConnected()) m_audioCompanion->SendStyleColour(styles.Styles().SelectedColour());
+}
+
+// "R_light_slider" (and green, blue): the value goes to its label and, when
+// a companion is there, to the companion (commands 6, 7, 8).
+void CMainWnd::OnStyleColourSlider(toolkit::TNotifyUI& msg, int) {
+    auto* slider = dynamic_cast<toolkit::CSliderUI*>(msg.pSender);
+    if (!slider) return;
+    for (const StyleSlider& row : kStyleSliders) {
+        if (slider->GetName() != row.slider) continue;
+        const int value = slider->GetValue();
+        if (auto* label = m_pm.FindControl(row.label)) label->SetText(std::to_string(value));
+        if (m_audioCompanion->IsConnected()) m_audioCompanion->SendCommand(row.command, value);
+    }
 }
 
 // Commands 2, 4 and 5 end the companion; ours is waited for.

@@ -131,6 +131,8 @@ private:
     void StartAudioCompanionWhenChosen();
     void OnAudioCompanionStarting();
     void StopAudioCompanion();
+    void OnAudioStylesClick(toolkit::TNotifyUI& msg, int);
+    void OnStyleColourSlider(toolkit::TNotifyUI& msg, int);
     void SetStatusPollingPaused(bool paused);
     void CloseChildWindows();
     void OnClose(toolkit::TNotifyUI& msg, int);
@@ -175,6 +177,7 @@ private:
     std::function<void()> m_onFinal;
     std::function<bool(int)> m_languageSwitch;
     toolkit::CWindowWnd* m_about = nullptr;
+    toolkit::CWindowWnd* m_audioStyles = nullptr;
     // The first keyboard, which the companion's blocks feed (on the link's
     // reader thread); set once, pages live as long as the window.
     std::atomic<devices::CVendrakeUSBDevice*> m_audioKeyboard{nullptr};

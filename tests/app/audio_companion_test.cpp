@@ -15,6 +15,7 @@
 #include "lighting/audio_companion_server.h"
 #include "lighting/companion_protocol.h"
 #include "toolkit/paint_manager.h"
+#include "toolkit/slider.h"
 #include "ui/program_controls.h"
 #include "ui/stand_in_control.h"
 
@@ -92,11 +93,23 @@ TEST_F(MainWindowAudioCompanion, IsGreetedAtStartAndToldGoodbyeAtShutdown) {
     ASSERT_TRUE(companion.Listening());
     ASSERT_TRUE(window->Build());
     ASSERT_TRUE(RunUntil([&] { return window->AudioCompanion().IsConnected(); }));
-    EXPECT_THAT(companion.WaitFor(3), ::testing::ElementsAre(Sent{Command::Connect, ::getpid()},
-                                                             Sent{Command::Reset, 0}, Sent{Command::Start, 0}));
+
+    // A colour slider of the audio panel passes its value on.
+    toolkit::CSliderUI green;
+    green.SetName("G_light_slider");
+    green.SetMaxValue(255);
+    green.SetValue(7);
+    toolkit::TNotifyUI moved;
+    moved.sType = "valuechanged";
+    moved.pSender = &green;
+    window->Notify(moved);
+
     window->Shutdown();
-    EXPECT_THAT(companion.WaitFor(6), ::testing::IsSupersetOf({Sent{Command::Stop, 0}, Sent{Command::Release, 0},
-                                                               Sent{Command::Quit, 0}}));
+    EXPECT_THAT(companion.WaitFor(8), ::testing::ElementsAre(Sent{Command::Connect, ::getpid()},
+                                                             Sent{Command::Reset, 0}, Sent{Command::Start, 0},
+                                                             Sent{Command::Green, 7}, Sent{Command::Stop, 0},
+                                                             Sent{Command::Release, 0}, Sent{Command::Quit, 0},
+                                                             Sent{Command::Stop, 0}));  // the link closed
     EXPECT_EQ(companion.Colours(), 1);
 }
 
