@@ -1,7 +1,8 @@
 #pragma once
 // Registers the program's own control classes with the control factory, so
-// that skin files can name them: "CDeviceOptionUI" (device tab) and
-// "CMpDevicePowerUI" (power display).
+// that skin files can name them: "CDeviceOptionUI" (device tab),
+// "CMpDevicePowerUI" (power display), "CAudioRecordUI" (sound level trace)
+// and "CChartViewUI" (chart).
 namespace viremo::ui {
 
 void RegisterProgramControls();
