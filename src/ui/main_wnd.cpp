@@ -10,16 +10,15 @@
 #include "toolkit/menu.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/text_util.h"
-#include "lighting/music_wnd.h"
 #include "toolkit/slider.h"
 #include "ui/about_wnd.h"
-#include "ui/skin_defaults.h"
 #include "ui/skin_window.h"
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/device_table_block.h"
 #include "ui/message_text.h"
+#include "ui/music_wnd.h"
 #include "ui/program_messages.h"
 #include "ui/window_chrome.h"
 
@@ -483,7 +482,6 @@ void CMainWnd::OnAudioStylesClick(toolkit::TNotifyUI&, int) {
     if (m_audioStyles) return;
     AudioStyleFile file;
     CMusicWnd styles(file.Load());
-    ApplySkinDefaults(styles.GetPaintManager(), toolkit::CPaintManagerUI::GetResourcePath());
     if (!styles.Build(this)) return;
     styles.GetPaintManager().SetDPIScale(m_dpi / 96.0);
     m_audioStyles = &styles;

@@ -16,7 +16,7 @@ namespace viremo::toolkit {
 class CSliderUI;
 }
 
-namespace viremo {
+namespace viremo::ui {
 
 class CMusicWnd : public toolkit::CWindowWnd, public toolkit::INotifyUI {
 public:
@@ -26,8 +26,8 @@ public:
 
     explicit CMusicWnd(AudioStyles styles) : styles_(std::move(styles)) {}
 
-    // Builds the layout into a window owned by `owner` and shows the
-    // styles. False when the layout cannot be built.
+    // Builds the layout (with the skin's defaults) into a window owned by
+    // `owner` and shows the styles. False when the layout cannot be built.
     bool Build(toolkit::CWindowWnd* owner);
     const AudioStyles& Styles() const { return styles_; }
 
@@ -43,4 +43,4 @@ private:
     AudioStyles styles_;
 };
 
-}  // namespace viremo
+}  // namespace viremo::ui

@@ -1,13 +1,12 @@
 // The audio styles window on the shipped layout, headless.
 #include <gtest/gtest.h>
 
-#include "lighting/music_wnd.h"
+#include "ui/music_wnd.h"
 #include "toolkit/message_queue.h"
 #include "toolkit/option.h"
 #include "toolkit/slider.h"
-#include "ui/skin_defaults.h"
 
-namespace viremo {
+namespace viremo::ui {
 namespace {
 
 const std::filesystem::path kSkin = std::filesystem::path(VIREMO_SOURCE_DIR) / "resources/skin";
@@ -21,7 +20,6 @@ protected:
         styles.styles[0] = {"Calm", 1, 2, 3};
         styles.styles[2] = {"Loud", 9, 0, 4};
         wnd = std::make_unique<CMusicWnd>(styles);
-        ASSERT_TRUE(ui::ApplySkinDefaults(wnd->GetPaintManager(), kSkin));
         ASSERT_TRUE(wnd->Build(nullptr));
         wnd->GetPaintManager().OnSize({369, 276});
     }
@@ -69,4 +67,4 @@ TEST_F(MusicWndTest, SlidersAndNamesChangeTheSelectedStyleAndOkEndsWithThem) {
 }
 
 }  // namespace
-}  // namespace viremo
+}  // namespace viremo::ui

@@ -1,14 +1,14 @@
-#include "lighting/music_wnd.h"
+#include "ui/music_wnd.h"
 
 #include <array>
 #include <string>
 
 #include "platform/log.h"
-#include "toolkit/dialog_builder.h"
 #include "toolkit/option.h"
 #include "toolkit/slider.h"
+#include "ui/skin_window.h"
 
-namespace viremo {
+namespace viremo::ui {
 namespace {
 
 constexpr std::string_view kTabPrefix = "audio_select_tab";
@@ -35,13 +35,7 @@ int& component(AudioStyle& style, int which) {
 }  // namespace
 
 bool CMusicWnd::Build(toolkit::CWindowWnd* owner) {
-    toolkit::CDialogBuilder builder;
-    auto root = builder.Create(kLayout, nullptr, &m_pm);
-    if (!root) return false;
-    const toolkit::Size size = m_pm.GetInitSize();
-    Create({toolkit::WindowKind::Normal, owner, std::string(kClassName), {0, 0, size.cx, size.cy}});
-    m_pm.AttachDialog(std::move(root));
-    m_pm.AddNotifier(this);
+    if (!BuildSkinWindow(*this, kLayout, owner, std::string(kClassName), *this)) return false;
     ShowStyles();
     return true;
 }
@@ -109,4 +103,4 @@ std::intptr_t CMusicWnd::HandleMessage(toolkit::Message& msg) {
     return CWindowWnd::HandleMessage(msg);
 }
 
-}  // namespace viremo
+}  // namespace viremo::ui
