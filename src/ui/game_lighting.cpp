@@ -51,4 +51,10 @@ bool GameLighting::RestoreWhenDue() {
     return true;
 }
 
+std::optional<std::chrono::milliseconds> GameLighting::TimeLeft() const {
+    if (m_switched.empty()) return std::nullopt;
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(m_due - m_clock.now());
+    return std::max(left, std::chrono::milliseconds(1));
+}
+
 }  // namespace viremo::ui

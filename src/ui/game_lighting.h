@@ -7,6 +7,7 @@
 // device is shown by then.
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/clock.h"
@@ -33,6 +34,9 @@ public:
     // mode. False (nothing done) before they are over or when nothing was
     // switched.
     bool RestoreWhenDue();
+    // The time left before the switched devices go back (at least 1 ms);
+    // nothing when none waits. A timer that fired early waits this long more.
+    std::optional<std::chrono::milliseconds> TimeLeft() const;
 
 private:
     const Clock& m_clock;

@@ -299,6 +299,13 @@ void CMainWnd::OnRegisteredMessage(const toolkit::Message& msg) {
     // settings window's.
 }
 
+// Host timers may fire a little early; the lights go back only when the five
+// seconds are over.
+void CMainWnd::RestoreGameLighting() {
+    if (m_gameLighting.RestoreWhenDue()) return;
+    if (const auto left = m_gameLighting.TimeLeft()) SetTimer(kTimerGameLighting, static_cast<unsigned>(left->count()));
+}
+
 void CMainWnd::ShowLightingControl() {
     if (auto* status = m_pm.FindControl("control_light_status"))
         status->SetText(m_lightingControl ? "控制灯光" : "不控制灯光");
@@ -353,7 +360,7 @@ void CMainWnd::OnTimer(unsigned id) {
         ConnectAudioCompanion();
     } else if (id == kTimerAudioCompanionStarting) OnAudioCompanionStarting();
     else if (id == kTimerTrayMenu) ShowTrayMenu();
-    else if (id == kTimerGameLighting) m_gameLighting.RestoreWhenDue();
+    else if (id == kTimerGameLighting) RestoreGameLighting();
 }
 
 // ---- tray, menus, child windows --------------------------------------------

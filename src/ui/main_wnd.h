@@ -125,6 +125,7 @@ private:
     void OnLanguageChanged(int languageIndex);
     void ApplyLightingControl(bool control);
     void ShowLightingControl();
+    void RestoreGameLighting();
     void OnLightingControlClick(toolkit::TNotifyUI& msg, int);
     void OnSameModeClick(toolkit::TNotifyUI& msg, int);
     void ConnectAudioCompanion();

@@ -36,12 +36,14 @@ TEST_F(GameLightingTest, AnEventSwitchesTheDeviceForFiveSecondsAndItsStoredModeC
     EXPECT_EQ(mouse.GetLightingState().oldLedMode, 1);  // 0 is no mode to go back to
     EXPECT_EQ(mouse.Channel().SyncFlag(), 0);
 
-    clock.advance(milliseconds(4999));
+    clock.advance(milliseconds(4990));  // a timer that fired early
     EXPECT_FALSE(game.RestoreWhenDue());
     EXPECT_EQ(modeOf(mouse), 3);
-    clock.advance(milliseconds(1));
+    EXPECT_EQ(game.TimeLeft(), milliseconds(10));
+    clock.advance(milliseconds(10));
     EXPECT_TRUE(game.RestoreWhenDue());
     EXPECT_EQ(modeOf(mouse), 1);
+    EXPECT_EQ(game.TimeLeft(), std::nullopt);
 }
 
 TEST_F(GameLightingTest, TheSwitchedDevicesAreRestoredNotTheOneShownLater) {
