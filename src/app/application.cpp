@@ -30,7 +30,9 @@
 #include "ui/main_wnd.h"
 #include "ui/program_controls.h"
 #include "ui/program_messages.h"
+#include "ui/set_wnd.h"
 #include "ui/stand_in_control.h"
+#include "update/service_settings.h"
 
 namespace viremo::app {
 
@@ -40,6 +42,9 @@ namespace {
 // receiver, whose tabs show once their link check has answered.
 constexpr auto kSettleAfterFirstPass = std::chrono::milliseconds(800);
 constexpr auto kFirstPassLimit = std::chrono::seconds(5);
+// A screenshot of the settings window waits this long at most for its check.
+constexpr auto kSettingsCheckLimit = std::chrono::seconds(20);
+constexpr std::string_view kSettingsPage = "settings";
 
 void ProcessEventsFor(std::chrono::milliseconds duration) {
     const auto end = std::chrono::steady_clock::now() + duration;
@@ -47,11 +52,32 @@ void ProcessEventsFor(std::chrono::milliseconds duration) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
+// The settings window once its update check has ended (or given up).
+int TakeSettingsScreenshot(ui::CMainWnd& window, const Options& options) {
+    ui::CSetWnd settings(window.UpdateService());
+    if (!window.PrepareSettings(settings, false)) {
+        std::fprintf(stderr, "viremo: cannot build the settings window\n");
+        return 1;
+    }
+    settings.ShowWindow(true, false);
+    ProcessEventsFor(std::chrono::milliseconds(100));
+    const auto limit = std::chrono::steady_clock::now() + kSettingsCheckLimit;
+    while (settings.IsChecking() && std::chrono::steady_clock::now() < limit)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    ProcessEventsFor(std::chrono::milliseconds(50));
+    if (!toolkit::qt::SaveScreenshot(settings, options.screenshot)) {
+        std::fprintf(stderr, "viremo: cannot write %s\n", options.screenshot.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int TakeScreenshot(ui::CMainWnd& window, const Options& options) {
     const auto limit = std::chrono::steady_clock::now() + kFirstPassLimit;
     while (!window.IsFirstPassDone() && std::chrono::steady_clock::now() < limit)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     ProcessEventsFor(kSettleAfterFirstPass);
+    if (options.page == kSettingsPage) return TakeSettingsScreenshot(window, options);
     if (!options.page.empty() && !window.SelectKind(PageKind(options.page)))
         std::fprintf(stderr, "viremo: no %s is connected; the window is drawn as it is\n", options.page.c_str());
     ProcessEventsFor(std::chrono::milliseconds(50));
@@ -65,7 +91,7 @@ int TakeScreenshot(ui::CMainWnd& window, const Options& options) {
 }  // namespace
 
 const char* Usage() {
-    return "usage: viremo [--demo] [--debug] [--dpi 96|144] [--screenshot FILE [--page keyboard|mouse|pad|headset]]\n";
+    return "usage: viremo [--demo] [--debug] [--dpi 96|144] [--screenshot FILE [--page keyboard|mouse|pad|headset|settings]]\n";
 }
 
 std::optional<Options> ParseOptions(int argc, char** argv) {
@@ -81,7 +107,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
     }
     if (options.dpi != 0 && options.dpi != ui::CMainWnd::kDpiNormal && options.dpi != ui::CMainWnd::kDpiLarge)
         return std::nullopt;
-    if (!options.page.empty() && (options.screenshot.empty() || PageKind(options.page) < 0)) return std::nullopt;
+    const bool knownPage = PageKind(options.page) >= 0 || options.page == kSettingsPage;
+    if (!options.page.empty() && (options.screenshot.empty() || !knownPage)) return std::nullopt;
     return options;
 }
 
@@ -134,6 +161,8 @@ int Run(const Options& options) {
             return localisation.ApplyLanguage(index == ui::CMainWnd::kStoredLanguage ? localisation.ReadStoredLanguage()
                                                                                     : index);
         });
+        window->SetLanguageQuery([&localisation] { return localisation.CurrentLanguage(); });
+        window->SetUpdateService(update::readServiceSettings(settings));
         window->SetFixedDpi(options.dpi);
         if (!window->Build()) {
             std::fprintf(stderr, "viremo: cannot build the main window from the skin in %s\n", skin.c_str());

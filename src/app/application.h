@@ -3,11 +3,12 @@
 // instance, the skin and the program's controls, the message bus, the main
 // window and its tray icon, the event loop; then the teardown in reverse.
 //
-//   viremo [--demo] [--debug] [--dpi 96|144] [--screenshot FILE [--page keyboard|mouse|pad|headset]]
+//   viremo [--demo] [--debug] [--dpi 96|144] [--screenshot FILE [--page keyboard|mouse|pad|headset|settings]]
 //
 // --demo runs against the emulated devices; --screenshot draws the main
-// window after the first discovery pass (with that device's page shown),
-// writes a PNG and ends (no display needed).
+// window after the first discovery pass (with that device's page shown, or
+// the settings window once its update check has ended), writes a PNG and
+// ends (no display needed).
 #include <optional>
 #include <string>
 

@@ -5,7 +5,10 @@
 
 #include "devices/device_tables.h"
 #include "devices/lighting/light_frame.h"
+#include "macros/macro_config.h"
 #include "platform/folders.h"
+#include "profiles/basic_profile_data.h"
+#include "profiles/profile_store.h"
 
 namespace viremo::devices {
 namespace {
@@ -230,6 +233,24 @@ std::filesystem::path CVendrakeUSBDevice::DeviceDataFolder() const { return fold
 
 std::filesystem::path CVendrakeUSBDevice::DefaultProfilePath() const {
     return folders::defaultData() / (kindName_ + ".Json");
+}
+
+std::optional<std::string> CVendrakeUSBDevice::BindProfileStore(CBasicProfiledata& profile) {
+    const std::filesystem::path folder = DeviceDataFolder();
+    ProfileStore store(folder, DefaultProfilePath(), wiredModel(uint16_t(modelId_)), clock_);
+    profile.SetDefaultDataPath(DefaultProfilePath());
+    profile.SetLightConfigPath(folder / (lightingPresetName_ + ".config"));
+    // A reload keeps the profile loaded until the user switches.
+    if (store.LoadProfileList(profile.GetProfilePath().stem().string()) != ProfileResult::Done) return std::nullopt;
+    profile.SetProfilePath(store.CurrentProfileFile());
+    const int selected = store.GetSelectedProfileIndex();
+    if (selected < 0 || size_t(selected) >= store.Profiles().size()) return std::nullopt;
+    return store.Profiles()[size_t(selected)].name;
+}
+
+int CVendrakeUSBDevice::MacroCount() const {
+    const MacroConfig config = readMacroConfig(DeviceDataFolder());
+    return config.state == json::FileState::Read ? int(config.entries.size()) : 0;
 }
 
 void configureDevice(CVendrakeUSBDevice& device, int kindIndex, const InterfaceRecord& row) {

@@ -33,6 +33,10 @@
 #include "platform/clock.h"
 #include "profiles/profile_records.h"
 
+namespace viremo {
+class CBasicProfiledata;
+}
+
 namespace viremo::devices {
 
 inline constexpr int kMaxKeys = 170;
@@ -176,6 +180,15 @@ protected:
     std::mutex& StepListLock() { return stepListLock_; }
 
     void KeepDeviceInfo(const DeviceInfoBlock& block);
+
+    // Points `profile` at this device's files: its factory profile, its light
+    // configuration and the profile file its profile list selects (the list
+    // is made when missing). The selected profile's name; nothing when none
+    // is selected or the list cannot be read (the profile file then stays as
+    // it was).
+    std::optional<std::string> BindProfileStore(CBasicProfiledata& profile);
+    // The entries of the device's "macro.config"; 0 when it cannot be read.
+    int MacroCount() const;
 
     // The page's calls, made only while a page is set; safe from any thread.
     void ShowLightsOnPage();

@@ -16,6 +16,15 @@ std::vector<uint8_t> withLightSettings(std::span<const uint8_t> bytes, const Lig
     return result;
 }
 
+std::vector<uint8_t> factoryLightSettings(size_t length) {
+    LightSettingsBlock block;
+    block.brightness = 4;
+    block.speedByte = 2;
+    block.multiColour = 1;
+    block.red = 255;
+    return withLightSettings(std::vector<uint8_t>(length, 0), block);
+}
+
 std::optional<LightSettingsBlock> decodeLightSettings(std::span<const uint8_t> bytes) {
     if (bytes.size() < kLightSettingsBlockLength) return std::nullopt;
     return LightSettingsBlock{bytes[0], bytes[1], bytes[2], bytes[3], bytes[5], bytes[6], bytes[7], bytes[8]};

@@ -33,6 +33,10 @@ struct LightSettingsBlock {
 // block does not name stay as they were.
 std::vector<uint8_t> withLightSettings(std::span<const uint8_t> bytes, const LightSettingsBlock& block);
 
+// A settings memory of `length` bytes (at least 21) as it leaves the
+// factory: profile 0, wave, full brightness, middle speed, multicolour, red.
+std::vector<uint8_t> factoryLightSettings(size_t length);
+
 // The block at the start of `bytes`; nullopt when fewer than 21 bytes.
 std::optional<LightSettingsBlock> decodeLightSettings(std::span<const uint8_t> bytes);
 

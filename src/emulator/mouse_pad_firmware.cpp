@@ -4,14 +4,7 @@
 
 namespace viremo::emulator {
 
-std::vector<uint8_t> pad::factorySettings() {
-    LightSettingsBlock block;
-    block.brightness = 4;
-    block.speedByte = 2;
-    block.multiColour = 1;
-    block.red = 255;
-    return withLightSettings(std::vector<uint8_t>(kSettingsLength, 0), block);
-}
+std::vector<uint8_t> pad::factorySettings() { return factoryLightSettings(kSettingsLength); }
 
 MousePadFirmware::MousePadFirmware() : device_(mousePadFirmware()), product_(mousePad(device_)) {}
 

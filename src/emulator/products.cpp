@@ -19,6 +19,8 @@ constexpr uint16_t kMouseVersion = 0x0110;
 constexpr uint16_t kMouseReceiverVersion = 0x0103;
 constexpr uint16_t kMousePadVersion = 0x0101;
 constexpr uint16_t kHeadsetVersion = 0x0100;
+// The headset's lighting controller keeps the 21-byte settings block at 0.
+constexpr size_t kHeadsetSettingsLength = 128;
 
 constexpr uint8_t kFullBattery = 100;
 
@@ -52,9 +54,8 @@ MemoryRegion statusRegion(uint8_t battery) {
     return {std::string(region::Status), command::ReadStatus, kNoCommand, statusBlock(battery)};
 }
 
-MemoryRegion settingsRegion(size_t size) {
-    return {std::string(region::Settings), command::ReadSettings, command::WriteSettings,
-            std::vector<uint8_t>(size, 0)};
+MemoryRegion settingsRegion(std::vector<uint8_t> factory) {
+    return {std::string(region::Settings), command::ReadSettings, command::WriteSettings, std::move(factory)};
 }
 
 MemoryRegion lightFrameRegion() {
@@ -109,7 +110,7 @@ std::shared_ptr<DeviceFirmware> mousePadFirmware() {
     return std::make_shared<DeviceFirmware>(MemoryMap({
         deviceInfoRegion(deviceInfo({kMousePadProductId, kMousePadVersion, 0, 0})),
         statusRegion(0),
-        {std::string(region::Settings), command::ReadSettings, command::WriteSettings, pad::factorySettings()},
+        settingsRegion(pad::factorySettings()),
         lightFrameRegion(),
     }));
 }
@@ -118,7 +119,7 @@ std::shared_ptr<DeviceFirmware> headsetFirmware() {
     return std::make_shared<DeviceFirmware>(MemoryMap({
         deviceInfoRegion(deviceInfo({kHeadsetProductId, kHeadsetVersion, 0, 0})),
         statusRegion(kFullBattery),
-        settingsRegion(128),
+        settingsRegion(factoryLightSettings(kHeadsetSettingsLength)),
     }));
 }
 

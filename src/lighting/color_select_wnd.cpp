@@ -64,11 +64,7 @@ void CColorSelectWnd::SetDpi(int dpi) {
         dpi = 96;
     }
     dpi_ = dpi;
-    m_pm.SetDPIScale(dpi / 96.0);
-    if (!GetHost()) return;
-    const toolkit::Rect bounds = GetHost()->GetBounds();
-    const toolkit::Size size = m_pm.GetInitSize();
-    SetBounds({bounds.left, bounds.top, bounds.left + m_pm.ScaleValue(size.cx), bounds.top + m_pm.ScaleValue(size.cy)});
+    ApplyDpi(dpi);
 }
 
 void CColorSelectWnd::ShowColour(Color colour) {

@@ -139,6 +139,20 @@ bool MacroEventList::insert(size_t index, Json::Value event) {
     return true;
 }
 
+void MacroEventList::setDelay(size_t index, int64_t delay) {
+    MacroEventRow& row = rows_.at(index);
+    if (!row.event.isObject()) return;
+    row.delayText = std::to_string(delay);
+    row.event["Delay"] = row.delayText;
+}
+
+void MacroEventList::setTypeAndButton(size_t index, int type, int button) {
+    MacroEventRow& row = rows_.at(index);
+    if (!row.event.isObject()) return;
+    row.event["Type"] = type;
+    row.event["Button"] = button;
+}
+
 Json::Value MacroEventList::eventsForSave() {
     Json::Value events(Json::arrayValue);
     for (auto& row : rows_) {

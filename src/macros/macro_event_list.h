@@ -60,6 +60,11 @@ public:
                            int64_t fixedDelay = kDefaultFixedDelay);
     // Inserts an event at `index` (recording); false at 4000 rows.
     bool insert(size_t index, Json::Value event);
+    // A recorded wait: "Delay" as a decimal string, shown in the delay edit.
+    // Rows without an event object are left alone.
+    void setDelay(size_t index, int64_t delay);
+    // Another key or button for an event; its action and delay stay.
+    void setTypeAndButton(size_t index, int type, int button);
 
     // The "Events" array to save: each row's delay edit read as a number,
     // clamped to 0..65535 and written back as a decimal string into the event

@@ -37,6 +37,14 @@ void CWindowWnd::CenterWindow() {
     m_host->SetBounds({left, top, left + bounds.Width(), top + bounds.Height()});
 }
 
+void CWindowWnd::ApplyDpi(int dpi) {
+    m_pm.SetDPIScale(dpi / 96.0);
+    if (!m_host) return;
+    const Rect bounds = m_host->GetBounds();
+    const Size size = m_pm.GetInitSize();
+    SetBounds({bounds.left, bounds.top, bounds.left + m_pm.ScaleValue(size.cx), bounds.top + m_pm.ScaleValue(size.cy)});
+}
+
 void CWindowWnd::SetBounds(const Rect& screenRect) {
     if (m_host) m_host->SetBounds(screenRect);
 }

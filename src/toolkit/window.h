@@ -34,6 +34,9 @@ public:
     void ShowWindow(bool show = true, bool activate = true);
     bool IsShown() const { return m_bShown; }
     void CenterWindow();
+    // Scales the controls for `dpi` (96 is the layout's own size) and sizes
+    // the window to its layout at that scale, keeping its top-left corner.
+    void ApplyDpi(int dpi);
     void SetBounds(const Rect& screenRect);
 
     // Shows the window and runs events until Close; returns Close's result.

@@ -1,12 +1,12 @@
 #include "ui/device_page.h"
 
-#include <charconv>
 #include <optional>
 
 #include "devices/status_block.h"
 #include "toolkit/message_queue.h"
 #include "toolkit/paint_manager.h"
 #include "toolkit/tab_layout.h"
+#include "ui/control_family.h"
 #include "ui/function_page.h"
 #include "ui/light_button.h"
 
@@ -20,19 +20,6 @@ constexpr std::string_view kSelectPanelName = "SelectPanel";
 constexpr std::string_view kFunctionSwitchName = "device_function_switch";
 constexpr std::string_view kKeyFunctionSwitchName = "device_key_function_switch";
 constexpr devices::LightColour kWhite{255, 255, 255, 255};
-
-// The number of a control of the family `prefix` ("key_" + 12): the name
-// split at its last underscore must give exactly that prefix and a decimal
-// number.
-std::optional<int> familyNumber(std::string_view name, std::string_view prefix) {
-    const size_t underscore = name.rfind('_');
-    if (underscore == std::string_view::npos || name.substr(0, underscore + 1) != prefix) return std::nullopt;
-    const std::string_view digits = name.substr(underscore + 1);
-    int number = 0;
-    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-    return number;
-}
 
 toolkit::Color buttonColour(devices::LightColour colour) {
     return 0xFF000000u | uint32_t(colour.red) << 16 | uint32_t(colour.green) << 8 | colour.blue;

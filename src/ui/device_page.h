@@ -17,6 +17,7 @@
 
 #include "devices/device_links.h"
 #include "devices/vendrake_usb_device.h"
+#include "platform/input_capture.h"
 #include "toolkit/horizontal_layout.h"
 #include "toolkit/message.h"
 #include "toolkit/notify.h"
@@ -59,6 +60,9 @@ public:
     // Fills the panels' lists (modes, presets, macros); the base has none.
     virtual void LoadPanelLists();
     virtual void SetSelectedItem(int index);
+    // A key captured while the key panel's key edit has the focus; pages
+    // with a key panel give it the key (captureHookKey) and save.
+    virtual void OnCapturedKey(int /*wParam*/, const KeyboardHookRecord& /*record*/) {}
     int GetSelectedItem() const { return selectedItem_; }
     void SelectFunctionPage(int pageType);
     int GetFunctionPage() const { return pageType_; }

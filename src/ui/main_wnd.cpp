@@ -17,9 +17,11 @@
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/device_table_block.h"
+#include "ui/input_hook_message.h"
 #include "ui/message_text.h"
 #include "ui/music_wnd.h"
 #include "ui/program_messages.h"
+#include "ui/set_wnd.h"
 #include "ui/window_chrome.h"
 
 namespace viremo::ui {
@@ -86,6 +88,7 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "minbtn", false, &CMainWnd::OnMinimize},
         {"click", "restorebtn", false, &CMainWnd::OnRestore},
         {"click", "nodevice_ok_btn", false, &CMainWnd::OnNoDeviceOk},
+        {"click", "setbtn", false, &CMainWnd::OnSettingsButton},
         {"click", "device_select_prev", false, &CMainWnd::OnSelectPrevious},
         {"click", "device_select_next", false, &CMainWnd::OnSelectNext},
         {"selectchanged", "device_select", false, &CMainWnd::OnDeviceSelected},
@@ -194,6 +197,11 @@ void CMainWnd::WindowInit() {
 
 void CMainWnd::FirstPassDone() { PostMessage({Registered().identity, 0, 0}); }
 
+void CMainWnd::keyboardHookMessage(int mode, int wParam, const KeyboardHookRecord& record) {
+    if (m_suspended || mode != capture_mode::kSingleKey) return;
+    if (CDevicePage* device = CurrentDevice()) device->OnCapturedKey(wParam, record);
+}
+
 void CMainWnd::RestoreAndRaise() {
     ShowNoDeviceLink();
     SetStatusPollingPaused(false);
@@ -262,11 +270,20 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
     case kMsgLanguageChanged:
         OnLanguageChanged(static_cast<int>(msg.wParam));
         return 0;
+    case kMsgOpenSettings:
+        ShowSettings(false);
+        return 0;
+    case kMsgSettingsUpToDate:
+        // The settings button carries no update mark to clear in this skin.
+        return 0;
     case kMsgShowProgress:
         if (auto* progress = m_pm.FindControl("setting_progress")) progress->SetVisible(true);
         return 0;
     case kMsgTrayIcon:
         OnTrayIcon(msg.lParam);
+        return 0;
+    case kMsgInputHook:
+        OnInputHookMessage(m_inputHook, *this, msg.wParam);
         return 0;
     case kMsgDisplayChange:
         log::line("显示器分辨率发生变化");
@@ -295,8 +312,8 @@ void CMainWnd::OnRegisteredMessage(const toolkit::Message& msg) {
                                    static_cast<int64_t>(msg.lParam));
         SetTimer(kTimerGameLighting, static_cast<unsigned>(kGameLightingTime.count()));
     }
-    // The device table query is answered on the bus; updates are the
-    // settings window's.
+    if (msg.id == registered.updateProgress && m_settings) m_settings->PostMessage(msg);
+    // The device table query is answered on the bus.
 }
 
 // Host timers may fire a little early; the lights go back only when the five
@@ -341,6 +358,8 @@ void CMainWnd::OnLanguageChanged(int languageIndex) {
     // The fonts may have changed with the texts.
     m_pm.NeedUpdate();
     if (m_about) m_about->PostMessage({kMsgLanguageChanged, 0, 0});
+    if (m_settings) m_settings->PostMessage({kMsgLanguageChanged, 0, 0});
+    if (m_audioStyles) m_audioStyles->PostMessage({kMsgLanguageChanged, 0, 0});
 }
 
 void CMainWnd::ApplyLightingControl(bool control) {
@@ -410,6 +429,8 @@ void CMainWnd::OnMenuCommand(const std::string& name) {
         Close(0);
     } else if (name == "about_menu") {
         ShowAbout();
+    } else if (name == "setwnd_menu") {
+        ShowSettings(false);
     }
 }
 
@@ -421,6 +442,8 @@ void CMainWnd::HideToTray() {
 
 void CMainWnd::CloseChildWindows() {
     if (m_about) m_about->Close(0);
+    // The settings window decides: an update in progress keeps it open.
+    if (m_settings) m_settings->RequestClose();
     if (m_audioStyles) m_audioStyles->Close(0);
 }
 

@@ -20,11 +20,13 @@
 #include "devices/lighting/lighting_sync.h"
 #include "lighting/audio_companion_link.h"
 #include "lighting/audio_companion_process.h"
+#include "platform/device_hook.h"
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
 #include "ui/game_lighting.h"
 #include "ui/msg_wnd.h"
 #include "ui/thread_slots.h"
+#include "update/update_service.h"
 
 namespace viremo::platform {
 class MessageBus;
@@ -39,8 +41,12 @@ namespace viremo::ui {
 class CDeviceOptionUI;
 class CMpDevicePowerUI;
 class CDevicePage;
+class CSetWnd;
 
-class CMainWnd : public toolkit::CWindowWnd, public toolkit::INotifyUI, public devices::IDiscoveryListener {
+class CMainWnd : public toolkit::CWindowWnd,
+                 public toolkit::INotifyUI,
+                 public devices::IDiscoveryListener,
+                 public HookReceiver {
 public:
     static constexpr std::string_view kSkin = "XML_MAIN";
     static constexpr int kDpiNormal = 96;
@@ -55,6 +61,12 @@ public:
     // cannot be built. The window-init procedure runs on the first layout.
     bool Build();
 
+    // Builds a settings window as the settings button (beside it) or the
+    // tray menu (centred) opens it, with the products of the devices open
+    // now; false when it cannot be built.
+    bool PrepareSettings(CSetWnd& settings, bool besideButton);
+    const update::ServiceSettings& UpdateService() const { return m_updateService; }
+
     // Runs when the window has ended (after the shutdown procedure).
     void SetOnFinal(std::function<void()> onFinal) { m_onFinal = std::move(onFinal); }
     // The one place where a language is applied, by its index in the
@@ -62,6 +74,10 @@ public:
     // the language changed.
     static constexpr int kStoredLanguage = -1;
     void SetLanguageSwitch(std::function<bool(int languageIndex)> languageSwitch);
+    // The index of the language in use, for the settings window's choice.
+    void SetLanguageQuery(std::function<int()> currentLanguage) { m_currentLanguage = std::move(currentLanguage); }
+    // Where the settings window asks about updates.
+    void SetUpdateService(update::ServiceSettings service) { m_updateService = std::move(service); }
     // A fixed DPI value instead of the monitor's choice (96 or 144).
     void SetFixedDpi(int dpi) { m_fixedDpi = dpi; }
     int GetDpi() const { return m_dpi; }
@@ -93,6 +109,10 @@ public:
     // Stops discovery and closes the devices; idempotent.
     void Shutdown();
 
+    // The window's input hook: key capture for the key panel (message 1054)
+    // and macro recording.
+    CDeviceHook& InputHook() { return m_inputHook; }
+
     // toolkit::INotifyUI
     void Notify(toolkit::TNotifyUI& msg) override;
     // toolkit::CWindowWnd
@@ -101,6 +121,9 @@ public:
     void InterfaceFound(int entry, std::stop_token stop) override;
     void InterfaceLost(int entry, std::stop_token stop) override;
     void FirstPassDone() override;
+    // HookReceiver: a key captured for the key panel of the current device.
+    void keyboardHookMessage(int mode, int wParam, const KeyboardHookRecord& record) override;
+    void mouseHookMessage(int, int, const MouseHookRecord&) override {}
 
 protected:
     void OnFinalMessage() override;
@@ -120,6 +143,10 @@ private:
     void OnMenuCommand(const std::string& name);
     void HideToTray();
     void ShowAbout();
+    void OnSettingsButton(toolkit::TNotifyUI& msg, int);
+    // Beside the settings button, or centred.
+    void ShowSettings(bool besideButton);
+    std::vector<int> FirmwareVersions();
     void OnRegisteredMessage(const toolkit::Message& msg);
     void OnPowerBroadcast(std::uintptr_t event);
     void OnLanguageChanged(int languageIndex);
@@ -175,9 +202,13 @@ private:
     // The same by kind index: mice, keyboards, mouse pads, headsets.
     std::array<std::vector<CDevicePage*>, devices::kKindCount> m_devicesByKind;
     std::vector<CMpDevicePowerUI*> m_powerDisplays;
+    CDeviceHook m_inputHook;
     std::function<void()> m_onFinal;
     std::function<bool(int)> m_languageSwitch;
     toolkit::CWindowWnd* m_about = nullptr;
+    CSetWnd* m_settings = nullptr;
+    std::function<int()> m_currentLanguage;
+    update::ServiceSettings m_updateService;
     toolkit::CWindowWnd* m_audioStyles = nullptr;
     // The first keyboard, which the companion's blocks feed (on the link's
     // reader thread); set once, pages live as long as the window.

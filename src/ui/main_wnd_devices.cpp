@@ -352,6 +352,9 @@ void CMainWnd::LoseTab(int tabIndex) {
     int other = devices::kNone;
     if (tab->IsVisibleFlag() && tab->IsSelected()) {
         CloseChildWindows();
+        // Key capture or a recording for the device that went: removed, and
+        // a recording ends (its panel saves the macro).
+        m_inputHook.CancelInputHook();
         for (int i = 0; i < TabCount() && other == devices::kNone; ++i)
             if (i != tabIndex && Tab(i) && Tab(i)->IsVisibleFlag()) other = i;
     }

@@ -6,6 +6,7 @@
 #include "platform/log.h"
 #include "toolkit/option.h"
 #include "toolkit/slider.h"
+#include "ui/program_messages.h"
 #include "ui/skin_window.h"
 
 namespace viremo::ui {
@@ -98,6 +99,10 @@ void CMusicWnd::Notify(toolkit::TNotifyUI& msg) {
 std::intptr_t CMusicWnd::HandleMessage(toolkit::Message& msg) {
     if (msg.id == toolkit::kMsgClose) {
         Close(0);
+        return 0;
+    }
+    if (msg.id == kMsgLanguageChanged) {
+        m_pm.NeedUpdate();
         return 0;
     }
     return CWindowWnd::HandleMessage(msg);

@@ -4,17 +4,17 @@
 //
 //   mode list  mode index 0-6 -> device codes 9, 3, 7, 1, 2, 0x21, 5
 //   profile    "LightInfo", "SystemStages" and a "KeyList" of factory codes
-//
-// Expected packets are written out by hand: `packet` only adds the report
-// id and the checksum (the sum of bytes 3 to 63).
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <json/value.h>
@@ -24,44 +24,26 @@
 #include "devices/protocol/result_code.h"
 #include "devices/keyboard/keyboard_layout.h"
 #include "emulator/keyboard_firmware.h"
+#include "data_folder_fixture.h"
 #include "hid/emulated_bus.h"
+#include "packet_fixture.h"
 #include "platform/clock.h"
 #include "platform/folders.h"
 #include "profiles/json_file.h"
 
 namespace viremo::devices::testing {
 
-using Bytes = std::vector<uint8_t>;
-
 inline constexpr const char* kCableCommand = "emulated/keyboard/if1#vid_320f&pid_5078&mi_01&col04";
 inline constexpr const char* kCableConsumer = "emulated/keyboard/if1#vid_320f&pid_5078&mi_01&col03";
 inline constexpr const char* kReceiverCommand = "emulated/keyboard-receiver/if1#vid_320f&pid_5001&mi_01&col04";
 inline constexpr const char* kReceiverConsumer = "emulated/keyboard-receiver/if1#vid_320f&pid_5001&mi_01&col03";
 
-inline Bytes packet(uint8_t command, uint8_t length, uint16_t address, const Bytes& data = {}) {
-    Bytes bytes(64, 0);
-    bytes[0] = 4;
-    bytes[3] = command;
-    bytes[4] = length;
-    bytes[5] = uint8_t(address);
-    bytes[6] = uint8_t(address >> 8);
-    std::copy(data.begin(), data.end(), bytes.begin() + 8);
-    unsigned sum = 0;
-    for (size_t i = 3; i < 64; ++i) sum += bytes[i];
-    bytes[1] = uint8_t(sum);
-    bytes[2] = uint8_t(sum >> 8);
-    return bytes;
+// Waits until `done` (what another thread of the driver brings about) or a
+// second has passed.
+inline bool waitUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 200 && !done(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return done();
 }
-// The first `count` bytes of a memory image.
-inline Bytes first(const Bytes& bytes, size_t count) {
-    return Bytes(bytes.begin(), bytes.begin() + long(std::min(count, bytes.size())));
-}
-
-inline const Bytes kBeginSession = packet(1, 0, 0);
-inline const Bytes kEndSession = packet(2, 0, 0);
-
-// Profile integer of an assignment code.
-inline int code(uint8_t category, uint8_t first, uint8_t second) { return category << 16 | first << 8 | second; }
 
 // A "KeyList" of `count` keys at their factory codes.
 inline Json::Value factoryKeyList(int count) {
@@ -77,15 +59,12 @@ inline Json::Value factoryKeyList(int count) {
     return list;
 }
 
-class KeyboardTest : public ::testing::Test {
+class KeyboardTest : public DataFolderTest {
 protected:
+    KeyboardTest() : DataFolderTest("keyboard") {}
+
     void SetUp() override {
-        static std::atomic<int> counter{0};
-        root_ = std::filesystem::temp_directory_path() /
-                ("viremo-keyboard-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
-        std::filesystem::remove_all(root_);
-        ::setenv("XDG_DATA_HOME", (root_ / "data").c_str(), 1);
-        folders::setResourcesOverride(root_ / "resources");
+        DataFolderTest::SetUp();
         putFactory("default_light.json", R"({"DefaultLightName": [[
             {"LightName": "m0", "visible": 1, "value": 9}, {"LightName": "m1", "visible": 1, "value": 3},
             {"LightName": "m2", "visible": 1, "value": 7}, {"LightName": "m3", "visible": 1, "value": 1},
@@ -100,29 +79,6 @@ protected:
         ASSERT_TRUE(firmware.cable().plug(bus));
     }
 
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
-    }
-
-    void putFactory(const std::string& name, const std::string& text) {
-        std::filesystem::create_directories(root_ / "resources" / "DefaultData");
-        const auto document = json::parse(text);
-        ASSERT_TRUE(document) << name;
-        ASSERT_TRUE(json::writeFile(root_ / "resources" / "DefaultData" / name, *document));
-    }
-    void writeFactoryProfile() {
-        Json::Value document;
-        document["Device"].append(factoryProfile);
-        std::filesystem::create_directories(root_ / "resources" / "DefaultData");
-        ASSERT_TRUE(json::writeFile(root_ / "resources" / "DefaultData" / "keyboard.Json", document));
-    }
-    std::filesystem::path deviceFolder() const { return folders::deviceData("keyboard"); }
-    void putDeviceFile(const std::string& name, const std::string& text) {
-        const auto document = json::parse(text);
-        ASSERT_TRUE(document) << name;
-        ASSERT_TRUE(json::writeFile(deviceFolder() / name, *document));
-    }
     // The profile entry as saved in the current profile file.
     Json::Value savedProfile() const {
         return json::readFile(keyboard.Profile().GetProfilePath())["Device"][0];
@@ -169,8 +125,6 @@ protected:
         if (auto receiver = firmware.receiverProduct().commandInterface()) receiver->clearLog();
     }
 
-    Json::Value factoryProfile;
-    std::filesystem::path root_;
     emulator::KeyboardFirmware firmware;
     hid::EmulatedBus bus;
     FakeClock clock;

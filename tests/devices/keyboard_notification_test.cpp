@@ -1,6 +1,5 @@
 // The keyboard's notifications on its consumer-control interfaces.
 #include <chrono>
-#include <functional>
 #include <thread>
 
 #include "keyboard_fixture.h"
@@ -10,12 +9,6 @@ namespace viremo::devices::testing {
 namespace {
 
 using namespace std::chrono_literals;
-
-// Waits until `done` or a second has passed.
-bool waitUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 200 && !done(); ++i) std::this_thread::sleep_for(5ms);
-    return done();
-}
 
 TEST_F(KeyboardTest, ProfileCodesSetTheActiveProfile) {
     attachReceiver();

@@ -6,7 +6,6 @@
 
 #include "qt_test_support.h"
 #include "toolkit/combo.h"
-#include "toolkit/dialog_builder.h"
 #include "toolkit/edit.h"
 
 namespace viremo::toolkit::qt::testing {
@@ -16,16 +15,7 @@ class InputTest : public QtHostTest {
 protected:
     void SetUp() override {
         QtHostTest::SetUp();
-        CPaintManagerUI::SetResourcePath(VIREMO_TEST_DATA);
-        CDialogBuilder builder;
-        auto root = builder.Create("input.xml", nullptr, &window.GetPaintManager());
-        ASSERT_TRUE(root) << builder.GetLastError();
-        ASSERT_TRUE(window.Create({WindowKind::Normal, nullptr, "input", {100, 100, 400, 200}}));
-        window.GetPaintManager().AttachDialog(std::move(root));
-        window.GetPaintManager().AddNotifier(&recorder);
-        window.ShowWindow(true, true);
-        QApplication::processEvents();
-        widget = WidgetOf(window);
+        widget = ShowLayout(window, "input.xml", &recorder);
         ASSERT_TRUE(widget);
         recorder.lines.clear();  // "windowinit", "windowsize"
     }

@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 
+#include "toolkit/dialog_builder.h"
 #include "toolkit/qt/image_cache.h"
 
 namespace viremo::toolkit::qt::testing {
@@ -59,6 +60,19 @@ void NotifyRecorder::Notify(TNotifyUI& msg) {
 CHostWidget* WidgetOf(CWindowWnd& window) {
     CQtWindowHost* host = QtHostOf(window);
     return host ? host->Widget() : nullptr;
+}
+
+CHostWidget* ShowLayout(CWindowWnd& window, const char* layout, INotifyUI* notifier) {
+    CPaintManagerUI::SetResourcePath(VIREMO_TEST_DATA);
+    CDialogBuilder builder;
+    auto root = builder.Create(layout, nullptr, &window.GetPaintManager());
+    EXPECT_TRUE(root) << builder.GetLastError();
+    if (!root || !window.Create({WindowKind::Normal, nullptr, layout, {100, 100, 400, 200}})) return nullptr;
+    window.GetPaintManager().AttachDialog(std::move(root));
+    if (notifier) window.GetPaintManager().AddNotifier(notifier);
+    window.ShowWindow(true, true);
+    QApplication::processEvents();
+    return WidgetOf(window);
 }
 
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint point, Qt::MouseButton button) {

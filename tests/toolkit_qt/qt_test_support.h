@@ -41,6 +41,9 @@ public:
 };
 
 CHostWidget* WidgetOf(CWindowWnd& window);
+// Builds a layout of the test data into a new window at (100, 100), 300 x 100,
+// shows it and returns its widget; null when it cannot be built.
+CHostWidget* ShowLayout(CWindowWnd& window, const char* layout, INotifyUI* notifier = nullptr);
 void SendMouse(QWidget* widget, QEvent::Type type, QPoint point, Qt::MouseButton button = Qt::LeftButton);
 // A press and a release of the left button.
 void Click(QWidget* widget, QPoint point);

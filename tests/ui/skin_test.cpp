@@ -58,7 +58,8 @@ void ForEachAttribute(const std::filesystem::path& file, Visit visit) {
 
 std::vector<std::filesystem::path> DeviceLayouts() {
     return {kSkin / "XML/DeviceXml/keyboarddevice.xml", kSkin / "XML/DeviceXml/mousedevice.xml",
-            kSkin / "XML/DeviceXml/mousepaddevice.xml", kSkin / "XML/DeviceXml/hs6533device.xml"};
+            kSkin / "XML/DeviceXml/mousepaddevice.xml", kSkin / "XML/DeviceXml/hs6533device.xml",
+            kSkin / "XML/CustomControlXML/ShootControl.xml"};
 }
 
 TEST(SkinTest, EveryFileTheSkinNamesIsThere) {

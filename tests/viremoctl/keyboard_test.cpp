@@ -1,18 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "profiles/json_file.h"
 #include "run_viremoctl.h"
 
 namespace viremoctl {
 namespace {
 
+using testing::jsonOf;
 using testing::runViremoctl;
-
-Json::Value jsonOf(const testing::Run& run) {
-    const auto document = viremo::json::parse(run.out);
-    EXPECT_TRUE(document) << run.out;
-    return document.value_or(Json::Value());
-}
 
 // Each run has a fresh demo set: what one run writes reaches the next through
 // the demo memory kept in the data folder.
@@ -36,6 +30,17 @@ TEST(ViremoctlKeyboard, ReadShowsWhatEarlierRunsWrote) {
     EXPECT_EQ(document["keys"][0]["code"].asString(), "20 00 29");
 }
 
+// A run streams frames at the cable's tick (200 a second), and none in a
+// mode the keyboard renders itself.
+TEST(ViremoctlKeyboard, RunStreamsFramesOnlyWhereTheProgramDrawsTheLights) {
+    const auto streaming = runViremoctl("--demo --json lighting keyboard --mode 11 --run 1 --audio 2000");
+    ASSERT_EQ(streaming.exitCode, 0) << streaming.out;
+    EXPECT_GT(jsonOf(streaming)["framesPerSecond"].asDouble(), 100.0);
+    const auto selfRendered = runViremoctl("--demo --json lighting keyboard --mode 7 --run 1 --reaction 30");
+    ASSERT_EQ(selfRendered.exitCode, 0) << selfRendered.out;
+    EXPECT_EQ(jsonOf(selfRendered)["framesPerSecond"].asDouble(), 0.0);
+}
+
 TEST(ViremoctlKeyboard, StatusAndRefusals) {
     const auto status = runViremoctl("--demo --json status keyboard");
     ASSERT_EQ(status.exitCode, 0) << status.out;
@@ -46,7 +51,10 @@ TEST(ViremoctlKeyboard, StatusAndRefusals) {
     };
     for (const Case& c : {Case{"--demo lighting keyboard --mode 31", "--mode takes a number from 0 to 30"},
                           Case{"--demo lighting keyboard --color 12345", "--color takes RRGGBB"},
-                          Case{"--demo read mouse", "usage: viremoctl read keyboard"}}) {
+                          Case{"--demo lighting keyboard --run 0", "--run takes a number of seconds"},
+                          Case{"--demo lighting keyboard --mode 7 --reaction 30", "need --run"},
+                          Case{"--demo lighting keyboard --run 1 --reaction 170", "--reaction takes a light"},
+                          Case{"--demo read headset", "usage: viremoctl read keyboard"}}) {
         const auto run = runViremoctl(c.arguments);
         EXPECT_EQ(run.exitCode, 1) << c.arguments;
         EXPECT_NE(run.out.find(c.says), std::string::npos) << run.out;

@@ -5,9 +5,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
+
+#include "profiles/json_file.h"
 
 namespace viremoctl::testing {
 
@@ -34,6 +38,13 @@ inline Run runViremoctl(const std::string& arguments) {
     const int status = ::pclose(pipe);
     run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// What a --json run printed.
+inline Json::Value jsonOf(const Run& run) {
+    const auto document = viremo::json::parse(run.out);
+    EXPECT_TRUE(document) << run.out;
+    return document.value_or(Json::Value());
 }
 
 }  // namespace viremoctl::testing

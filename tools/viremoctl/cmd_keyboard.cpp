@@ -4,20 +4,27 @@
 //   apply keyboard      writes the current profile: used macros, key table, settings
 //   lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1]
 //                     [--color RRGGBB] [--multicolor 0|1]
-//                       stores into the profile and writes the settings record
+//                     [--run SECONDS [--reaction LIGHT]... [--audio LEVEL]]
+//                       stores into the profile and writes the settings record;
+//                       with --run then drives the lights in software for that
+//                       long and prints the light frames per second
 //   status keyboard     battery level
 //
 // The keyboard is taken on its cable, or through its receiver when only that
 // is present.
+#include <chrono>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "command.h"
 #include "device_backend.h"
+#include "lighting_options.h"
+#include "open_device.h"
 #include "devices/device_tables.h"
-#include "devices/interface_probe.h"
 #include "devices/keyboard/keyboard_device.h"
 #include "devices/protocol/result_code.h"
 #include "devices/protocol/packet_log.h"
@@ -27,6 +34,15 @@
 #include "platform/folder_lock.h"
 
 namespace viremoctl {
+
+// The pad's forms of read, apply and lighting (cmd_pad.cpp) and the
+// headset's lighting (cmd_headset.cpp).
+bool isPad(Arguments arguments);
+int runPadRead(const Options& options, Arguments arguments);
+int runPadApply(const Options& options, Arguments arguments);
+int runPadLighting(const Options& options, Arguments arguments);
+int runHeadsetLighting(const Options& options, Arguments arguments);
+
 namespace {
 
 using namespace viremo::devices;
@@ -40,30 +56,13 @@ struct OpenedKeyboard {
 OpenedKeyboard openKeyboard(const Options& options) {
     viremo::hid::Backend& backend = deviceBackend(options);
     OpenedKeyboard opened;
-    const auto found = probeCommandInterface(backend, kKindKeyboard);
-    if (!found) {
-        opened.failure = "no keyboard found (see viremoctl list)";
-        return opened;
-    }
     auto device = std::make_unique<CVendrakeKeyboardDevice>(backend);
-    configureKeyboard(*device, hidInterfaceTable()[size_t(found->row)]);
-    const ConnectionMode mode = found->viaReceiver ? ConnectionMode::Receiver : ConnectionMode::Cable;
-    if (!device->Channel().Attach(mode, found->path)) {
-        opened.failure = "cannot open " + found->path + " for reading and writing";
-        return opened;
-    }
-    device->Channel().SetConnectionMode(mode);
-    opened.device = std::move(device);
+    if (auto problem = attachDevice(*device, backend, kKindKeyboard, "keyboard")) opened.failure = std::move(*problem);
+    else opened.device = std::move(device);
     return opened;
 }
 
 bool isKeyboard(Arguments arguments) { return !arguments.empty() && arguments[0] == "keyboard"; }
-
-std::string colourText(uint8_t red, uint8_t green, uint8_t blue) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%02x%02x%02x", red, green, blue);
-    return text;
-}
 
 std::string codeText(const uint8_t* code) {
     char text[12];
@@ -166,6 +165,7 @@ void printRead(const Json::Value& document) {
 }  // namespace
 
 int runRead(const Options& options, Arguments arguments) {
+    if (isPad(arguments)) return runPadRead(options, arguments);
     if (arguments.size() != 1 || !isKeyboard(arguments)) return fail("usage: viremoctl read keyboard");
     OpenedKeyboard opened = openKeyboard(options);
     if (!opened.device) return fail(opened.failure);
@@ -184,6 +184,7 @@ int runRead(const Options& options, Arguments arguments) {
 }
 
 int runApply(const Options& options, Arguments arguments) {
+    if (isPad(arguments)) return runPadApply(options, arguments);
     if (arguments.size() != 1 || !isKeyboard(arguments)) return fail("usage: viremoctl apply keyboard");
     OpenedKeyboard opened = openKeyboard(options);
     if (!opened.device) return fail(opened.failure);
@@ -230,47 +231,88 @@ int runApply(const Options& options, Arguments arguments) {
 
 namespace {
 
-// "--name value" pairs into the lighting state; a message when one is wrong.
-std::optional<std::string> applyLightingOption(LightRecord& lighting, const std::string& name,
-                                               const std::string& value) {
-    struct Field {
-        const char* name;
-        int highest;
-        uint8_t LightRecord::*field;
-    };
-    static constexpr Field kFields[] = {
-        {"--mode", keyboard::kModeCount - 1, &LightRecord::mode},
-        {"--brightness", keyboard::kStepCount - 1, &LightRecord::brightness},
-        {"--speed", keyboard::kStepCount - 1, &LightRecord::speed},
-        {"--direction", 1, &LightRecord::direction},
-        {"--multicolor", 1, &LightRecord::multiColor},
-    };
-    if (name == "--color") {
-        if (value.size() != 6 || value.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
-            return "--color takes RRGGBB in hexadecimal";
-        const unsigned rgb = unsigned(std::stoul(value, nullptr, 16));
-        lighting.red = uint8_t(rgb >> 16), lighting.green = uint8_t(rgb >> 8), lighting.blue = uint8_t(rgb);
-        return std::nullopt;
+// What --run, --reaction and --audio ask for.
+struct LightingRun {
+    int seconds = 0;
+    std::vector<int> reactions;
+    std::optional<int32_t> audioLevel;
+};
+
+std::optional<long long> wholeNumber(const std::string& value) {
+    long long number = 0;
+    int used = 0;
+    if (std::sscanf(value.c_str(), "%lld%n", &number, &used) != 1 || size_t(used) != value.size()) return std::nullopt;
+    return number;
+}
+
+// Takes --run, --reaction or --audio; `taken` says whether `name` was one.
+std::optional<std::string> applyRunOption(LightingRun& run, const std::string& name, const std::string& value,
+                                          bool& taken) {
+    taken = true;
+    const auto number = wholeNumber(value);
+    if (name == "--run") {
+        if (!number || *number < 1 || *number > 3600) return "--run takes a number of seconds from 1 to 3600";
+        run.seconds = int(*number);
+    } else if (name == "--reaction") {
+        if (!number || *number < 0 || *number >= kMaxLights) return "--reaction takes a light from 0 to 169";
+        run.reactions.push_back(int(*number));
+    } else if (name == "--audio") {
+        if (!number || *number < INT32_MIN || *number > INT32_MAX) return "--audio takes a 32-bit level";
+        run.audioLevel = int32_t(*number);
+    } else {
+        taken = false;
     }
-    for (const Field& field : kFields) {
-        if (name != field.name) continue;
-        int number = -1;
-        int used = 0;
-        if (std::sscanf(value.c_str(), "%d%n", &number, &used) != 1 || size_t(used) != value.size() || number < 0 ||
-            number > field.highest)
-            return name + " takes a number from 0 to " + std::to_string(field.highest);
-        lighting.*field.field = uint8_t(number);
-        return std::nullopt;
+    return std::nullopt;
+}
+
+// The lighting tick on the cable: a light frame every 5 ms.
+constexpr auto kFramePeriod = std::chrono::milliseconds(5);
+
+// Drives the lights as the device tab does: the lighting thread steps the
+// effects while light frames go out at the tick. The reactions are pressed
+// at the start and released half-way; the audio level is fed every tick.
+// With `logFrames` each frame's packets go to the debug log.
+// Returns the frames sent per second.
+double runLights(CVendrakeKeyboardDevice& device, const LightingRun& run, bool logFrames) {
+    using Steady = std::chrono::steady_clock;
+    device.Channel().SetLightFrameLogging(logFrames);
+    device.SetLightingControl(true);
+    device.ReadAllFromDevice();  // starts the lighting thread
+    for (const int light : run.reactions) device.ReactToKey(light, keyboard::kKeyPress);
+    const Steady::time_point start = Steady::now();
+    const Steady::time_point end = start + std::chrono::seconds(run.seconds);
+    const Steady::time_point release = start + (end - start) / 2;
+    bool released = false;
+    long frames = 0;
+    for (Steady::time_point tick = start; tick < end; tick += kFramePeriod) {
+        std::this_thread::sleep_until(tick);
+        if (run.audioLevel) {
+            std::array<int32_t, kAudioLevelCount> levels{};
+            std::array<int32_t, kAudioBandCount> bands{};
+            levels.fill(*run.audioLevel);
+            bands.fill(*run.audioLevel);
+            device.OnAudioLevels(levels);
+            device.OnAudioBands(bands);
+        }
+        if (!released && tick >= release) {
+            for (const int light : run.reactions) device.ReactToKey(light, keyboard::kKeyRelease);
+            released = true;
+        }
+        if (device.StreamsLightFrames()) ++frames;
+        device.SendLightFrame();
     }
-    return "unknown option " + name;
+    device.SetLightingControl(false);
+    return double(frames) / run.seconds;
 }
 
 }  // namespace
 
 int runLighting(const Options& options, Arguments arguments) {
+    if (isPad(arguments)) return runPadLighting(options, arguments);
+    if (!arguments.empty() && arguments[0] == "headset") return runHeadsetLighting(options, arguments);
     const char* usage =
         "usage: viremoctl lighting keyboard [--mode N] [--brightness 0-4] [--speed 0-4] [--direction 0|1] "
-        "[--color RRGGBB] [--multicolor 0|1]";
+        "[--color RRGGBB] [--multicolor 0|1] [--run SECONDS [--reaction LIGHT]... [--audio LEVEL]]";
     if (!isKeyboard(arguments) || arguments.size() % 2 != 1) return fail(usage);
     OpenedKeyboard opened = openKeyboard(options);
     if (!opened.device) return fail(opened.failure);
@@ -278,8 +320,17 @@ int runLighting(const Options& options, Arguments arguments) {
     const viremo::FolderLock lock(device.DeviceDataFolder());
     if (!device.LoadProfile().succeeded()) return fail("the keyboard's profile cannot be loaded");
     LightRecord lighting = device.GetLightInfo();
-    for (size_t i = 1; i + 1 < arguments.size(); i += 2)
-        if (const auto problem = applyLightingOption(lighting, arguments[i], arguments[i + 1])) return fail(*problem);
+    LightingRun run;
+    std::vector<std::string> lightingOptions;
+    for (size_t i = 1; i + 1 < arguments.size(); i += 2) {
+        bool taken = false;
+        if (const auto problem = applyRunOption(run, arguments[i], arguments[i + 1], taken)) return fail(*problem);
+        if (!taken) lightingOptions.insert(lightingOptions.end(), {arguments[i], arguments[i + 1]});
+    }
+    if (const auto problem = applyLightingOptions(lighting, lightingOptions, keyboard::kModeCount - 1))
+        return fail(*problem);
+    if (run.seconds == 0 && (!run.reactions.empty() || run.audioLevel))
+        return fail("--reaction and --audio need --run");
 
     // The colour pages of the custom colour mode need the key layout.
     device.ReadKeyLayout();
@@ -287,16 +338,11 @@ int runLighting(const Options& options, Arguments arguments) {
     device.SaveProfile();
     device.ApplyLightingState();
     const DeviceResult result = device.WriteSettingsRecord(0, 0);
+    const bool ran = run.seconds > 0 && result.succeeded();
+    const double framesPerSecond = ran ? runLights(device, run, options.debug) : 0;
     if (options.json) {
-        Json::Value document(Json::objectValue);
-        document["mode"] = lighting.mode;
-        document["brightness"] = lighting.brightness;
-        document["speed"] = lighting.speed;
-        document["direction"] = lighting.direction;
-        document["multicolor"] = lighting.multiColor;
-        document["color"] = colourText(lighting.red, lighting.green, lighting.blue);
-        document["written"]["settings"] = result.succeeded();
-        document["settingsCode"] = result.code();
+        Json::Value document = lightingWrittenJson(lighting, result.succeeded(), result.code());
+        if (ran) document["framesPerSecond"] = framesPerSecond;
         printJson(document);
     } else {
         std::printf("lighting: mode %d (%s), brightness %d, speed %d, direction %d, multicolour %d, colour %s\n",
@@ -304,6 +350,9 @@ int runLighting(const Options& options, Arguments arguments) {
                     lighting.direction, lighting.multiColor,
                     colourText(lighting.red, lighting.green, lighting.blue).c_str());
         std::printf("settings: %s (result %d)\n", result.succeeded() ? "written" : "failed", result.code());
+        if (ran)
+            std::printf("light frames: %.1f per second%s\n", framesPerSecond,
+                        framesPerSecond > 0 ? "" : " (the keyboard renders this mode itself, or through its receiver)");
     }
     return result.succeeded() ? kSuccess : kFailure;
 }

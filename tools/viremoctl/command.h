@@ -20,6 +20,9 @@ struct Command {
     std::string_view name;
     std::string_view usage;  // shown by --help, one line per form
     int (*run)(const Options& options, Arguments arguments);
+    // When set, the row serves this first argument (a device kind,
+    // "apply" ...) before a row of the same name without one.
+    std::string_view firstArgument = {};
 };
 
 // Exit codes.

@@ -18,10 +18,19 @@ namespace viremoctl {
 namespace {
 
 // Every viremoctl run makes a fresh demo set; the memory the host writes
-// (settings, key tables, macros, colour pages) is kept between runs in
-// <application data>/demo/<device>.memory.json, one hexadecimal text per
-// region, so that a read shows what an earlier write left.
-constexpr std::array<std::string_view, 4> kKeptRegions{"settings", "key table", "macro memory", "colour pages"};
+// (settings, key tables, macros, recoil patterns, colour pages) is kept
+// between runs in <application data>/demo/<device>.memory.json, one
+// hexadecimal text per region, so that a read shows what an earlier write
+// left.
+constexpr std::array<std::string_view, 5> kKeptRegions{"settings", "key table", "macro memory", "recoil memory",
+                                                       "colour pages"};
+
+// The files carry the version of the firmware memory they were saved from.
+// Files of an earlier version are read as absent, so that the factory memory
+// stands: a mouse saved before its settings memory was emulated kept 512 zero
+// bytes there, which would override its factory profile slots.
+constexpr int kMemoryVersion = 2;
+constexpr const char* kVersionMember = "memoryVersion";
 
 std::string hexText(const std::vector<uint8_t>& bytes) {
     std::string text;
@@ -79,6 +88,8 @@ void loadMemory(const KeptDevice& device) {
                      kept ? ("kept as " + kept->filename().string()).c_str() : "it could not be moved aside");
         return;
     }
+    const Json::Value& version = document.root[kVersionMember];
+    if (!version.isInt() || version.asInt() != kMemoryVersion) return;
     for (const auto region : kKeptRegions) {
         const auto text = viremo::json::stringMember(document.root, region);
         const size_t size = device.firmware->memory(region).size();
@@ -90,6 +101,7 @@ void loadMemory(const KeptDevice& device) {
 
 void saveMemory(const KeptDevice& device) {
     Json::Value document(Json::objectValue);
+    document[kVersionMember] = kMemoryVersion;
     for (const auto region : kKeptRegions) {
         const auto bytes = device.firmware->memory(region);
         if (!bytes.empty()) document[std::string(region)] = hexText(bytes);

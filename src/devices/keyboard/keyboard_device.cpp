@@ -5,8 +5,9 @@
 
 #include "devices/device_info.h"
 #include "devices/device_tables.h"
+#include "devices/key_table_writer.h"
 #include "devices/lighting/effect_tables.h"
-#include "devices/keyboard/keyboard_key_image.h"
+#include "devices/lighting/lighting_engine.h"
 #include "devices/keyboard/keyboard_light_image.h"
 #include "devices/keyboard/keyboard_position_memory.h"
 #include "devices/protocol/result_code.h"
@@ -15,7 +16,6 @@
 #include "macros/macro_image.h"
 #include "platform/folders.h"
 #include "profiles/json_file.h"
-#include "profiles/profile_store.h"
 
 namespace viremo::devices {
 
@@ -36,21 +36,8 @@ bool keyboardRendersMode(uint8_t mode) {
     }
 }
 
-// The effects every device shares, by the keyboard's mode index. The other
-// modes' steps are the keyboard's own effects.
-constexpr CVendrakeUSBDevice::ModeEffect kBaseEffects[] = {
-    {4, &CVendrakeUSBDevice::EffectSpectrum},
-    {5, &CVendrakeUSBDevice::EffectBreathing},
-    {6, &CVendrakeUSBDevice::EffectStatic},
-    {23, &CVendrakeUSBDevice::EffectBlink},
-    {26, &CVendrakeUSBDevice::EffectFourColourBreathing},
-    {27, &CVendrakeUSBDevice::EffectFourColourBlink},
-    {28, &CVendrakeUSBDevice::EffectOff},
-};
-
-constexpr auto kLightingPass = std::chrono::milliseconds(1);
-// Lighting ticks between two steps, by speed step 0-4.
-constexpr std::array<int, kStepCount> kStepTicks{5, 4, 3, 2, 1};
+constexpr uint16_t kKeyPressCodeHigh = 0x05;
+constexpr uint16_t kKeyReleaseCodeHigh = 0x06;
 
 LightColour colourOf(const KeyColor& colour) { return {colour.red, colour.green, colour.blue, colour.alpha}; }
 KeyColor keyColourOf(const LightColour& colour) { return {colour.red, colour.green, colour.blue, colour.level}; }
@@ -60,7 +47,12 @@ KeyColor keyColourOf(const LightColour& colour) { return {colour.red, colour.gre
 std::atomic<uint16_t> CVendrakeKeyboardDevice::lastNotificationCode_{0};
 
 CVendrakeKeyboardDevice::CVendrakeKeyboardDevice(hid::Backend& backend, const Clock& clock)
-    : CVendrakeUSBDevice(backend, clock), lightingThread_(Channel(), kLightingPass, "KB灯光线程设定退出") {}
+    : CVendrakeKeyboardDevice(backend, clock, systemRandom_) {}
+
+CVendrakeKeyboardDevice::CVendrakeKeyboardDevice(hid::Backend& backend, const Clock& clock, RandomSource& random)
+    : CVendrakeUSBDevice(backend, clock),
+      effects_(Lights(), clock, random),
+      lightingThread_(Channel(), kLightingPassPeriod, "KB灯光线程设定退出") {}
 
 CVendrakeKeyboardDevice::~CVendrakeKeyboardDevice() {
     for (NotificationPort& port : ports_) port.reader.Stop();
@@ -81,23 +73,14 @@ const ModeList& CVendrakeKeyboardDevice::Modes() {
 void CVendrakeKeyboardDevice::RefreshState() {
     ReloadModes();
     RunModeChange(GetLightingState().mode);
-    CVendrakeUSBDevice::SetAudioLightInfo(AudioLighting());
+    KeepAudioLighting(AudioLighting());
     ShowStateOnPage();
 }
 
 // ---- Profile -----------------------------------------------------------------
 
 void CVendrakeKeyboardDevice::BindProfileFiles() {
-    const std::filesystem::path folder = DeviceDataFolder();
-    ProfileStore store(folder, DefaultProfilePath(), wiredModel(uint16_t(GetModelId())), clock());
-    profile_.SetDefaultDataPath(DefaultProfilePath());
-    profile_.SetLightConfigPath(folder / (GetLightingPresetName() + ".config"));
-    // A reload keeps the profile loaded until the user switches.
-    if (store.LoadProfileList(profile_.GetProfilePath().stem().string()) != ProfileResult::Done) return;
-    profile_.SetProfilePath(store.CurrentProfileFile());
-    const int selected = store.GetSelectedProfileIndex();
-    if (selected >= 0 && size_t(selected) < store.Profiles().size())
-        profileName_ = store.Profiles()[size_t(selected)].name;
+    if (auto name = BindProfileStore(profile_)) profileName_ = std::move(*name);
 }
 
 DeviceResult CVendrakeKeyboardDevice::LoadProfile() {
@@ -124,12 +107,13 @@ DeviceResult CVendrakeKeyboardDevice::ApplyLightingState() {
     const LightRecord lighting = profile_.GetLightInfo();
     const uint8_t previousMode = GetLightingState().mode;
     CVendrakeUSBDevice::SetLightInfo(lighting);
-    CVendrakeUSBDevice::SetAudioLightInfo(profile_.GetAudioLightInfo());
+    KeepAudioLighting(profile_.GetAudioLightInfo());
     const SettingsRecord record = buildSettingsRecord(lighting, system_, Modes());
     for (const size_t at : kLightingRecordBytes) mirror_[kRecordInBlock + at] = record[at];
     if (lighting.mode != previousMode || lighting.mode == kCustomColourMode) RunModeChange(lighting.mode);
     std::lock_guard lock(PerLightListLock());
     perLightList_ = profile_.GetLightList();
+    effects_.LayOver(perLightList_, true);
     return kSuccess;
 }
 
@@ -151,8 +135,13 @@ void CVendrakeKeyboardDevice::SetLightInfo(const LightRecord& lighting) {
 LightRecord CVendrakeKeyboardDevice::GetLightInfo() const { return GetLightingState(); }
 
 void CVendrakeKeyboardDevice::SetAudioLightInfo(const AudioLightRecord& audio) {
-    CVendrakeUSBDevice::SetAudioLightInfo(audio);
+    KeepAudioLighting(audio);
     profile_.SetAudioLightInfo(audio);
+}
+
+void CVendrakeKeyboardDevice::KeepAudioLighting(const AudioLightRecord& audio) {
+    CVendrakeUSBDevice::SetAudioLightInfo(audio);
+    effects_.SetAudioLighting(audio);
 }
 
 void CVendrakeKeyboardDevice::SetSystemStages(const SystemSettings& system) {
@@ -168,11 +157,11 @@ void CVendrakeKeyboardDevice::SetKeyAssignment(int key, const KeyListEntry& assi
 }
 
 void CVendrakeKeyboardDevice::OnAudioLevels(std::span<const int32_t, kAudioLevelCount> levels) {
-    for (size_t i = 0; i < levels.size(); ++i) audioLevels_[i] = levels[i];
+    effects_.OnAudioLevels(levels, GetLightingState().mode);
 }
 
 void CVendrakeKeyboardDevice::OnAudioBands(std::span<const int32_t, kAudioBandCount> bands) {
-    for (size_t i = 0; i < bands.size(); ++i) audioBands_[i] = bands[i];
+    effects_.OnAudioBands(bands);
 }
 
 // ---- Reading the keyboard ----------------------------------------------------
@@ -249,11 +238,6 @@ size_t CVendrakeKeyboardDevice::MacroCapacity() const { return macroCapacity(Inf
 
 // ---- Writing the keyboard ----------------------------------------------------
 
-int CVendrakeKeyboardDevice::MacroCount() const {
-    const MacroConfig config = readMacroConfig(DeviceDataFolder());
-    return config.state == json::FileState::Read ? int(config.entries.size()) : 0;
-}
-
 void CVendrakeKeyboardDevice::CheckMacroBindings() {
     // Bindings are cleaned up only against a list that was read.
     if (readMacroConfig(DeviceDataFolder()).state != json::FileState::Read) return;
@@ -261,7 +245,7 @@ void CVendrakeKeyboardDevice::CheckMacroBindings() {
 }
 
 std::vector<int> CVendrakeKeyboardDevice::GetUsedMacros() {
-    return usedMacrosOfKeys(keys_, maps_.keyPosition, MacroCount());
+    return usedMacrosOfKeys(keys_, maps_.keyPosition, kAbsent, MacroCount());
 }
 
 DeviceResult CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::vector<KeyListEntry>& keys) {
@@ -276,7 +260,7 @@ DeviceResult CVendrakeKeyboardDevice::WriteKeyAssignments(int page, const std::v
     // keyboard now reports another size) the rest of the table is unknown.
     if (!layoutRead_ || info.KeyTableSize() != keyTable_.size()) return kNotDone;
     std::vector<uint8_t> table = keyTable_;
-    placeKeyAssignments(table, keys, maps_.keyPosition, MacroCount());
+    placeKeyAssignments(table, keys, maps_.keyPosition, kAbsent, MacroCount());
     Session session(channel);
     if (session.Begun() != kSuccess) return session.Begun();
     return channel.WriteKeyTable(page, table);
@@ -329,9 +313,13 @@ DeviceResult CVendrakeKeyboardDevice::WriteSettingsRecord(int profile, int value
 void CVendrakeKeyboardDevice::SendLightFrame() {
     if (!HasLightingControl()) return;
     ShowLightsOnPage();
-    if (IsOnReceiver() || keyboardRendersMode(GetLightingState().mode) || FramesHeldBack()) return;
+    if (!StreamsLightFrames() || FramesHeldBack()) return;
     const LightFrame frame = buildKeyLightImage(Lights(), maps_.lightPosition);
     if (Channel().StreamLightFrame(std::span(frame).first(kStreamedFrameSize)) != kSuccess) PauseAfterFailedFrame();
+}
+
+bool CVendrakeKeyboardDevice::StreamsLightFrames() const {
+    return !IsOnReceiver() && !keyboardRendersMode(GetLightingState().mode);
 }
 
 void CVendrakeKeyboardDevice::WriteColourPage() {
@@ -387,7 +375,7 @@ void CVendrakeKeyboardDevice::SetCustomColour(int light) {
 }
 
 void CVendrakeKeyboardDevice::RunModeChange(uint8_t mode) {
-    ResetEffects();
+    effects_.ChangeMode(mode);
     if (mode == kCustomColourMode) PrepareMode20();
 }
 
@@ -443,6 +431,10 @@ void CVendrakeKeyboardDevice::OnNotification(uint16_t code, bool onCable) {
     }
     if (code <= kSynchroniseCode || !Channel().IsOpen()) return;
     const uint16_t high = code >> 8;
+    if (high == kKeyPressCodeHigh || high == kKeyReleaseCodeHigh) {
+        OnKeyEvent(code & 0xFF, high == kKeyPressCodeHigh ? keyboard::kKeyPress : keyboard::kKeyRelease);
+        return;
+    }
     if (high == kProfileCodeHigh || high == kProfilePairCodeHigh) activeProfile_ = uint8_t(code & 0x0F);
     if (high == kProfilePairCodeHigh) secondIndex_ = uint8_t((code >> 4) & 0x0F);
     TellPageDeviceChanged();
@@ -450,19 +442,23 @@ void CVendrakeKeyboardDevice::OnNotification(uint16_t code, bool onCable) {
 
 // ---- Lighting thread -----------------------------------------------------------
 
-// A pass on which the clock has moved on counts one tick; once the speed
-// step's ticks have passed, the mode's shared effect takes a step.
 void CVendrakeKeyboardDevice::RestartLightingThread() {
-    lightingThread_.Restart([this, ticks = 0, lastTick = clock().now()]() mutable {
-        const Clock::Monotonic now = clock().now();
-        if (now - lastTick > kLightingPass) {
-            ++ticks;
-            lastTick = now;
-        }
-        const LightRecord lighting = GetLightingState();
-        if (ticks < kStepTicks[std::min<size_t>(lighting.speed, kStepTicks.size() - 1)]) return;
-        if (StepModeEffect(kBaseEffects, lighting.mode)) ticks = 0;
-    });
+    lightingThread_.Restart([this] { LightingPass(); });
+}
+
+void CVendrakeKeyboardDevice::LightingPass() {
+    effects_.Pass(GetLightingState());
+    std::lock_guard lock(PerLightListLock());
+    effects_.LayOver(perLightList_, false);
+}
+
+void CVendrakeKeyboardDevice::OnKeyEvent(int position, uint8_t kind) {
+    for (int key = 0; key < kKeyNumbers; ++key)
+        if (maps_.keyPosition[size_t(key)] == position) return ReactToKey(key, kind);
+}
+
+void CVendrakeKeyboardDevice::ReactToKey(int light, uint8_t kind) {
+    effects_.ReactToKey(light, kind, GetLightingState().mode);
 }
 
 // ---- Set-up --------------------------------------------------------------------

@@ -18,12 +18,14 @@
 #include <string>
 #include <vector>
 
+#include "devices/keyboard/keyboard_effects.h"
 #include "devices/keyboard/keyboard_layout.h"
 #include "devices/keyboard/keyboard_modes.h"
 #include "devices/keyboard/keyboard_notification_reader.h"
 #include "devices/keyboard/keyboard_panels.h"
 #include "devices/keyboard/keyboard_settings.h"
 #include "devices/lighting/lighting_thread.h"
+#include "devices/lighting/random_source.h"
 #include "devices/vendrake_usb_device.h"
 #include "profiles/keyboard_profile_data.h"
 
@@ -32,6 +34,8 @@ namespace viremo::devices {
 class CVendrakeKeyboardDevice : public CVendrakeUSBDevice {
 public:
     explicit CVendrakeKeyboardDevice(hid::Backend& backend = hid::systemBackend(), const Clock& clock = systemClock());
+    // Effects with their chance from `random` (tests).
+    CVendrakeKeyboardDevice(hid::Backend& backend, const Clock& clock, RandomSource& random);
     ~CVendrakeKeyboardDevice() override;
 
     DeviceResult ApplyLightingState() override;
@@ -86,6 +90,17 @@ public:
     bool IsNotificationOpen(uint16_t modelId) const;
 
     bool IsLightingThreadRunning() const { return lightingThread_.IsRunning(); }
+    // One pass of the lighting thread: the mode's effect, then the
+    // per-light effects of "LightList".
+    void LightingPass();
+    // A key pressed (1) or released (2) at a key table position starts the
+    // reaction of the lighting mode at its light.
+    void OnKeyEvent(int position, uint8_t kind);
+    void ReactToKey(int light, uint8_t kind);
+    // Whether SendLightFrame streams in the current mode and connection (not
+    // through the receiver, not in the modes the keyboard renders itself).
+    bool StreamsLightFrames() const;
+    const keyboard::KeyboardEffects& Effects() const { return effects_; }
 
     // What the last reads left.
     int KeyPositionCount() const { return Info().keyCount; }
@@ -109,10 +124,10 @@ private:
 
     bool ReadSettingsMirror();
     void RunModeChange(uint8_t mode);
+    void KeepAudioLighting(const AudioLightRecord& audio);
     void RestartLightingThread();
     void WriteColourPage();
     void StoreCustomColours(int group);
-    int MacroCount() const;
     int UploadMacros(const std::vector<int>& macroNumbers);
     void TakeProfileState();
     void OnNotification(uint16_t code, bool onCable);
@@ -131,14 +146,14 @@ private:
     std::atomic<uint8_t> secondIndex_{0};
     std::vector<KeyListEntry> keys_;
     keyboard::SystemSettings system_;
-    // The sound levels and bands the audio-reactive effects follow.
-    std::array<std::atomic<int32_t>, kAudioLevelCount> audioLevels_{};
-    std::array<std::atomic<int32_t>, kAudioBandCount> audioBands_{};
     // The profile's "LightList", under the per-light list lock, for the
     // per-light effects laid over the lighting thread's steps.
     std::vector<LightRecord> perLightList_;
 
     keyboard::ILightingPanel* lightingPanel_ = nullptr;
+
+    SystemRandom systemRandom_;
+    keyboard::KeyboardEffects effects_;
 
     struct NotificationPort {
         std::atomic<bool> open{false};

@@ -192,6 +192,7 @@ int CommandChannel::SendStreamPacket(const Packet& packet) {
         log::line("放弃灯光数据");
         return kNotDone;
     }
+    if (logLightFrames_) logPacket(kPacketTitle, packet);
     Packet reply{};
     const int result = TransactQuiet(packet, reply);
     if (result != kSuccess) return result;

@@ -84,6 +84,9 @@ public:
     // Set while the device takes part in synchronised lighting.
     int SyncFlag() const { return syncFlag_; }
     void SetSyncFlag(int flag) { syncFlag_ = flag; }
+    // Light frames go out without logging; a tool watching the stream turns
+    // the packet log on for them.
+    void SetLightFrameLogging(bool logging) { logLightFrames_ = logging; }
 
     // Opening, closing and switching, each under the I/O lock. Attach opens
     // the path on the cable or receiver interface (read and write, shared)
@@ -117,6 +120,7 @@ private:
     std::mutex commandLock_;
     std::mutex lightLock_;
     std::atomic<bool> viaReceiver_{false};
+    std::atomic<bool> logLightFrames_{false};
     std::atomic<uint8_t> payloadSize_{kReceiverPayload};
 };
 

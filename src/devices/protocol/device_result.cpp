@@ -11,7 +11,7 @@ struct Meaning {
     std::string_view text;
 };
 
-constexpr std::array<Meaning, 7> kMeanings{{
+constexpr std::array<Meaning, 8> kMeanings{{
     {kSuccess, "done"},
     {kNotDone, "not done (device closed or suspended, or no reply in time)"},
     {kWriteFailed, "the report could not be written"},
@@ -19,6 +19,7 @@ constexpr std::array<Meaning, 7> kMeanings{{
     {kRefused, "refused by the device"},
     {kDeviceError, "the device reported an error"},
     {kBadKeyTablePage, "no such key table page"},
+    {kRecoilTooLarge, "the recoil patterns do not fit the mouse's memory"},
 }};
 
 std::string withCode(std::string_view text, int code) {

@@ -9,5 +9,6 @@ inline constexpr int kUnreachable = -101;   // the receiver cannot reach the dev
 inline constexpr int kRefused = -102;       // reply status 255
 inline constexpr int kDeviceError = -103;   // reply status 254
 inline constexpr int kBadKeyTablePage = -201;
+inline constexpr int kRecoilTooLarge = -202;  // the recoil image does not fit the mouse
 
 }  // namespace viremo::devices

@@ -5,12 +5,14 @@
 // tasks posted from any thread (Post, Send, PostTask) run on the UI thread.
 //
 // Construct it on the UI thread after the QApplication; it installs itself
-// with SetWindowSystem and restores the headless system when destroyed.
+// with SetWindowSystem and restores the headless system when destroyed. It
+// also provides the process's input capture while it exists.
 #include <QObject>
 
 #include <atomic>
 
 #include "toolkit/message_queue.h"
+#include "toolkit/qt/qt_input_capture.h"
 #include "toolkit/window_host.h"
 
 namespace viremo::toolkit::qt {
@@ -36,6 +38,7 @@ private:
 
     CMessageQueue& m_queue;
     QObject m_dispatcher;  // lives on the UI thread; queued calls run there
+    CQtInputCapture m_inputCapture;
     std::atomic<bool> m_wakePending{false};
 };
 

@@ -1,8 +1,8 @@
-#include "devices/keyboard/keyboard_key_image.h"
+#include "devices/key_table_writer.h"
 
 #include "macros/used_macros.h"
 
-namespace viremo::devices::keyboard {
+namespace viremo::devices {
 namespace {
 
 AssignmentCode codeOf(const KeyAssignment& assignment) {
@@ -10,25 +10,26 @@ AssignmentCode codeOf(const KeyAssignment& assignment) {
 }
 
 template <typename Visit>
-void forEachPlacedKey(const std::vector<KeyListEntry>& keys, const PositionMap& keyPositions, Visit visit) {
+void forEachPlacedKey(const std::vector<KeyListEntry>& keys, std::span<const uint8_t> keyPositions, uint8_t absent,
+                      Visit visit) {
     for (size_t key = 0; key < keyPositions.size() && key < keys.size(); ++key)
-        if (keyPositions[key] != kAbsent) visit(keys[key], keyPositions[key]);
+        if (keyPositions[key] != absent) visit(keys[key], keyPositions[key]);
 }
 
 }  // namespace
 
-std::vector<int> usedMacrosOfKeys(const std::vector<KeyListEntry>& keys, const PositionMap& keyPositions,
-                                  int macroCount) {
+std::vector<int> usedMacrosOfKeys(const std::vector<KeyListEntry>& keys, std::span<const uint8_t> keyPositions,
+                                  uint8_t absent, int macroCount) {
     std::vector<AssignmentCode> currents;
-    forEachPlacedKey(keys, keyPositions,
+    forEachPlacedKey(keys, keyPositions, absent,
                      [&](const KeyListEntry& key, uint8_t) { currents.push_back(codeOf(key.current)); });
     return usedMacros(currents, macroCount);
 }
 
 void placeKeyAssignments(std::span<uint8_t> table, const std::vector<KeyListEntry>& keys,
-                         const PositionMap& keyPositions, int macroCount) {
-    const std::vector<int> used = usedMacrosOfKeys(keys, keyPositions, macroCount);
-    forEachPlacedKey(keys, keyPositions, [&](const KeyListEntry& key, uint8_t position) {
+                         std::span<const uint8_t> keyPositions, uint8_t absent, int macroCount) {
+    const std::vector<int> used = usedMacrosOfKeys(keys, keyPositions, absent, macroCount);
+    forEachPlacedKey(keys, keyPositions, absent, [&](const KeyListEntry& key, uint8_t position) {
         const size_t at = size_t(position) * 3;
         if (at + 3 > table.size()) return;
         const AssignmentCode code = deviceKeyCode(codeOf(key.current), codeOf(key.factory), used, macroCount);
@@ -48,4 +49,4 @@ bool resetUnknownMacros(std::vector<KeyListEntry>& keys, int macroCount) {
     return changed;
 }
 
-}  // namespace viremo::devices::keyboard
+}  // namespace viremo::devices

@@ -1,0 +1,12 @@
+#pragma once
+// Numbered control families: "key_" + 12, "bullet_op_" + 29.
+#include <optional>
+#include <string_view>
+
+namespace viremo::ui {
+
+// The number of a control of the family `prefix`: the name split at its last
+// underscore must give exactly that prefix and a decimal number.
+std::optional<int> familyNumber(std::string_view name, std::string_view prefix);
+
+}  // namespace viremo::ui

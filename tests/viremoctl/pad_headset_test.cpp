@@ -1,0 +1,55 @@
+#include <gtest/gtest.h>
+
+#include "profiles/json_file.h"
+#include "run_viremoctl.h"
+
+namespace viremoctl {
+namespace {
+
+using testing::jsonOf;
+using testing::runViremoctl;
+
+TEST(ViremoctlPad, ReadShowsTheLightingAnEarlierRunWrote) {
+    const auto lighting = runViremoctl("--demo lighting pad --mode 2 --color 102030 --brightness 1 --speed 3");
+    ASSERT_EQ(lighting.exitCode, 0) << lighting.out;
+    const auto read = runViremoctl("--demo --json read pad");
+    ASSERT_EQ(read.exitCode, 0) << read.out;
+    const Json::Value document = jsonOf(read);
+    EXPECT_EQ(document["mode"].asInt(), 2);
+    EXPECT_EQ(document["color"].asString(), "102030");
+    EXPECT_EQ(document["brightness"].asInt(), 1);
+    EXPECT_EQ(document["speed"].asInt(), 3);
+
+    const auto refused = runViremoctl("--demo lighting pad --speed 5");
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_NE(refused.out.find("--speed takes a number from 0 to 4"), std::string::npos) << refused.out;
+}
+
+// The emulated chip keeps its state between runs, as the demo devices do.
+TEST(ViremoctlHeadset, APresetStaysOnTheChipForTheNextRun) {
+    const auto eq = runViremoctl("--demo headset eq 6");
+    ASSERT_EQ(eq.exitCode, 0) << eq.out;
+    const auto show = runViremoctl("--demo --json headset show");
+    ASSERT_EQ(show.exitCode, 0) << show.out;
+    const Json::Value document = jsonOf(show);
+    EXPECT_EQ(document["EqType"].asInt(), 6);
+    const int preset6[] = {7, 14, -13, -6, -1, 8, 13, 7, 2, 6};
+    ASSERT_EQ(document["bands"].size(), 10u);
+    for (Json::ArrayIndex band = 0; band < 10; ++band) EXPECT_EQ(document["bands"][band].asInt(), preset6[band]);
+    EXPECT_TRUE(document["supported"]["equaliser"].asBool());
+
+    for (const char* arguments : {"--demo headset eq 13", "--demo headset mic 101", "--demo headset voice 5",
+                                  "--demo headset eq-custom add x 1 2 3"}) {
+        const auto refused = runViremoctl(arguments);
+        EXPECT_EQ(refused.exitCode, 1) << arguments;
+    }
+}
+
+TEST(ViremoctlHeadset, WithoutTheHeadsetShowSaysSo) {
+    const auto show = runViremoctl("headset show");
+    EXPECT_EQ(show.exitCode, 1);
+    EXPECT_NE(show.out.find("no headset is present"), std::string::npos) << show.out;
+}
+
+}  // namespace
+}  // namespace viremoctl
