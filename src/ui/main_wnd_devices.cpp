@@ -187,6 +187,9 @@ CDevicePage* CMainWnd::CreateDevicePage(const InterfaceRecord& row, int variant)
     page->Initialise();
     m_pages.push_back(page);
     m_devicesByKind[static_cast<size_t>(kind)].push_back(page);
+    m_lightingSync.AddDevice(driver);
+    devices::CVendrakeUSBDevice* noKeyboard = nullptr;
+    if (kind == devices::kKindKeyboard) m_audioKeyboard.compare_exchange_strong(noKeyboard, &driver);
 
     strip->Add(std::move(tab));
     deviceTab->SetGroup(std::string(kindRow.tabGroup));
