@@ -154,6 +154,8 @@ void CMainWnd::WindowInit() {
     ShowWindow(false, false);
     m_discovery.Start();
     m_threads.Assign(ThreadSlots::kDiscovery, [this] { m_discovery.RequestStop(); }, [this] { m_discovery.Stop(); });
+    m_audioLink.Watch(GetHWND());
+    m_threads.Assign(ThreadSlots::kAudioDevices, [this] { m_audioLink.RequestStop(); }, [this] { m_audioLink.Stop(); });
     SetTimer(kTimerFitToMonitor, 100);
 }
 
@@ -210,6 +212,9 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
         return 0;
     case kMsgPowerBroadcast:
         OnPowerBroadcast(msg.wParam);
+        return 0;
+    case kMsgAudioDeviceChange:
+        m_audioLink.OnAudioDeviceChange();
         return 0;
     default:
         break;
