@@ -106,7 +106,9 @@ void CVendrakeUSBDevice::KeepDeviceInfo(const DeviceInfoBlock& block) {
     info_ = decodeDeviceInfo(block);
 }
 
-int CVendrakeUSBDevice::IsReachableThroughReceiver() { return kSuccess; }
+// A device without its own link query counts as reachable while it is open;
+// once closed (unplugged) it is not, so a late link check cannot show it again.
+int CVendrakeUSBDevice::IsReachableThroughReceiver() { return Channel().IsOpen() ? kSuccess : 0; }
 
 DeviceResult CVendrakeUSBDevice::LoadProfile() { return kNotDone; }
 

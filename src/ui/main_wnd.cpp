@@ -276,6 +276,8 @@ void CMainWnd::WindowInit() {
     m_lightingSync.Start();
     m_threads.Assign(ThreadSlots::kLightingSync, [this] { m_lightingSync.RequestStop(); },
                      [this] { m_lightingSync.Stop(); });
+    m_audioLink.Watch(GetHWND());
+    m_threads.Assign(ThreadSlots::kAudioDevices, [this] { m_audioLink.RequestStop(); }, [this] { m_audioLink.Stop(); });
     SetTimer(kTimerFitToMonitor, 100);
 }
 
@@ -332,6 +334,9 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
         return 0;
     case kMsgPowerBroadcast:
         OnPowerBroadcast(msg.wParam);
+        return 0;
+    case kMsgAudioDeviceChange:
+        m_audioLink.OnAudioDeviceChange();
         return 0;
     default:
         break;

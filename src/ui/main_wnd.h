@@ -26,6 +26,7 @@
 #include "ui/game_lighting.h"
 #include "ui/msg_wnd.h"
 #include "ui/skin_change.h"
+#include "ui/headset_audio_link.h"
 #include "ui/thread_slots.h"
 #include "update/update_service.h"
 
@@ -83,6 +84,8 @@ public:
     void SetLanguageQuery(std::function<int()> currentLanguage) { m_currentLanguage = std::move(currentLanguage); }
     // Where the settings window asks about updates.
     void SetUpdateService(update::ServiceSettings service) { m_updateService = std::move(service); }
+    // The headsets' audio chip (not owned, outlives the window; null: none).
+    void SetAudioChip(audio_chip::AudioChip* chip) { m_audioLink.SetChip(chip); }
     // A fixed DPI value instead of the monitor's choice (96 or 144).
     void SetFixedDpi(int dpi) { m_fixedDpi = dpi; }
     int GetDpi() const { return m_dpi; }
@@ -241,6 +244,7 @@ private:
     ThreadSlots m_threads;
     devices::LightingSync m_lightingSync;
     GameLighting m_gameLighting;
+    HeadsetAudioLink m_audioLink;
     // The device pages, in the order they were made; "device_switch" owns them.
     std::vector<CDevicePage*> m_pages;
     FileChooser m_fileChooser;

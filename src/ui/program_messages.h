@@ -25,6 +25,8 @@ inline constexpr unsigned kMsgDisplayChange = 0x007E;
 inline constexpr unsigned kMsgPowerBroadcast = 0x0218;
 inline constexpr unsigned kPowerSuspend = 4;
 inline constexpr unsigned kPowerResume = 18;
+// An audio device arrived or left (headset_audio_link.h).
+inline constexpr unsigned kMsgAudioDeviceChange = 0x0219;
 
 using ::viremo::kIdentity;
 

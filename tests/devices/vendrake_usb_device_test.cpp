@@ -110,6 +110,14 @@ TEST_F(DeviceTest, AReceiverRowIsTheWayInAndItsWiredPartnerTheIdentity) {
     }
 }
 
+TEST_F(DeviceTest, WithoutItsOwnLinkQueryADeviceIsReachableOnlyWhileOpen) {
+    EXPECT_EQ(device.IsReachableThroughReceiver(), 0);
+    openCable(kModelWiredMouse);
+    EXPECT_EQ(device.IsReachableThroughReceiver(), 1);
+    device.Channel().Detach();  // unplugged
+    EXPECT_EQ(device.IsReachableThroughReceiver(), 0);
+}
+
 TEST_F(DeviceTest, StatusPollingPausesOnlyForBatteryPoweredDevices) {
     FakePowerDisplay display;
     device.SetPowerDisplay(&display);
