@@ -60,9 +60,13 @@ bool CVendrakeUSBDevice::StepModeEffect(std::span<const ModeEffect> table, uint8
     return false;
 }
 
+void CVendrakeUSBDevice::LightTick() {
+    if (lightingControl_) ShowLightsOnPage();
+    SendLightFrame();
+}
+
 void CVendrakeUSBDevice::SendLightFrame() {
     if (!lightingControl_) return;
-    ShowLightsOnPage();
     if (onReceiver_ || FramesHeldBack()) return;
     const LightFrame frame = buildLightFrame(lightColours_);
     const size_t length = 3 * size_t(lightColours_.Count());

@@ -53,6 +53,9 @@ public:
     // What a kind provides; the base does nothing and reports kNotDone.
     virtual DeviceResult ApplyLightingState();
     virtual void SendLightFrame();
+    // The device tab's light tick on the user-interface thread: the page's
+    // picture follows the lights, and the frame goes out.
+    virtual void LightTick();
     virtual DeviceResult ReadAllFromDevice();
     virtual void ReadSettingsFromDevice();
     // Reads the status block (through a receiver only while the device
@@ -167,8 +170,10 @@ public:
     std::filesystem::path DeviceDataFolder() const;
     std::filesystem::path DefaultProfilePath() const;
 
-protected:
+    // The clock the device's timing reads (injected by tests).
     const Clock& clock() const { return clock_; }
+
+protected:
     LightColours& Lights() { return lightColours_; }
     const LightColours& Lights() const { return lightColours_; }
     EffectState& Effect() { return effect_; }

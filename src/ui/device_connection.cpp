@@ -51,7 +51,7 @@ void DeviceConnection::StartUp() {
     m_page.ShowStateOnPanels();
 }
 
-void DeviceConnection::LightTick() { m_page.Driver().SendLightFrame(); }
+void DeviceConnection::LightTick() { m_page.Driver().LightTick(); }
 
 void DeviceConnection::PollStatus() {
     if (!m_page.Driver().IsStatusPollingPaused()) m_page.Driver().PollPower();

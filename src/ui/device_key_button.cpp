@@ -2,10 +2,12 @@
 
 namespace viremo::ui {
 
-void CDeviceKeyButtonUI::SetLight(toolkit::Color colour, int level, bool shown) {
+bool CDeviceKeyButtonUI::SetLight(toolkit::Color colour, int level, bool shown) {
+    if (colour == m_lightColour && level == m_lightLevel && shown == m_lightShown) return false;
     m_lightColour = colour;
     m_lightLevel = level;
     m_lightShown = shown;
+    return true;
 }
 
 void CDeviceKeyButtonUI::SetKeySetMarkHidden(int hidden) {

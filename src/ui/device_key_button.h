@@ -18,7 +18,7 @@ public:
 
     // Stores the three values; drawing happens at the next paint. Called at
     // every lighting tick, so it allocates nothing.
-    void SetLight(toolkit::Color colour, int level, bool shown) override;
+    bool SetLight(toolkit::Color colour, int level, bool shown) override;
     toolkit::Color GetLightColour() const { return m_lightColour; }
     int GetLightLevel() const { return m_lightLevel; }
     bool IsLightShown() const { return m_lightShown; }

@@ -34,9 +34,18 @@ toolkit::Color buttonColour(devices::LightColour colour) {
 
 void CDevicePage::PaintLight(toolkit::CControlUI* button, devices::LightColour colour) {
     auto* light = dynamic_cast<ILightButton*>(button);
-    if (!light) return;
-    light->SetLight(buttonColour(colour), colour.level, true);
-    button->Invalidate();
+    if (light && light->SetLight(buttonColour(colour), colour.level, true)) button->Invalidate();
+}
+
+// The frame timer runs every few milliseconds, far faster than a key's
+// colour is seen to change: the picture of a shown page follows the lights
+// at most once per kLightPaintPeriod.
+bool CDevicePage::LightPaintDue() {
+    if (!IsVisible()) return false;
+    const Clock::Monotonic now = driver_->clock().now();
+    if (lastLightPaint_ && now - *lastLightPaint_ < kLightPaintPeriod) return false;
+    lastLightPaint_ = now;
+    return true;
 }
 
 CDevicePage::CDevicePage(std::shared_ptr<devices::CVendrakeUSBDevice> driver)
@@ -134,6 +143,7 @@ toolkit::CControlUI* CDevicePage::LightButton(int light) const {
 }
 
 void CDevicePage::ShowLights(const devices::LightColours& colours) {
+    if (!LightPaintDue()) return;
     for (size_t light = 0; light < lightButtons_.size(); ++light) {
         toolkit::CControlUI* button = lightButtons_[light];
         if (button && button->IsVisible()) PaintLight(button, colours.Get(int(light)));

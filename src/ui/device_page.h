@@ -9,7 +9,9 @@
 // This page serves every kind as it is (information, status, battery, base
 // lighting); a kind with panels of its own derives from it (keyboard_page.h).
 // Notifications of the page's controls are routed to Notify.
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -114,6 +116,10 @@ protected:
     // Shows a light's colour and level on a key or light button of the
     // picture.
     static void PaintLight(toolkit::CControlUI* button, devices::LightColour colour);
+    // Whether the lights are to be painted now: the page is shown and the
+    // last painting is at least kLightPaintPeriod ago.
+    bool LightPaintDue();
+    static constexpr std::chrono::milliseconds kLightPaintPeriod{33};
     const std::vector<toolkit::CControlUI*>& KeyButtons() const { return keyButtons_; }
     // The identifier of the profile the driver has loaded; "" when unknown.
     virtual std::string LoadedProfileId() const { return {}; }
@@ -134,6 +140,7 @@ private:
     CLightControlUI* lightControl_ = nullptr;
     CDeviceProfileUI* profilePanel_ = nullptr;
     toolkit::CControlUI* tab_ = nullptr;
+    std::optional<Clock::Monotonic> lastLightPaint_;
     toolkit::CTabLayoutUI* functionSwitch_ = nullptr;
     toolkit::CTabLayoutUI* keyFunctionSwitch_ = nullptr;
     std::string deviceSkin_;

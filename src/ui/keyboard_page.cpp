@@ -80,6 +80,7 @@ void CKeyboardDevicePage::ShowState() {
 }
 
 void CKeyboardDevicePage::ShowLights(const devices::LightColours& colours) {
+    if (!LightPaintDue()) return;
     const auto& keys = KeyButtons();
     for (size_t key = 0; key < keys.size(); ++key)
         if (keys[key] && keys[key]->IsVisible()) PaintLight(keys[key], colours.Get(int(key)));

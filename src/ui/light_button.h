@@ -8,8 +8,9 @@ namespace viremo::ui {
 class ILightButton {
 public:
     virtual ~ILightButton() = default;
-    // Shows a light's colour (0xAARRGGBB) and level (0-255) on the key.
-    virtual void SetLight(toolkit::Color colour, int level, bool shown) = 0;
+    // Shows a light's colour (0xAARRGGBB) and level (0-255) on the key;
+    // whether anything changed (and the key needs painting again).
+    virtual bool SetLight(toolkit::Color colour, int level, bool shown) = 0;
 };
 
 }  // namespace viremo::ui

@@ -28,10 +28,11 @@ class FakeKeyButton : public toolkit::CControlUI, public ILightButton {
 public:
     explicit FakeKeyButton(std::string name) { SetName(std::move(name)); }
     std::string_view GetClass() const override { return "DeviceKeyButton"; }
-    void SetLight(toolkit::Color colour, int level, bool shown) override {
+    bool SetLight(toolkit::Color colour, int level, bool shown) override {
         this->colour = colour;
         this->level = level;
         this->shown = shown;
+        return true;
     }
     toolkit::Color colour = 0;
     int level = -1;
@@ -110,7 +111,7 @@ TEST_F(DevicePageTest, OnTheReceiverOnlyThePictureShowsTheFrame) {
     device.SetOnReceiver(true);
     device.SetLightingControl(true);
     device.SetLightColour(0, {0x12, 0x34, 0x56, 99});
-    device.SendLightFrame();
+    device.LightTick();
     EXPECT_TRUE(scripted.firmware->received().empty());
     EXPECT_EQ(light0->colour, 0xFF123456u);
     EXPECT_EQ(light0->level, 99);
@@ -164,7 +165,7 @@ TEST(DevicePageLifetime, TheDriverOutlivesItsPageWithoutReportingToIt) {
     EXPECT_EQ(driver->GetPowerDisplay(), nullptr);
     driver->SetOnReceiver(true);
     driver->SetLightingControl(true);
-    driver->SendLightFrame();  // would paint the page's picture
+    driver->LightTick();  // would paint the page's picture
     driver->SetBatteryPowered(true);
 }
 

@@ -312,7 +312,6 @@ DeviceResult CVendrakeKeyboardDevice::WriteSettingsRecord(int profile, int value
 
 void CVendrakeKeyboardDevice::SendLightFrame() {
     if (!HasLightingControl()) return;
-    ShowLightsOnPage();
     if (!StreamsLightFrames() || FramesHeldBack()) return;
     const LightFrame frame = buildKeyLightImage(Lights(), maps_.lightPosition);
     if (Channel().StreamLightFrame(std::span(frame).first(kStreamedFrameSize)) != kSuccess) PauseAfterFailedFrame();

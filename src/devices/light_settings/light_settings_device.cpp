@@ -141,6 +141,10 @@ void CLightSettingsDevice::LogLightData(std::span<const uint8_t> bytes) {
     if (log::enabled()) log::line("灯光\n" + hexLine(bytes));
 }
 
+void CLightSettingsDevice::LightTick() {
+    if (HasLightingControl()) ShowLightsOnPage();
+}
+
 void CLightSettingsDevice::StartLighting() {
     lightingThread_.Restart([this] { LightingPass(); });
 }

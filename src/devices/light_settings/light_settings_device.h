@@ -42,6 +42,9 @@ public:
     void SaveProfile() override;
     void SetKindCode(int code) override;
     void SetLightInfo(const LightRecord& lighting) override;
+    // The frames go out from the lighting thread after each pass: the tab's
+    // tick only has the picture follow the lights.
+    void LightTick() override;
 
     // The active profile number and the block: 1 when both reads succeeded;
     // otherwise the previous block stays and the result is the failed read's
