@@ -38,8 +38,6 @@ const std::string kHeadset = "headset";
 constexpr const char* kUsage =
     "usage: viremoctl headset show | eq PRESET | eq custom NAME | eq-custom add NAME GAIN x10 | eq-custom delete NAME"
     " | mic LEVEL|mute|unmute | monitor LEVEL|mute|unmute | voice off|1-4 | surround on|off";
-constexpr int kLowestGain = -20;
-constexpr int kHighestGain = 20;
 
 Opened<CVendrakeHS6533Device> openHeadset(const Options& options) {
     return openLitDevice<CVendrakeHS6533Device>(options, kKindHeadset, configureHeadset, kHeadset);
@@ -166,9 +164,9 @@ std::string runOperation(HeadsetAudio& audio, Arguments a) {
         if (a[2].empty()) return "the custom equaliser needs a name";
         headset::BandGains gains{};
         for (int band = 0; band < headset::kBands; ++band)
-            if (!number(a[3 + size_t(band)], kLowestGain, kHighestGain, gains[size_t(band)]))
-                return "each gain is a number from " + std::to_string(kLowestGain) + " to " +
-                       std::to_string(kHighestGain);
+            if (!number(a[3 + size_t(band)], headset::kLowestGain, headset::kHighestGain, gains[size_t(band)]))
+                return "each gain is a number from " + std::to_string(headset::kLowestGain) + " to " +
+                       std::to_string(headset::kHighestGain);
         for (int band = 0; band < headset::kBands; ++band)
             if (const std::string problem = outcome(audio.MoveBand(band, gains[size_t(band)])); !problem.empty())
                 return problem;

@@ -24,9 +24,12 @@ constexpr std::string_view kFirstValueSwitches[] = {
     property::MagicVoiceSelection,
 };
 
+// Gains read from a profile file are held to the sliders' range before they
+// can reach the chip.
 BandGains bandsOf(const std::vector<int32_t>& values) {
     BandGains bands{};
-    std::copy_n(values.begin(), std::min(values.size(), bands.size()), bands.begin());
+    for (size_t band = 0; band < std::min(values.size(), bands.size()); ++band)
+        bands[band] = std::clamp<int32_t>(values[band], kLowestGain, kHighestGain);
     return bands;
 }
 
