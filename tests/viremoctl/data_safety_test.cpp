@@ -62,6 +62,7 @@ TEST_F(DataSafety, BrokenFilesAreNamedKeptAndNothingIsWrittenFromThem) {
         {keyboard / "g.mac", "", "macro keyboard list", keyboard / "g.mac"},
         {keyboard / "g.mac", "", "--demo apply keyboard", keyboard / "g.mac"},
         {folder("mouse") / "ShootData_0.Shoot", "{", "recoil show 0", folder("mouse") / "ShootData_0.Shoot"},
+        {folder("mouse") / "ShootData_0.Shoot", "[]", "--demo recoil apply", folder("mouse") / "ShootData_0.Shoot"},
         {profile, "{", "macro keyboard delete 0", profile},  // its bindings could not be renumbered
         {profile, "{", "profile keyboard copy", profile},
         {scratchHome() / "data" / "VIREMO VR-TKL" / "demo" / "keyboard.memory.json", "{",

@@ -432,7 +432,14 @@ int runRecoilApply(const Options& options, Arguments arguments) {
     const viremo::FolderLock lock(device->DeviceDataFolder());
     // Guns never edited are the factory patterns; a gun that has neither
     // file goes as an empty pattern.
-    viremo::RecoilStore(device->DeviceDataFolder(), viremo::folders::defaultData()).initialise();
+    const viremo::RecoilStore store(device->DeviceDataFolder(), viremo::folders::defaultData());
+    store.initialise();
+    // A file that is JSON but no recoil pattern is the user's and stays; it
+    // does not go as an empty pattern.
+    for (int gun = 0; gun < viremo::RecoilStore::kGuns; ++gun)
+        if (const viremo::json::Document document = store.readGun(gun);
+            document.state == viremo::json::FileState::Broken)
+            return fail("cannot read " + document.problem + "; nothing written");
     const DeviceResult result = device->WriteRecoilData();
     if (options.json) {
         Json::Value document(Json::objectValue);
