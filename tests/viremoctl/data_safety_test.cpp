@@ -89,6 +89,22 @@ TEST_F(DataSafety, BrokenFilesAreNamedKeptAndNothingIsWrittenFromThem) {
     EXPECT_EQ(text(keyboard / "macro.config.2.bad"), "{second");
 }
 
+// A name edited into a file by hand reaches no terminal as a command.
+TEST_F(DataSafety, NamesFromFilesPrintWithoutControlCharacters) {
+    put(folder("mouse") / "macro.config", R"({"MacroInfo": [{"MacroName": "\u001b]52;c;eA==\u0007", "Guid": "g"}]})");
+    put(folder("mouse") / "g.mac", R"({"Events": []})");
+    ASSERT_EQ(runViremoctl("profile pad list").exitCode, 0);
+    const auto list = folder("MousePad") / "ProfileList.ini";
+    Json::Value profiles = viremo::json::readFile(list);
+    profiles["profilelist"][0]["profilename"] = "\x1b[2J";
+    put(list, viremo::json::styledText(profiles));
+    for (const char* arguments : {"macro mouse list", "profile pad list"}) {
+        const auto run = runViremoctl(arguments);
+        EXPECT_EQ(run.exitCode, 0) << arguments << "\n" << run.out;
+        EXPECT_EQ(run.out.find_first_of("\x1b\x07"), std::string::npos) << arguments << "\n" << run.out;
+    }
+}
+
 TEST_F(DataSafety, ParallelWritersLoseNothing) {
     const std::string home = scratchHome().string();
     std::string script = "export XDG_DATA_HOME='" + home + "/data' XDG_CONFIG_HOME='" + home + "/config'\n";

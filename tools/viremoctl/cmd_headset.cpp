@@ -25,6 +25,7 @@
 #include "platform/audio_chip/emulated_chip_file.h"
 #include "platform/folder_lock.h"
 #include "platform/folders.h"
+#include "profiles/text.h"
 
 namespace viremoctl {
 namespace {
@@ -123,7 +124,7 @@ void printState(const headset::AudioState& state, const char* backend, bool read
     std::printf("headset audio: %s, %s\n", backend, ready ? "ready" : "not available");
     if (s.eqType == headset::kCustomPreset) {
         const bool named = state.customSelection >= 0 && size_t(state.customSelection) < state.customNames.size();
-        std::printf("equaliser: custom %s%s\n", named ? state.customNames[size_t(state.customSelection)].c_str() : "(unsaved)",
+        std::printf("equaliser: custom %s%s\n", named ? viremo::text::displayable(state.customNames[size_t(state.customSelection)]).c_str() : "(unsaved)",
                     unsupported(state.support.equaliser));
     } else {
         std::printf("equaliser: preset %d%s\n", s.eqType, unsupported(state.support.equaliser));
@@ -131,7 +132,7 @@ void printState(const headset::AudioState& state, const char* backend, bool read
     std::printf("bands:");
     for (const int32_t gain : state.bands) std::printf(" %d", gain);
     std::printf("\ncustom equalisers:");
-    for (const auto& name : state.customNames) std::printf(" \"%s\"", name.c_str());
+    for (const auto& name : state.customNames) std::printf(" \"%s\"", viremo::text::displayable(name).c_str());
     std::printf("%s\n", state.customNames.empty() ? " none" : "");
     std::printf("microphone: level %d, %s%s\n", s.micInValue, s.micInSelect ? "on" : "muted",
                 unsupported(state.support.microphone));
