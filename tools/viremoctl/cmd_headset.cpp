@@ -26,6 +26,7 @@
 #include "platform/folder_lock.h"
 #include "platform/folders.h"
 #include "profiles/text.h"
+#include "whole_number.h"
 
 namespace viremoctl {
 namespace {
@@ -77,9 +78,9 @@ private:
 };
 
 bool number(const std::string& text, int lowest, int highest, int& value) {
-    int used = 0;
-    return std::sscanf(text.c_str(), "%d%n", &value, &used) == 1 && size_t(used) == text.size() && value >= lowest &&
-           value <= highest;
+    const auto number = wholeNumberIn(text, lowest, highest);
+    if (number) value = *number;
+    return number.has_value();
 }
 
 int customIndex(const HeadsetAudio& audio, const std::string& name) {
