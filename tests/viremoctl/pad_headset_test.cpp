@@ -64,6 +64,26 @@ TEST(ViremoctlHeadset, NumbersTypedWrongAreRefusedNotReadAsOthers) {
     }
 }
 
+// The bands of a custom equaliser reach the chip only once its name is taken.
+TEST(ViremoctlHeadset, ARefusedCustomEqualiserLeavesTheChipAsItWas) {
+    ASSERT_EQ(runViremoctl("--demo headset eq-custom add Refusals 1 1 1 1 1 1 1 1 1 1").exitCode, 0);
+    ASSERT_EQ(runViremoctl("--demo headset eq 3").exitCode, 0);
+    struct Case {
+        const char* name;
+        const char* says;
+    };
+    for (const Case& c : {Case{"REFUSALS", "already there"}, Case{"'  '", "needs a name"},
+                          Case{R"x("$(printf 'a\tb')")x", "control characters"},
+                          Case{R"x("$(printf '\377')")x", "not UTF-8"}}) {
+        const auto run = runViremoctl(std::string("--demo headset eq-custom add ") + c.name + " 9 9 9 9 9 9 9 9 9 9");
+        EXPECT_EQ(run.exitCode, 1) << c.name << "\n" << run.out;
+        EXPECT_NE(run.out.find(c.says), std::string::npos) << c.name << "\n" << run.out;
+    }
+    const auto chip = viremo::json::readFile(testing::scratchHome() / "data" / "VIREMO VR-TKL" / "demo" /
+                                             "headset.chip.json");
+    EXPECT_EQ(chip["playback"]["EQ_Slider1"].asInt(), 10);  // preset 3's first band
+}
+
 TEST(ViremoctlHeadset, WithoutTheHeadsetShowSaysSo) {
     const auto show = runViremoctl("headset show");
     EXPECT_EQ(show.exitCode, 1);

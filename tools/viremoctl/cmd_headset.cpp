@@ -163,7 +163,14 @@ std::string runOperation(HeadsetAudio& audio, Arguments a) {
         return outcome(audio.ApplyCustomEqualiser(index));
     }
     if (what == "eq-custom" && a.size() == 3 + headset::kBands && a[1] == "add") {
-        if (a[2].empty()) return "the custom equaliser needs a name";
+        const std::string& name = a[2];
+        if (viremo::text::trimmed(name).empty()) return "the custom equaliser needs a name";
+        if (!viremo::text::isDisplayableName(name)) return "the name is not UTF-8 text or holds control characters";
+        // Refused before the bands reach the chip, so that a refusal changes nothing.
+        switch (audio.CanAddCustomEqualiser(name)) {
+        case 0: return "a custom equaliser of that name is already there";
+        case -1: return "there are already 20 custom equalisers";
+        }
         headset::BandGains gains{};
         for (int band = 0; band < headset::kBands; ++band)
             if (!number(a[3 + size_t(band)], headset::kLowestGain, headset::kHighestGain, gains[size_t(band)]))
@@ -172,11 +179,8 @@ std::string runOperation(HeadsetAudio& audio, Arguments a) {
         for (int band = 0; band < headset::kBands; ++band)
             if (const std::string problem = outcome(audio.MoveBand(band, gains[size_t(band)])); !problem.empty())
                 return problem;
-        switch (audio.SaveCustomEqualiser(a[2])) {
-        case 1: return "";
-        case 0: return "a custom equaliser of that name is already there";
-        default: return "there are already 20 custom equalisers";
-        }
+        if (audio.SaveCustomEqualiser(name) != 1) return "the custom equaliser could not be saved";
+        return "";
     }
     if (what == "eq-custom" && a.size() == 3 && a[1] == "delete") {
         const int index = customIndex(audio, a[2]);

@@ -226,6 +226,13 @@ Status HeadsetAudio::MoveBand(int band, int value) {
     return Status::Ok;
 }
 
+int HeadsetAudio::CanAddCustomEqualiser(const std::string& name) const {
+    const std::vector<std::string>& names = state_.customNames;
+    if (names.size() >= kMaxCustomNames) return -1;
+    const std::string key = lowered(name);
+    return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return lowered(n) == key; }) ? 0 : 1;
+}
+
 int HeadsetAudio::SaveCustomEqualiser(const std::string& name) {
     std::vector<std::string>& names = state_.customNames;
     if (name.empty()) {
@@ -235,9 +242,7 @@ int HeadsetAudio::SaveCustomEqualiser(const std::string& name) {
         keep(Status::Ok);
         return 1;
     }
-    if (names.size() >= kMaxCustomNames) return -1;
-    const std::string key = lowered(name);
-    if (std::any_of(names.begin(), names.end(), [&](const std::string& n) { return lowered(n) == key; })) return 0;
+    if (const int check = CanAddCustomEqualiser(name); check != 1) return check;
     names.push_back(name);
     state_.customSelection = int(names.size() - 1);
     state_.settings.customEqSelectIndex = state_.customSelection;
