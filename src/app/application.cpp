@@ -14,12 +14,14 @@
 #include "devices/device_tables.h"
 #include "emulator/demo_set.h"
 #include "hid/emulated_bus.h"
+#include "platform/audio_chip/chip_for_run.h"
 #include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/sdbus_message_bus.h"
 #include "platform/settings_store.h"
 #include "toolkit/language.h"
 #include "toolkit/paint_manager.h"
+#include "toolkit/qt/file_dialog.h"
 #include "toolkit/qt/private_fonts.h"
 #include "toolkit/qt/qt_window_host.h"
 #include "toolkit/qt/qt_window_system.h"
@@ -150,6 +152,7 @@ int Run(const Options& options) {
     std::optional<emulator::DemoSet> demoSet;
     if (options.demo) demoSet.emplace(emulator::plugDemoSet(emulatedBus));
     hid::Backend& backend = options.demo ? static_cast<hid::Backend&>(emulatedBus) : hid::systemBackend();
+    audio_chip::ChipForRun audioChip(options.demo);
 
     platform::SdBusMessageBus bus;
     const bool haveBus = !screenshot && bus.Open(true);
@@ -165,6 +168,15 @@ int Run(const Options& options) {
         window->SetLanguageQuery([&localisation] { return localisation.CurrentLanguage(); });
         window->SetUpdateService(update::readServiceSettings(settings));
         window->SetFixedDpi(options.dpi);
+        window->SetFileChooser([owner = window.get()](bool save, std::string_view filter, std::string_view pattern) {
+            toolkit::qt::FileDialogOptions dialog;
+            dialog.owner = owner;
+            // Without a pattern the filter is a bar-separated list of pairs.
+            dialog.filters = pattern.empty() ? toolkit::qt::ParseFilterString(filter)
+                                             : std::vector<toolkit::qt::FileFilter>{{std::string(filter), std::string(pattern)}};
+            return save ? toolkit::qt::GetSaveFileName(dialog) : toolkit::qt::GetOpenFileName(dialog);
+        });
+        window->SetAudioChip(audioChip.get());
         if (!window->Build()) {
             std::fprintf(stderr, "viremo: cannot build the main window from the skin in %s\n", skin.c_str());
             exitCode = 1;

@@ -6,9 +6,12 @@
 #include "toolkit/message_queue.h"
 #include "toolkit/paint_manager.h"
 #include "toolkit/tab_layout.h"
+#include "ui/device_profile.h"
 #include "ui/control_family.h"
 #include "ui/function_page.h"
 #include "ui/light_button.h"
+#include "ui/light_control.h"
+#include "ui/lighting_actions.h"
 
 namespace viremo::ui {
 namespace {
@@ -17,6 +20,8 @@ constexpr std::string_view kKeyButtonClass = "DeviceKeyButton";
 constexpr std::string_view kKeyPrefix = "key_";
 constexpr std::string_view kLightPrefix = "light_";
 constexpr std::string_view kSelectPanelName = "SelectPanel";
+constexpr std::string_view kLightControlName = "LightControlItem";
+constexpr std::string_view kProfilePanelName = "DeviceProfileItem";
 constexpr std::string_view kFunctionSwitchName = "device_function_switch";
 constexpr std::string_view kKeyFunctionSwitchName = "device_key_function_switch";
 constexpr devices::LightColour kWhite{255, 255, 255, 255};
@@ -25,14 +30,14 @@ toolkit::Color buttonColour(devices::LightColour colour) {
     return 0xFF000000u | uint32_t(colour.red) << 16 | uint32_t(colour.green) << 8 | colour.blue;
 }
 
-void paintButton(toolkit::CControlUI* button, devices::LightColour colour) {
+}  // namespace
+
+void CDevicePage::PaintLight(toolkit::CControlUI* button, devices::LightColour colour) {
     auto* light = dynamic_cast<ILightButton*>(button);
     if (!light) return;
     light->SetLight(buttonColour(colour), colour.level, true);
     button->Invalidate();
 }
-
-}  // namespace
 
 CDevicePage::CDevicePage(std::shared_ptr<devices::CVendrakeUSBDevice> driver)
     : driver_(std::move(driver)), self_(std::make_shared<CDevicePage*>(this)) {
@@ -51,7 +56,21 @@ CDevicePage::~CDevicePage() {
 
 std::string_view CDevicePage::GetClass() const { return "DevicePage"; }
 
-void CDevicePage::Notify(toolkit::TNotifyUI&) {}
+void CDevicePage::Notify(toolkit::TNotifyUI& msg) {
+    if (lightControl_) HandleLightingChange(*lightControl_, *driver_, msg);
+}
+
+void CDevicePage::ShowProfiles() {
+    if (!profilePanel_) return;
+    profilePanel_->SetProfilePaths(driver_->DeviceDataFolder(), driver_->DefaultProfilePath(), driver_->GetModelId(),
+                                   LoadedProfileId());
+}
+
+bool CDevicePage::UseProfileFile(const std::filesystem::path&) { return false; }
+
+void CDevicePage::SetMultiDevice(bool multiDevice) {
+    if (lightControl_) lightControl_->SetMultiDevice(multiDevice);
+}
 
 void CDevicePage::Initialise() {
     if (deviceSkin_.empty()) {
@@ -60,6 +79,9 @@ void CDevicePage::Initialise() {
         return;
     }
     selectPanel_ = FindSubControl(kSelectPanelName);
+    lightControl_ = dynamic_cast<CLightControlUI*>(FindSubControl(kLightControlName));
+    if (lightControl_) lightControl_->SetPanelType(driver_->GetModelId());
+    profilePanel_ = dynamic_cast<CDeviceProfileUI*>(FindSubControl(kProfilePanelName));
     BindButtons();
 }
 
@@ -74,7 +96,7 @@ void CDevicePage::BindButtons() {
             keyButtons_[size_t(*key)] = button;
         } else if (const auto light = familyNumber(name, kLightPrefix); light && *light < lightCount) {
             lightButtons_[size_t(*light)] = button;
-            paintButton(button, kWhite);
+            PaintLight(button, kWhite);
         }
     }
 }
@@ -114,11 +136,11 @@ toolkit::CControlUI* CDevicePage::LightButton(int light) const {
 void CDevicePage::ShowLights(const devices::LightColours& colours) {
     for (size_t light = 0; light < lightButtons_.size(); ++light) {
         toolkit::CControlUI* button = lightButtons_[light];
-        if (button && button->IsVisible()) paintButton(button, colours.Get(int(light)));
+        if (button && button->IsVisible()) PaintLight(button, colours.Get(int(light)));
     }
 }
 
-void CDevicePage::ShowState() {}
+void CDevicePage::ShowState() { ShowProfiles(); }
 
 void CDevicePage::DeviceChanged() {
     PostToUi([this] { ShowStateOnPanels(); });

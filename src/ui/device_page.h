@@ -34,6 +34,9 @@ inline constexpr unsigned kMsgBatteryLevel = 3329;
 inline constexpr unsigned kTabTimerResynchronise = 1002;
 inline constexpr unsigned kResynchroniseDelayMs = 50;
 
+class CDeviceProfileUI;
+class CLightControlUI;
+
 class CDevicePage : public toolkit::CHorizontalLayoutUI,
                     public toolkit::INotifyUI,
                     public devices::IDeviceView,
@@ -45,7 +48,8 @@ public:
     ~CDevicePage() override;
 
     std::string_view GetClass() const override;
-    // Notifications of the page; the base handles none.
+    // Notifications of the page's controls: the base handles the lighting
+    // panel's changes.
     void Notify(toolkit::TNotifyUI& msg) override;
 
     devices::CVendrakeUSBDevice& Driver() const { return *driver_; }
@@ -79,6 +83,19 @@ public:
     // The lighting panel the driver reports the audio lighting to.
     void SetLightPanel(devices::ILightPanel* panel) { driver_->SetLightPanel(panel); }
     toolkit::CControlUI* GetSelectPanel() const { return selectPanel_; }
+    // The profile panel ("DeviceProfileItem"); null without a skin.
+    CDeviceProfileUI* GetProfilePanel() const { return profilePanel_; }
+    // Shows the device's profiles on the profile panel, the loaded one
+    // current.
+    void ShowProfiles();
+    // Makes the driver load `file` at its next profile load; false when the
+    // driver of this kind cannot switch profiles.
+    virtual bool UseProfileFile(const std::filesystem::path& file);
+    // The lighting panel ("LightControlItem"); null without a skin.
+    CLightControlUI* GetLightControl() const { return lightControl_; }
+    // Set while more than one device is shown: the lighting panel then
+    // offers to light every device alike.
+    void SetMultiDevice(bool multiDevice);
     toolkit::CControlUI* KeyButton(int key) const;
     toolkit::CControlUI* LightButton(int light) const;
 
@@ -94,6 +111,12 @@ public:
     void ShowPowerReport(std::span<const uint8_t> report) override;
 
 protected:
+    // Shows a light's colour and level on a key or light button of the
+    // picture.
+    static void PaintLight(toolkit::CControlUI* button, devices::LightColour colour);
+    const std::vector<toolkit::CControlUI*>& KeyButtons() const { return keyButtons_; }
+    // The identifier of the profile the driver has loaded; "" when unknown.
+    virtual std::string LoadedProfileId() const { return {}; }
     // Runs `work` on the user-interface thread unless the page is gone.
     void PostToUi(std::function<void()> work);
     void StartTabTimer(unsigned id, unsigned elapseMs);
@@ -108,6 +131,8 @@ private:
     std::shared_ptr<CDevicePage*> self_;
     devices::IPowerDisplay* powerDisplay_ = nullptr;
     toolkit::CControlUI* selectPanel_ = nullptr;
+    CLightControlUI* lightControl_ = nullptr;
+    CDeviceProfileUI* profilePanel_ = nullptr;
     toolkit::CControlUI* tab_ = nullptr;
     toolkit::CTabLayoutUI* functionSwitch_ = nullptr;
     toolkit::CTabLayoutUI* keyFunctionSwitch_ = nullptr;

@@ -10,6 +10,7 @@ namespace {
 constexpr std::string_view kLightingPanelName = "LightControlItem";
 constexpr std::string_view kMacroPanelName = "MacroControlItem";
 constexpr std::string_view kKeySetPanelName = "KeySetControlItem";
+constexpr std::string_view kCustomGroupName = "light_combo_custommodeSelect";
 
 // The names of the lighting presets of this kind in the presets file.
 std::vector<std::string> lightingPresets(const std::filesystem::path& file, int kindCode) {
@@ -33,8 +34,18 @@ std::string_view CKeyboardDevicePage::GetClass() const { return "KeyboardDeviceP
 
 void CKeyboardDevicePage::Initialise() {
     CDevicePage::Initialise();
-    if (toolkit::CPaintManagerUI* manager = GetManager()) manager->AddNotifier(this);
     InitialiseKeyboardPage();
+}
+
+void CKeyboardDevicePage::Notify(toolkit::TNotifyUI& msg) {
+    CDevicePage::Notify(msg);
+    // The custom colour group changes no lighting state: the keyboard edits
+    // that group's colours in mode 20.
+    if (msg.sType == "itemselect" && msg.pSender && msg.pSender->GetName() == kCustomGroupName && lightingPanel_) {
+        keyboard_->SetCustomGroup(lightingPanel_->CurrentCustomGroup());
+        keyboard_->SaveProfile();
+        keyboard_->PrepareMode20();
+    }
 }
 
 void CKeyboardDevicePage::InitialiseKeyboardPage() {
@@ -63,8 +74,24 @@ void CKeyboardDevicePage::ShowPanelLists() {
 
 void CKeyboardDevicePage::ShowState() {
     ShowPanelLists();
+    ShowProfiles();
     if (lightingPanel_) lightingPanel_->ShowLightingState(keyboard_->GetLightingState());
     if (keySetPanel_) keySetPanel_->ShowSystemSettings(keyboard_->SystemStages());
+}
+
+void CKeyboardDevicePage::ShowLights(const devices::LightColours& colours) {
+    const auto& keys = KeyButtons();
+    for (size_t key = 0; key < keys.size(); ++key)
+        if (keys[key] && keys[key]->IsVisible()) PaintLight(keys[key], colours.Get(int(key)));
+}
+
+bool CKeyboardDevicePage::UseProfileFile(const std::filesystem::path& file) {
+    keyboard_->Profile().SetProfilePath(file);
+    return true;
+}
+
+std::string CKeyboardDevicePage::LoadedProfileId() const {
+    return keyboard_->Profile().GetProfilePath().stem().string();
 }
 
 void CKeyboardDevicePage::SetSelectedItem(int index) {

@@ -20,12 +20,19 @@ public:
 
     devices::CVendrakeKeyboardDevice& Keyboard() const { return *keyboard_; }
 
-    // Also registers for the page's notifications and finds the panels.
+    // Also finds the panels.
     void Initialise() override;
+    void Notify(toolkit::TNotifyUI& msg) override;
     void InitialiseKeyboardPage();
     void LoadPanelLists() override;
     void SetSelectedItem(int index) override;
     void ShowState() override;
+    bool UseProfileFile(const std::filesystem::path& file) override;
+    // The keyboard's lights are its keys: key N shows light N.
+    void ShowLights(const devices::LightColours& colours) override;
+
+protected:
+    std::string LoadedProfileId() const override;
 
 private:
     void ShowPanelLists();

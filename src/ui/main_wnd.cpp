@@ -1,22 +1,30 @@
 #include "ui/main_wnd.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
+#include "lighting/audio_styles.h"
+#include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/message_bus.h"
+#include "toolkit/image_description.h"
 #include "toolkit/menu.h"
+#include "toolkit/option.h"
+#include "toolkit/slider.h"
 #include "toolkit/tab_layout.h"
 #include "toolkit/text_util.h"
 #include "ui/about_wnd.h"
 #include "ui/skin_window.h"
-#include "ui/audio_blocks.h"
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
 #include "ui/device_table_block.h"
+#include "ui/skin_frame.h"
+#include "ui/edit_value.h"
 #include "ui/input_hook_message.h"
 #include "ui/message_text.h"
+#include "ui/music_wnd.h"
 #include "ui/program_messages.h"
 #include "ui/set_wnd.h"
 #include "ui/window_chrome.h"
@@ -27,6 +35,23 @@ namespace {
 
 constexpr unsigned kTimerFitToMonitor = 1011;
 constexpr unsigned kTimerTrayMenu = 1032;
+constexpr unsigned kTimerAudioCompanionStarting = 1013;
+constexpr unsigned kAudioCompanionPollMs = 100;
+constexpr int kAudioCompanionAttempts = 30;
+// The keyboard's audio lighting mode.
+constexpr uint8_t kAudioLightingMode = 29;
+
+// The sliders of the companion's colour, their labels and commands.
+struct StyleSlider {
+    std::string_view slider;
+    std::string_view label;
+    companion::Command command;
+};
+constexpr std::array<StyleSlider, 3> kStyleSliders{{
+    {"R_light_slider", "R_light_label", companion::Command::Red},
+    {"G_light_slider", "G_light_label", companion::Command::Green},
+    {"B_light_slider", "B_light_label", companion::Command::Blue},
+}};
 constexpr int kMonitorLargeWidth = 1500;
 constexpr int kMonitorLargeHeight = 960;
 
@@ -72,12 +97,48 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "device_select_prev", false, &CMainWnd::OnSelectPrevious},
         {"click", "device_select_next", false, &CMainWnd::OnSelectNext},
         {"selectchanged", "device_select", false, &CMainWnd::OnDeviceSelected},
+        {"click", "skinbtn", false, &CMainWnd::OnSkinButton},
+        {"selectchanged", "deng_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "key_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "macro_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "system_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "cursor_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "6533_voice_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "magic_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"selectchanged", "Virtual7.1_Op_tab", false, &CMainWnd::OnFunctionTab},
+        {"itemselect", "device_profile_combo", false, &CMainWnd::OnProfileChosen},
+        {"click", "device_add_btn", false, &CMainWnd::OnProfileAdd},
+        {"click", "device_sub_btn", false, &CMainWnd::OnProfileDelete},
+        {"click", "device_copy_btn", false, &CMainWnd::OnProfileCopy},
+        {"click", "device_profile_edit_save_btn", false, &CMainWnd::OnProfileRename},
+        {"click", "device_reset_btn", false, &CMainWnd::OnProfileReset},
+        {"click", "device_import_btn", false, &CMainWnd::OnProfileImport},
+        {"click", "device_export_btn", false, &CMainWnd::OnProfileExport},
+        {"click", "profile_fun_spread_btn", false, &CMainWnd::OnProfileMenu},
+        {"click", "default_btn", false, &CMainWnd::OnRestoreDefaults},
+        {"click", "key_butt_prosave", false, &CMainWnd::OnWriteToDevice},
+        {"killfocus", "quelm_DPI_edit_", true, &CMainWnd::OnDpiEditTaken},
+        {"movevaluechanged", "quelm_DPI_slider_", true, &CMainWnd::OnDpiSliderMoved},
+        {"click", "control_light_status", false, &CMainWnd::OnLightingControlClick},
+        {"click", "deng_same_mode", false, &CMainWnd::OnSameModeClick},
+        {"click", "music_setting_btn", false, &CMainWnd::OnAudioStylesClick},
+        {"valuechanged", "R_light_slider", false, &CMainWnd::OnStyleColourSlider},
+        {"valuechanged", "G_light_slider", false, &CMainWnd::OnStyleColourSlider},
+        {"valuechanged", "B_light_slider", false, &CMainWnd::OnStyleColourSlider},
     };
     return routes;
 }
 
 CMainWnd::CMainWnd(hid::Backend& backend, platform::MessageBus* bus)
-    : m_backend(backend), m_bus(bus), m_discovery(backend, *this) {}
+    : m_backend(backend), m_bus(bus), m_discovery(backend, *this) {
+    m_audioCompanion = std::make_unique<AudioCompanionLink>(AudioDataReceiver::Handlers{
+        [this](const BandLevels& levels) {
+            if (auto* keyboard = m_audioKeyboard.load()) keyboard->OnAudioLevels(levels);
+        },
+        [this](const companion::BandBlock& bands) {
+            if (auto* keyboard = m_audioKeyboard.load()) keyboard->OnAudioBands(bands);
+        }});
+}
 
 CMainWnd::~CMainWnd() { Shutdown(); }
 
@@ -127,6 +188,7 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
     }
     // Everything else belongs to the device shown and its panels.
     if (CDevicePage* device = CurrentDevice()) device->Notify(msg);
+    StartAudioCompanionWhenChosen();
 }
 
 void CMainWnd::OnWindowInit(toolkit::TNotifyUI&, int) { WindowInit(); }
@@ -142,11 +204,68 @@ void CMainWnd::OnMinimize(toolkit::TNotifyUI&, int) { WindowChrome().Minimize(*t
 void CMainWnd::OnRestore(toolkit::TNotifyUI&, int) { WindowChrome().Restore(*this); }
 void CMainWnd::OnNoDeviceOk(toolkit::TNotifyUI&, int) { ShowWindow(false, false); }
 
+// One skin frame at a time: a second click while it is open does nothing.
+void CMainWnd::OnSkinButton(toolkit::TNotifyUI& msg, int) {
+    if (m_skinFrame) return;
+    auto choosePicture = [this] {
+        return m_fileChooser ? m_fileChooser(false, "(*.png) | *.png |(*.*)|*.*||", {}) : std::string();
+    };
+    m_skinFrame = CSkinFrame::Open(*this, msg.pSender, choosePicture, folders::applicationData(),
+                                   [this] { m_skinFrame = nullptr; });
+}
+
+int CMainWnd::OnPublish(const SkinChangedParam& param) {
+    toolkit::CControlUI* root = m_pm.FindControl("root");
+    if (!root) return 0;
+    if (param.colourMode) {
+        root->SetBkColor(param.colour);
+        root->SetBkImage({});
+        return 1;
+    }
+    // The image is taken as a file name only: a path that the image syntax
+    // would read as something else (quotes, key='value') is refused.
+    if (toolkit::ParseImageDescription(param.image).file != param.image) {
+        log::linef("skin: %s cannot be used as a background", param.image.c_str());
+        return 0;
+    }
+    root->SetBkColor(0);
+    root->SetBkImage(param.image);
+    return 1;
+}
+
+// The function tabs of a device page, pages 1 to 8 in this order.
+void CMainWnd::OnFunctionTab(toolkit::TNotifyUI& msg, int) {
+    static constexpr std::string_view kTabs[] = {"deng_Op_tab",  "key_Op_tab",        "macro_Op_tab",
+                                                 "system_Op_tab", "cursor_Op_tab",     "6533_voice_Op_tab",
+                                                 "magic_Op_tab",  "Virtual7.1_Op_tab"};
+    const auto* tab = dynamic_cast<const toolkit::COptionUI*>(msg.pSender);
+    CDevicePage* device = CurrentDevice();
+    if (!tab || !tab->IsSelected() || !device) return;
+    for (size_t i = 0; i < std::size(kTabs); ++i)
+        if (toolkit::EqualsNoCase(tab->GetName(), kTabs[i])) device->SelectFunctionPage(int(i) + 1);
+}
+
+// A DPI value typed into a stage's edit is kept within what the sensors
+// take, shown as taken and put on the stage's slider.
+void CMainWnd::OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage) {
+    const int value = EditValue(msg.pSender->GetText(), kDpiLow, kDpiHigh);
+    msg.pSender->SetText(std::to_string(value));
+    if (auto* slider = dynamic_cast<toolkit::CSliderUI*>(m_pm.FindControl("quelm_DPI_slider_" + std::to_string(stage))))
+        slider->SetValue(value, false);
+}
+
+void CMainWnd::OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage) {
+    const auto* slider = dynamic_cast<const toolkit::CSliderUI*>(msg.pSender);
+    toolkit::CControlUI* edit = m_pm.FindControl("quelm_DPI_edit_" + std::to_string(stage));
+    if (slider && edit) edit->SetText(std::to_string(slider->GetValue()));
+}
+
 // ---- start-up ---------------------------------------------------------------
 
 void CMainWnd::WindowInit() {
     if (m_initDone) return;
     m_initDone = true;
+    SkinChangeObserver().AttachReceiver(this);
     if (m_bus) m_bus->Broadcast({std::string(kLightingAnnouncementName), 1, 1});
     if (m_languageSwitch) m_languageSwitch(kStoredLanguage);
     CreateFirstPages();
@@ -154,6 +273,11 @@ void CMainWnd::WindowInit() {
     ShowWindow(false, false);
     m_discovery.Start();
     m_threads.Assign(ThreadSlots::kDiscovery, [this] { m_discovery.RequestStop(); }, [this] { m_discovery.Stop(); });
+    m_lightingSync.Start();
+    m_threads.Assign(ThreadSlots::kLightingSync, [this] { m_lightingSync.RequestStop(); },
+                     [this] { m_lightingSync.Stop(); });
+    m_audioLink.Watch(GetHWND());
+    m_threads.Assign(ThreadSlots::kAudioDevices, [this] { m_audioLink.RequestStop(); }, [this] { m_audioLink.Stop(); });
     SetTimer(kTimerFitToMonitor, 100);
 }
 
@@ -211,6 +335,9 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
     case kMsgPowerBroadcast:
         OnPowerBroadcast(msg.wParam);
         return 0;
+    case kMsgAudioDeviceChange:
+        m_audioLink.OnAudioDeviceChange();
+        return 0;
     default:
         break;
     }
@@ -259,15 +386,47 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
 }
 
 void CMainWnd::OnRegisteredMessage(const toolkit::Message& msg) {
-    if (msg.id == Registered().lightingRequest && msg.wParam == 1) {
+    const RegisteredMessages& registered = Registered();
+    if (msg.id == registered.lightingRequest && msg.wParam == 1) {
         if (msg.lParam == 0 || msg.lParam == 1) m_lightingControl = msg.lParam == 1;
-        if (auto* status = m_pm.FindControl("control_light_status"))
-            status->SetText(m_lightingControl ? "控制灯光" : "不控制灯光");
+        ShowLightingControl();
         ApplyLightingControl(m_lightingControl);
+        return;
     }
-    if (msg.id == Registered().updateProgress && m_settings) m_settings->PostMessage(msg);
-    // The device table query is answered on the bus; games are handled by
-    // game lighting.
+    const bool game = msg.id == registered.gameStart || msg.id == registered.gameEnd || msg.id == registered.gameKill ||
+                      msg.id == registered.gameDeath;
+    if (game) {
+        CDevicePage* device = CurrentDevice();
+        m_gameLighting.OnGameEvent(device ? &device->Driver() : nullptr, static_cast<int64_t>(msg.wParam),
+                                   static_cast<int64_t>(msg.lParam));
+        SetTimer(kTimerGameLighting, static_cast<unsigned>(kGameLightingTime.count()));
+    }
+    if (msg.id == registered.updateProgress && m_settings) m_settings->PostMessage(msg);
+    // The device table query is answered on the bus.
+}
+
+// Host timers may fire a little early; the lights go back only when the five
+// seconds are over.
+void CMainWnd::RestoreGameLighting() {
+    if (m_gameLighting.RestoreWhenDue()) return;
+    if (const auto left = m_gameLighting.TimeLeft()) SetTimer(kTimerGameLighting, static_cast<unsigned>(left->count()));
+}
+
+void CMainWnd::ShowLightingControl() {
+    if (auto* status = m_pm.FindControl("control_light_status"))
+        status->SetText(m_lightingControl ? "控制灯光" : "不控制灯光");
+}
+
+// The user takes the lights back from other programs or leaves them to them.
+void CMainWnd::OnLightingControlClick(toolkit::TNotifyUI&, int) {
+    m_lightingControl = !m_lightingControl;
+    if (m_bus) m_bus->Broadcast({std::string(kLightingAnnouncementName), 1, m_lightingControl ? 1 : 0});
+    ShowLightingControl();
+    ApplyLightingControl(m_lightingControl);
+}
+
+void CMainWnd::OnSameModeClick(toolkit::TNotifyUI&, int) {
+    if (CDevicePage* device = CurrentDevice()) m_lightingSync.SynchroniseFrom(device->Driver());
 }
 
 void CMainWnd::OnPowerBroadcast(std::uintptr_t event) {
@@ -289,6 +448,7 @@ void CMainWnd::OnLanguageChanged(int languageIndex) {
     m_pm.NeedUpdate();
     if (m_about) m_about->PostMessage({kMsgLanguageChanged, 0, 0});
     if (m_settings) m_settings->PostMessage({kMsgLanguageChanged, 0, 0});
+    if (m_audioStyles) m_audioStyles->PostMessage({kMsgLanguageChanged, 0, 0});
 }
 
 void CMainWnd::ApplyLightingControl(bool control) {
@@ -303,8 +463,13 @@ void CMainWnd::SetStatusPollingPaused(bool paused) {
 // Timers are one-shot: killed first, then handled.
 void CMainWnd::OnTimer(unsigned id) {
     KillTimer(id);
-    if (id == kTimerFitToMonitor) FitToMonitor();
+    if (id == kTimerFitToMonitor) {
+        FitToMonitor();
+        ConnectAudioCompanion();
+    } else if (id == kTimerAudioCompanionStarting) OnAudioCompanionStarting();
     else if (id == kTimerTrayMenu) ShowTrayMenu();
+    else if (id == kTimerProfileSwitch) SwitchProfile();
+    else if (id == kTimerGameLighting) RestoreGameLighting();
 }
 
 // ---- tray, menus, child windows --------------------------------------------
@@ -367,8 +532,10 @@ void CMainWnd::HideToTray() {
 
 void CMainWnd::CloseChildWindows() {
     if (m_about) m_about->Close(0);
+    if (m_skinFrame) m_skinFrame->Close(0);
     // The settings window decides: an update in progress keeps it open.
     if (m_settings) m_settings->RequestClose();
+    if (m_audioStyles) m_audioStyles->Close(0);
 }
 
 void CMainWnd::ShowAbout() {
@@ -384,6 +551,7 @@ void CMainWnd::ShowAbout() {
 // ---- message boxes ------------------------------------------------------------
 
 int CMainWnd::ShowMessage(std::string_view textId, MessageButtons buttons) {
+    if (m_messagePresenter) return m_messagePresenter(textId, buttons);
     return ShowMessageBox(this, {}, std::string(textId), m_dpi, true, buttons);
 }
 
@@ -395,26 +563,77 @@ int CMainWnd::ShowMessageWithNumber(std::string_view textId, int number) {
         probe->SetText(text);
         text = probe->GetDisplayText();
     }
-    return ShowMessageBox(this, {}, TextWithNumber(text, number), m_dpi, false, MessageButtons::Ok);
+    text = TextWithNumber(text, number);
+    if (m_messagePresenter) return m_messagePresenter(text, MessageButtons::Ok);
+    return ShowMessageBox(this, {}, text, m_dpi, false, MessageButtons::Ok);
 }
 
-// ---- the audio companion's data ------------------------------------------------
+// ---- the audio companion ----------------------------------------------------------
 
-bool CMainWnd::OnCopyData(int kind, std::span<const uint8_t> data) {
-    if (kind == kAudioBlockLevels) {
-        const auto levels = ReadAudioBlock<kAudioLevelWords>(data);
-        if (!levels) return false;
-        m_audioLevels = *levels;  // the level processing of audio lighting reads them
-        return true;
+// Finds a companion that runs already and greets it with the selected
+// style's colour.
+void CMainWnd::ConnectAudioCompanion() {
+    if (m_audioCompanion->IsConnected() || !m_audioCompanion->Connect()) return;
+    m_audioCompanion->SendStyleColour(AudioStyleFile().Load().SelectedColour());
+}
+
+// Audio lighting chosen on the first keyboard with no companion to feed it:
+// ours is started, and greeted once it listens.
+void CMainWnd::StartAudioCompanionWhenChosen() {
+    devices::CVendrakeUSBDevice* keyboard = m_audioKeyboard.load();
+    if (!keyboard || keyboard->GetLightingState().mode != kAudioLightingMode) return;
+    if (m_audioCompanion->IsConnected() || m_audioCompanionProcess.IsRunning()) return;
+    ConnectAudioCompanion();
+    if (m_audioCompanion->IsConnected() || !m_audioCompanionProcess.Start()) return;
+    m_audioCompanionAttempts = 0;
+    SetTimer(kTimerAudioCompanionStarting, kAudioCompanionPollMs);
+}
+
+void CMainWnd::OnAudioCompanionStarting() {
+    ConnectAudioCompanion();
+    if (m_audioCompanion->IsConnected()) return;
+    if (m_audioCompanionProcess.IsRunning() && ++m_audioCompanionAttempts < kAudioCompanionAttempts) {
+        SetTimer(kTimerAudioCompanionStarting, kAudioCompanionPollMs);
+        return;
     }
-    if (kind == kAudioBlockBands) {
-        const auto bands = ReadAudioBlock<kAudioBandWords>(data);
-        if (!bands) return false;
-        const auto& keyboards = m_devicesByKind[devices::kKindKeyboard];
-        if (!keyboards.empty()) keyboards.front()->Driver().OnAudioBands(*bands);
-        return true;
+    log::linef("audio lighting is unavailable: the audio companion ended (%d)",
+               m_audioCompanionProcess.ExitCode().value_or(-1));
+}
+
+// The styles window; after OK the styles are kept and the companion gets
+// the selected style's colour.
+void CMainWnd::OnAudioStylesClick(toolkit::TNotifyUI&, int) {
+    if (m_audioStyles) return;
+    AudioStyleFile file;
+    CMusicWnd styles(file.Load());
+    if (!styles.Build(this)) return;
+    styles.GetPaintManager().SetDPIScale(m_dpi / 96.0);
+    m_audioStyles = &styles;
+    styles.CenterWindow();
+    const int result = styles.ShowModal();
+    m_audioStyles = nullptr;
+    if (result != CMusicWnd::kResultOk) return;
+    file.Save(styles.Styles());
+    if (m_audioCompanion->IsConnected()) m_audioCompanion->SendStyleColour(styles.Styles().SelectedColour());
+}
+
+// "R_light_slider" (and green, blue): the value goes to its label and, when
+// a companion is there, to the companion (commands 6, 7, 8).
+void CMainWnd::OnStyleColourSlider(toolkit::TNotifyUI& msg, int) {
+    auto* slider = dynamic_cast<toolkit::CSliderUI*>(msg.pSender);
+    if (!slider) return;
+    for (const StyleSlider& row : kStyleSliders) {
+        if (slider->GetName() != row.slider) continue;
+        const int value = slider->GetValue();
+        if (auto* label = m_pm.FindControl(row.label)) label->SetText(std::to_string(value));
+        if (m_audioCompanion->IsConnected()) m_audioCompanion->SendCommand(row.command, value);
     }
-    return false;
+}
+
+// Commands 2, 4 and 5 end the companion; ours is waited for.
+void CMainWnd::StopAudioCompanion() {
+    m_audioCompanion->Disconnect();
+    m_audioCompanionProcess.Stop();
 }
 
 // ---- shutdown ---------------------------------------------------------------
@@ -422,8 +641,10 @@ bool CMainWnd::OnCopyData(int kind, std::span<const uint8_t> data) {
 void CMainWnd::Shutdown() {
     if (m_shutDown) return;
     m_shutDown = true;
+    SkinChangeObserver().DetachReceiver(this);
     log::line("退出测试");
     ShowWindow(false, false);
+    StopAudioCompanion();
     m_threads.StopAll();
     for (CDevicePage* page : m_pages) {
         DeviceConnection device(*page);

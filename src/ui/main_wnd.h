@@ -9,18 +9,24 @@
 // pass (the identity message), so that the user never sees an empty device
 // strip.
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "devices/device_tables.h"
 #include "devices/discovery/hotplug_discovery.h"
+#include "devices/lighting/lighting_sync.h"
+#include "lighting/audio_companion_link.h"
+#include "lighting/audio_companion_process.h"
 #include "platform/device_hook.h"
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
+#include "ui/game_lighting.h"
 #include "ui/msg_wnd.h"
+#include "ui/skin_change.h"
+#include "ui/headset_audio_link.h"
 #include "ui/thread_slots.h"
 #include "update/update_service.h"
 
@@ -42,11 +48,15 @@ class CSetWnd;
 class CMainWnd : public toolkit::CWindowWnd,
                  public toolkit::INotifyUI,
                  public devices::IDiscoveryListener,
+                 public ISkinChangeReceiver,
                  public HookReceiver {
 public:
     static constexpr std::string_view kSkin = "XML_MAIN";
     static constexpr int kDpiNormal = 96;
     static constexpr int kDpiLarge = 144;
+    // A profile chosen in the list is switched to after this pause.
+    static constexpr unsigned kTimerProfileSwitch = 1055;
+    static constexpr unsigned kProfileSwitchDelayMs = 400;
 
     // Devices are found on `backend`; `bus` (may be null) carries the
     // messages with other programs.
@@ -74,12 +84,18 @@ public:
     void SetLanguageQuery(std::function<int()> currentLanguage) { m_currentLanguage = std::move(currentLanguage); }
     // Where the settings window asks about updates.
     void SetUpdateService(update::ServiceSettings service) { m_updateService = std::move(service); }
+    // The headsets' audio chip (not owned, outlives the window; null: none).
+    void SetAudioChip(audio_chip::AudioChip* chip) { m_audioLink.SetChip(chip); }
     // A fixed DPI value instead of the monitor's choice (96 or 144).
     void SetFixedDpi(int dpi) { m_fixedDpi = dpi; }
     int GetDpi() const { return m_dpi; }
 
     // State for the application and the tests.
     bool IsFirstPassDone() const { return m_firstPassDone; }
+    bool HasLightingControl() const { return m_lightingControl; }
+    // Synchronised lighting of every device; the lighting panel writes its
+    // effect settings.
+    devices::LightingSync& LightingSync() { return m_lightingSync; }
     int TabCount();
     CDeviceOptionUI* Tab(int index);
     int VisibleTabCount();
@@ -88,16 +104,26 @@ public:
     // Selects the first visible tab showing a device of this kind index.
     bool SelectKind(int kindIndex);
 
+    // How the window asks for a file to open or save, with a filter's
+    // description and pattern ("Profile Files(*.json)", "*.json;"); "" when
+    // cancelled. The application gives the desktop's dialogs; without one
+    // the commands that need a file do nothing.
+    using FileChooser = std::function<std::string(bool save, std::string_view filter, std::string_view pattern)>;
+    void SetFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
+    // Answers the message boxes instead of showing them (tests); a text
+    // with a number comes formatted in the current language.
+    using MessagePresenter = std::function<int(std::string_view textId, MessageButtons buttons)>;
+    void SetMessagePresenter(MessagePresenter presenter) { m_messagePresenter = std::move(presenter); }
+
     // Message boxes over the main window, by text identifier; 1 for OK.
     int ShowMessage(std::string_view textId, MessageButtons buttons);
     // A text that carries a number ("message_text_16"): the number goes
     // into the text of the current language, which is shown as it is.
     int ShowMessageWithNumber(std::string_view textId, int number);
 
-    // A data block of the audio companion (kind 1 levels, kind 2 bands);
-    // false when it is refused.
-    bool OnCopyData(int kind, std::span<const uint8_t> data);
-    const std::array<int32_t, 500>& AudioLevels() const { return m_audioLevels; }
+    // The link to the audio companion, whose blocks feed the first
+    // keyboard's audio lighting.
+    AudioCompanionLink& AudioCompanion() { return *m_audioCompanion; }
 
     // Stops discovery and closes the devices; idempotent.
     void Shutdown();
@@ -110,6 +136,12 @@ public:
     void Notify(toolkit::TNotifyUI& msg) override;
     // toolkit::CWindowWnd
     std::intptr_t HandleMessage(toolkit::Message& msg) override;
+    // ISkinChangeReceiver: the background of "root" becomes the colour or
+    // the image; 1 when it was applied.
+    int OnPublish(const SkinChangedParam& param) override;
+    // The skin frame while it is open; null otherwise.
+    toolkit::CWindowWnd* SkinFrame() const { return m_skinFrame; }
+
     // devices::IDiscoveryListener, on the discovery thread
     void InterfaceFound(int entry, std::stop_token stop) override;
     void InterfaceLost(int entry, std::stop_token stop) override;
@@ -144,12 +176,44 @@ private:
     void OnPowerBroadcast(std::uintptr_t event);
     void OnLanguageChanged(int languageIndex);
     void ApplyLightingControl(bool control);
+    void ShowLightingControl();
+    void RestoreGameLighting();
+    void OnLightingControlClick(toolkit::TNotifyUI& msg, int);
+    void OnSameModeClick(toolkit::TNotifyUI& msg, int);
+    void ConnectAudioCompanion();
+    void StartAudioCompanionWhenChosen();
+    void OnAudioCompanionStarting();
+    void StopAudioCompanion();
+    void OnAudioStylesClick(toolkit::TNotifyUI& msg, int);
+    void OnStyleColourSlider(toolkit::TNotifyUI& msg, int);
     void SetStatusPollingPaused(bool paused);
     void CloseChildWindows();
     void OnClose(toolkit::TNotifyUI& msg, int);
     void OnMinimize(toolkit::TNotifyUI& msg, int);
     void OnRestore(toolkit::TNotifyUI& msg, int);
     void OnNoDeviceOk(toolkit::TNotifyUI& msg, int);
+    void OnFunctionTab(toolkit::TNotifyUI& msg, int);
+    void OnSkinButton(toolkit::TNotifyUI& msg, int);
+
+    // Profile commands of the shown device (main_wnd_commands.cpp).
+    void OnProfileChosen(toolkit::TNotifyUI& msg, int);
+    void SwitchProfile();
+    void OnProfileAdd(toolkit::TNotifyUI& msg, int);
+    void OnProfileDelete(toolkit::TNotifyUI& msg, int);
+    void OnProfileCopy(toolkit::TNotifyUI& msg, int);
+    void OnProfileRename(toolkit::TNotifyUI& msg, int);
+    void OnProfileReset(toolkit::TNotifyUI& msg, int);
+    void OnProfileImport(toolkit::TNotifyUI& msg, int);
+    void OnProfileExport(toolkit::TNotifyUI& msg, int);
+    void OnProfileMenu(toolkit::TNotifyUI& msg, int);
+    void OnRestoreDefaults(toolkit::TNotifyUI& msg, int);
+    // Sends the edited keys and the macros they use to the device shown and
+    // saves its profile; a write that fails keeps the profile file as it was.
+    void OnWriteToDevice(toolkit::TNotifyUI& msg, int);
+    // The device shown loads its current profile again and sends it.
+    void ReloadProfile(CDevicePage& device);
+    void OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage);
+    void OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage);
     void OnWindowSize(toolkit::TNotifyUI& msg, int);
     void OnWindowInit(toolkit::TNotifyUI& msg, int);
 
@@ -178,8 +242,13 @@ private:
     platform::MessageBus* m_bus;
     devices::HotplugDiscovery m_discovery;
     ThreadSlots m_threads;
+    devices::LightingSync m_lightingSync;
+    GameLighting m_gameLighting;
+    HeadsetAudioLink m_audioLink;
     // The device pages, in the order they were made; "device_switch" owns them.
     std::vector<CDevicePage*> m_pages;
+    FileChooser m_fileChooser;
+    MessagePresenter m_messagePresenter;
     // The same by kind index: mice, keyboards, mouse pads, headsets.
     std::array<std::vector<CDevicePage*>, devices::kKindCount> m_devicesByKind;
     std::vector<CMpDevicePowerUI*> m_powerDisplays;
@@ -187,10 +256,17 @@ private:
     std::function<void()> m_onFinal;
     std::function<bool(int)> m_languageSwitch;
     toolkit::CWindowWnd* m_about = nullptr;
+    toolkit::CWindowWnd* m_skinFrame = nullptr;
     CSetWnd* m_settings = nullptr;
     std::function<int()> m_currentLanguage;
     update::ServiceSettings m_updateService;
-    std::array<int32_t, 500> m_audioLevels{};
+    toolkit::CWindowWnd* m_audioStyles = nullptr;
+    // The first keyboard, which the companion's blocks feed (on the link's
+    // reader thread); set once, pages live as long as the window.
+    std::atomic<devices::CVendrakeUSBDevice*> m_audioKeyboard{nullptr};
+    std::unique_ptr<AudioCompanionLink> m_audioCompanion;
+    AudioCompanionProcess m_audioCompanionProcess;
+    int m_audioCompanionAttempts = 0;
     int m_dpi = kDpiNormal;
     int m_fixedDpi = 0;
     int m_languageId = -1;  // index of the language applied last

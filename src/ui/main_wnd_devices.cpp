@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "devices/headset/headset_device.h"
 #include "devices/keyboard/keyboard_device.h"
 #include "platform/log.h"
 #include "platform/stoppable_sleep.h"
@@ -42,8 +43,8 @@ std::string SkinFile(std::string_view name) {
 }
 
 // The device page of each kind, with its driver; the device skin builds
-// what the page shows. The mouse, pad and headset run on the base driver
-// until they have their own.
+// what the page shows. The mouse and pad run on the base driver until they
+// have their own.
 using PageCreator = std::unique_ptr<CDevicePage> (*)(hid::Backend&);
 
 std::unique_ptr<CDevicePage> MakeKeyboardPage(hid::Backend& backend) {
@@ -54,9 +55,13 @@ std::unique_ptr<CDevicePage> MakeBasePage(hid::Backend& backend) {
     return std::make_unique<CDevicePage>(std::make_shared<devices::CVendrakeUSBDevice>(backend));
 }
 
+std::unique_ptr<CDevicePage> MakeHeadsetPage(hid::Backend& backend) {
+    return std::make_unique<CDevicePage>(std::make_shared<devices::CVendrakeHS6533Device>(backend));
+}
+
 // By kind index: mouse, keyboard, mouse pad, headset.
 constexpr std::array<PageCreator, devices::kKindCount> kPageOfKind = {
-    &MakeBasePage, &MakeKeyboardPage, &MakeBasePage, &MakeBasePage};
+    &MakeBasePage, &MakeKeyboardPage, &MakeBasePage, &MakeHeadsetPage};
 
 // The kind index of a model: the page kind follows the model id, which
 // tells kinds apart where their kind codes do not.
@@ -185,8 +190,12 @@ CDevicePage* CMainWnd::CreateDevicePage(const InterfaceRecord& row, int variant)
     page->SetPowerDisplay(powerDisplay);
     pageSwitch->Add(std::move(device));
     page->Initialise();
+    if (auto* headset = dynamic_cast<devices::CVendrakeHS6533Device*>(&driver)) m_audioLink.Add(*headset);
     m_pages.push_back(page);
     m_devicesByKind[static_cast<size_t>(kind)].push_back(page);
+    m_lightingSync.AddDevice(driver);
+    devices::CVendrakeUSBDevice* noKeyboard = nullptr;
+    if (kind == devices::kKindKeyboard) m_audioKeyboard.compare_exchange_strong(noKeyboard, &driver);
 
     strip->Add(std::move(tab));
     deviceTab->SetGroup(std::string(kindRow.tabGroup));
@@ -370,6 +379,11 @@ void CMainWnd::SelectTab(int tabIndex, bool visible, bool activate) {
         tab->SetSelected(true);
     }
     ShowNoDeviceLink();
+    // With more than one device shown the lighting panels offer to light
+    // them all alike.
+    const bool multiDevice = VisibleTabCount() > 1;
+    for (CDevicePage* page : m_pages)
+        if (page) page->SetMultiDevice(multiDevice);
     int synchro = 0;
     for (int i = 0; i < TabCount(); ++i)
         if (Tab(i) && Tab(i)->IsVisibleFlag() && Tab(i)->IsSynchro()) ++synchro;

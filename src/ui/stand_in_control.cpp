@@ -4,8 +4,6 @@
 #include "toolkit/horizontal_layout.h"
 #include "toolkit/list_container_element.h"
 #include "toolkit/option.h"
-#include "toolkit/progress.h"
-#include "toolkit/vertical_layout.h"
 
 namespace viremo::ui {
 
@@ -20,11 +18,9 @@ void StandIn(toolkit::CControlFactory& factory, std::string_view className) {
 }  // namespace
 
 void RegisterControlStandIns(toolkit::CControlFactory& factory) {
-    StandIn<toolkit::CVerticalLayoutUI>(factory, "SelectPanel");
     StandIn<toolkit::CHorizontalLayoutUI>(factory, "MpDevicePower");
     StandIn<toolkit::COptionUI>(factory, "DeviceOption");
-    StandIn<toolkit::CProgressUI>(factory, "CircleProgress");
-    for (const char* button : {"DeviceKeyButton", "HandImgButton", "HandImgSelectButton", "RedioMacroButton"})
+    for (const char* button : {"HandImgSelectButton", "RedioMacroButton"})
         StandIn<toolkit::CButtonUI>(factory, button);
     StandIn<toolkit::CListContainerElementUI>(factory, "ComboEditContainerElement");
 }

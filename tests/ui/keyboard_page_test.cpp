@@ -12,6 +12,8 @@
 #include "toolkit/dialog_builder.h"
 #include "toolkit/message_queue.h"
 #include "toolkit/paint_manager.h"
+#include "toolkit/vertical_layout.h"
+#include "ui/device_key_button.h"
 
 namespace viremo::devices::testing {
 namespace {
@@ -95,6 +97,24 @@ TEST_F(KeyboardTest, SynchroniseCodeLeadsToASettingsRead) {
     EXPECT_EQ(wire(), (std::vector<Bytes>{packet(5, 1, 0), packet(5, 26, 0)}));
     EXPECT_EQ(CVendrakeKeyboardDevice::LastNotificationCode(), 0x0401);
     keyboard.DetachNotificationInterface(kModelWiredKeyboard);
+}
+
+TEST_F(KeyboardTest, ThePictureShowsEachKeysLightOnTheKey) {
+    CKeyboardDevicePage page{driver};
+    auto* picture = page.Add(std::make_unique<toolkit::CVerticalLayoutUI>());
+    picture->SetName("SelectPanel");
+    auto* keyA = picture->Add(std::make_unique<ui::CDeviceKeyButtonUI>());
+    keyA->SetName("key_" + std::to_string(kA));
+    page.SetDeviceSkin("keyboarddevice.xml");
+    keyboard.SetKeyCount(170);
+    page.Initialise();
+    LightColours colours;
+    colours.SetCount(170);
+    colours.Set(kA, LightColour{0x12, 0x34, 0x56, 200});
+    page.ShowLights(colours);
+    EXPECT_TRUE(keyA->IsLightShown());
+    EXPECT_EQ(keyA->GetLightColour(), 0xFF123456u);
+    EXPECT_EQ(keyA->GetLightLevel(), 200);
 }
 
 // A keyboard page with a lighting panel and a key panel; Esc's light at

@@ -17,6 +17,7 @@
 #include "toolkit/paint_manager.h"
 #include "toolkit/tab_layout.h"
 #include "ui/localisation_config.h"
+#include "ui/program_controls.h"
 #include "ui/skin_defaults.h"
 #include "ui/stand_in_control.h"
 
@@ -116,6 +117,7 @@ std::set<int> TenkeylessKeys() {
 }
 
 TEST(SkinTest, DevicePagesHoldTheControlsTheirDevicesLookUp) {
+    RegisterProgramControls();
     RegisterControlStandIns();
     const std::vector<const char*> common = {"SelectPanel", "device_function_switch", "device_key_function_switch",
                                              "DeviceProfileItem", "LightControlItem", "deng_Op_tab"};

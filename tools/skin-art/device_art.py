@@ -259,8 +259,19 @@ PANEL_CHILDREN = {
 }
 
 
+# Panels that bring their own layouts: the program's own classes, and
+# panels built from a layout file of their own.
+PANEL_CLASSES = {"LightControlItem": "LightControl"}
+PANEL_LAYOUTS = {"DPIControlItem": "XML/CustomControlXML/DPIControlItem.xml",
+                 "VirtualSetControlItem": "XML/CustomControlXML/VirtualSet.xml"}
+
+
 def panel(name, indent):
     children = PANEL_CHILDREN.get(name)
+    if name in PANEL_CLASSES:
+        return f'{indent}<{PANEL_CLASSES[name]} name="{name}" inset="16,16,16,16"/>\n'
+    if name in PANEL_LAYOUTS:
+        return f'{indent}<SkinPanel name="{name}" layout="{PANEL_LAYOUTS[name]}" inset="16,16,16,16"/>\n'
     if not children:
         return f'{indent}<VerticalLayout name="{name}" inset="16,16,16,16" childpadding="8"/>\n'
     inner = "".join(f"{indent}  {child}\n" for child in children)
@@ -292,9 +303,7 @@ def layout(kind, buttons, picture, page_name, wrap_picture=None):
 <HorizontalLayout name="{page_name}" inset="16,12,16,16" childpadding="16">
   <VerticalLayout width="{PICTURE_WIDTH}" childpadding="8">
     <Label name="device_picture_hint" textid="{HINTS[kind]}" font="9" textcolor="#FF9AA0A6" height="16"/>
-{select_panel}    <HorizontalLayout name="DeviceProfileItem" height="40" bkcolor="#FF1A1D24" borderround="4,4" inset="12,0,12,0" childalign="center">
-      <Label textid="profile_title_text" font="9" textcolor="#FF9AA0A6" autocalcwidth="true"/>
-    </HorizontalLayout>
+{select_panel}    <DeviceProfile name="DeviceProfileItem" height="40" bkcolor="#FF1A1D24" borderround="4,4" inset="12,6,12,6"/>
   </VerticalLayout>
   <VerticalLayout name="device_function_panel" bkcolor="#FF1A1D24" borderround="4,4" bordersize="1" bordercolor="#FF2E3440">
     <HorizontalLayout name="device_function_tabs" height="36" inset="4,0,4,0">

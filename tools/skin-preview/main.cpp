@@ -25,6 +25,7 @@
 #include "toolkit/qt/screenshot.h"
 #include "ui/font_files.h"
 #include "ui/localisation.h"
+#include "ui/program_controls.h"
 #include "ui/skin_defaults.h"
 #include "ui/stand_in_control.h"
 
@@ -74,6 +75,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     toolkit::qt::LoadPrivateFontFiles(ui::ReadFontFiles(options.skin.parent_path() / "Font" / "fonts.json"));
     toolkit::CPaintManagerUI::SetResourcePath(options.skin);
+    ui::RegisterProgramControls();
     ui::RegisterControlStandIns();
 
     // A settings file of its own, so that the preview never changes the
