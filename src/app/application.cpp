@@ -104,7 +104,8 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
         else if (!std::strcmp(argv[i], "--debug")) options.debug = true;
         else if (!std::strcmp(argv[i], "--screenshot") && hasValue) options.screenshot = argv[++i];
         else if (!std::strcmp(argv[i], "--page") && hasValue) options.page = argv[++i];
-        else if (!std::strcmp(argv[i], "--dpi") && hasValue) options.dpi = std::atoi(argv[++i]);
+        else if (!std::strcmp(argv[i], "--dpi") && hasValue)
+            options.dpi = std::string_view(argv[++i]) == "96" ? 96 : std::string_view(argv[i]) == "144" ? 144 : -1;
         else return std::nullopt;
     }
     if (options.dpi != 0 && options.dpi != ui::CMainWnd::kDpiNormal && options.dpi != ui::CMainWnd::kDpiLarge)

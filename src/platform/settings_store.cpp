@@ -4,6 +4,7 @@
 #include <json/value.h>
 #include <json/writer.h>
 
+#include <exception>
 #include <memory>
 #include <system_error>
 
@@ -17,14 +18,19 @@ namespace {
 
 constexpr std::string_view kFileName = "settings.json";
 
-// The settings object, or nothing when the text is not a JSON object.
+// The settings object, or nothing when the text is not a JSON object. The
+// reader throws on nesting deeper than its stack limit.
 std::optional<Json::Value> parseObject(const std::string& text) {
     Json::CharReaderBuilder builder;
     const std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
     Json::Value root;
     std::string errors;
-    if (!reader->parse(text.data(), text.data() + text.size(), &root, &errors) || !root.isObject())
+    try {
+        if (!reader->parse(text.data(), text.data() + text.size(), &root, &errors) || !root.isObject())
+            return std::nullopt;
+    } catch (const std::exception&) {
         return std::nullopt;
+    }
     return root;
 }
 

@@ -156,8 +156,10 @@ json::Document ProfileStore::readProfile(const std::string& id) {
     return document;
 }
 
-// A profile of this kind holds as many keys as the template and no record
-// the template lacks (a mouse's DPI stages in a keyboard profile).
+// A profile of this kind holds as many keys as the template and the same
+// records: none the template lacks (a mouse's DPI stages in a keyboard
+// profile) and none fewer (a mouse pad's records are a part of the
+// headset's).
 bool ProfileStore::isOfThisKind(const Json::Value& document) const {
     const Json::Value factory = readTemplate();
     const Json::Value* expected = profileEntry(factory);
@@ -165,6 +167,9 @@ bool ProfileStore::isOfThisKind(const Json::Value& document) const {
     if (!expected || !given) return true;
     for (const auto& name : given->getMemberNames()) {
         if (!expected->isMember(name)) return false;
+    }
+    for (const auto& name : expected->getMemberNames()) {
+        if (!given->isMember(name)) return false;
     }
     const Json::Value* expectedKeys = json::arrayMember(*expected, "KeyList");
     const Json::Value* givenKeys = json::arrayMember(*given, "KeyList");

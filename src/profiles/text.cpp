@@ -1,5 +1,6 @@
 #include "profiles/text.h"
 
+#include <algorithm>
 #include <clocale>
 #include <cwctype>
 #include <locale.h>
@@ -8,6 +9,9 @@ namespace viremo::text {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+
+// C0 and C1 controls and DEL: a terminal takes them as commands.
+bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 
 // Length of the sequence a lead byte starts, 0 for a byte that cannot lead.
 int sequenceLength(unsigned char lead) {
@@ -99,10 +103,13 @@ bool isDisplayableName(std::string_view name) {
     // Invalid sequences do not survive the round trip through code points.
     const std::u32string wide = toWide(name);
     if (toUtf8(wide) != name) return false;
-    for (const char32_t c : wide) {
-        if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return false;
-    }
-    return true;
+    return std::none_of(wide.begin(), wide.end(), isControl);
+}
+
+std::string displayable(std::string_view name) {
+    std::u32string wide = toWide(name);
+    std::replace_if(wide.begin(), wide.end(), isControl, kReplacement);
+    return toUtf8(wide);
 }
 
 std::string_view trimmed(std::string_view text) {

@@ -197,6 +197,19 @@ TEST_F(HeadsetTest, NumbersFromControlsOutOfRangeChangeNothing) {
     EXPECT_EQ(state().bands, before.bands);
 }
 
+TEST_F(HeadsetTest, GainsFromTheProfileFileAreHeldToTheSlidersRange) {
+    CHs6533Profiledata& profile = device.Profile();
+    profile.SetCustomEqNames({"edited"});
+    profile.SetCustomEqValues(0, {5000, -5000, 21, -21, 20, -20, 0, 7, -7, 1});
+    profile.Save();
+    ASSERT_TRUE(device.LoadProfile().succeeded());
+    ASSERT_TRUE(device.InitialiseAudio(&chip));
+    ASSERT_EQ(device.Audio().ApplyCustomEqualiser(0), Status::Ok);
+    const BandGains held{20, -20, 20, -20, 20, -20, 0, 7, -7, 1};
+    EXPECT_EQ(chipBands(), held);
+    EXPECT_EQ(state().bands, held);
+}
+
 TEST_F(HeadsetTest, LevelsAreRoundedAndClamped) {
     ASSERT_TRUE(chip.restoreSetting(Direction::Recording, "VolumeScalarControl", 0.996f));
     ASSERT_TRUE(device.InitialiseAudio(&chip));

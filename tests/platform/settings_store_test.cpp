@@ -47,8 +47,9 @@ TEST_F(SettingsStoreTest, MembersOfTheWrongTypeReadAsAbsent) {
 }
 
 TEST_F(SettingsStoreTest, BrokenFileIsKeptAsBadAndReplacedOnWrite) {
-    for (const char* broken : {"{\"LANGUAGE\": 20", "[1, 2]", ""}) {
-        SCOPED_TRACE(broken);
+    const std::string tooDeep = "{\"LANGUAGE\": " + std::string(100000, '[');
+    for (const std::string& broken : {std::string("{\"LANGUAGE\": 20"), std::string("[1, 2]"), std::string(), tooDeep}) {
+        SCOPED_TRACE(broken.substr(0, 20));
         std::filesystem::remove(folder / "settings.json.bad");  // a later .bad would be numbered
         ASSERT_TRUE(writeFileAtomically(folder / "settings.json", broken));
         SettingsStore store(folder / "settings.json");

@@ -217,6 +217,8 @@ TEST_F(StoreFixture, ImportRefusesWhatIsNoProfileOfThisKind) {
         {"y.json", "", ProfileResult::Unreadable},
         // A mouse profile: records a keyboard has not.
         {"y.json", R"({"profilename": "a", "profileUUID": "b", "Device": [{"DPIStages": []}]})", ProfileResult::WrongKind},
+        // A profile with fewer records, as a mouse pad's is beside the headset's.
+        {"y.json", R"({"profilename": "a", "profileUUID": "b", "Device": [{}]})", ProfileResult::WrongKind},
         {" .json", R"({"profilename": "a", "profileUUID": "b"})", ProfileResult::NameBlank},
         {"a\tb.json", R"({"profilename": "a", "profileUUID": "b"})", ProfileResult::NameInvalid},
         {"\xff.json", R"({"profilename": "a", "profileUUID": "b"})", ProfileResult::NameInvalid},

@@ -26,6 +26,12 @@ TEST(Text, Utf8RoundTripsAndInvalidBytesBecomeReplacements) {
     EXPECT_EQ(text::toWide("\x80x\xC0\xAFy\xE6\x96"), U"\uFFFDx\uFFFD\uFFFDy\uFFFD\uFFFD");
 }
 
+TEST(Text, NamesFromFilesPrintWithoutControlCharacters) {
+    EXPECT_EQ(text::displayable("\x1b[31mred\x07"), "\uFFFD[31mred\uFFFD");
+    EXPECT_EQ(text::displayable("a\xC2\x9B" "b\x7F\xFF"), "a\uFFFDb\uFFFD\uFFFD");  // C1 CSI, DEL, a bad byte
+    EXPECT_EQ(text::displayable("Профиль 1"), "Профиль 1");
+}
+
 TEST(Text, TrimmedRemovesOuterBlanksOnly) {
     EXPECT_EQ(text::trimmed("  a b \t\n"), "a b");
     EXPECT_EQ(text::trimmed(" \t "), "");

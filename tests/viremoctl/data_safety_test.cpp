@@ -62,6 +62,7 @@ TEST_F(DataSafety, BrokenFilesAreNamedKeptAndNothingIsWrittenFromThem) {
         {keyboard / "g.mac", "", "macro keyboard list", keyboard / "g.mac"},
         {keyboard / "g.mac", "", "--demo apply keyboard", keyboard / "g.mac"},
         {folder("mouse") / "ShootData_0.Shoot", "{", "recoil show 0", folder("mouse") / "ShootData_0.Shoot"},
+        {folder("mouse") / "ShootData_0.Shoot", "[]", "--demo recoil apply", folder("mouse") / "ShootData_0.Shoot"},
         {profile, "{", "macro keyboard delete 0", profile},  // its bindings could not be renumbered
         {profile, "{", "profile keyboard copy", profile},
         {scratchHome() / "data" / "VIREMO VR-TKL" / "demo" / "keyboard.memory.json", "{",
@@ -86,6 +87,22 @@ TEST_F(DataSafety, BrokenFilesAreNamedKeptAndNothingIsWrittenFromThem) {
     EXPECT_EQ(runViremoctl("macro keyboard add").exitCode, 1);
     EXPECT_EQ(text(keyboard / "macro.config.bad"), "{first");
     EXPECT_EQ(text(keyboard / "macro.config.2.bad"), "{second");
+}
+
+// A name edited into a file by hand reaches no terminal as a command.
+TEST_F(DataSafety, NamesFromFilesPrintWithoutControlCharacters) {
+    put(folder("mouse") / "macro.config", R"({"MacroInfo": [{"MacroName": "\u001b]52;c;eA==\u0007", "Guid": "g"}]})");
+    put(folder("mouse") / "g.mac", R"({"Events": []})");
+    ASSERT_EQ(runViremoctl("profile pad list").exitCode, 0);
+    const auto list = folder("MousePad") / "ProfileList.ini";
+    Json::Value profiles = viremo::json::readFile(list);
+    profiles["profilelist"][0]["profilename"] = "\x1b[2J";
+    put(list, viremo::json::styledText(profiles));
+    for (const char* arguments : {"macro mouse list", "profile pad list"}) {
+        const auto run = runViremoctl(arguments);
+        EXPECT_EQ(run.exitCode, 0) << arguments << "\n" << run.out;
+        EXPECT_EQ(run.out.find_first_of("\x1b\x07"), std::string::npos) << arguments << "\n" << run.out;
+    }
 }
 
 TEST_F(DataSafety, ParallelWritersLoseNothing) {

@@ -45,6 +45,45 @@ TEST(ViremoctlHeadset, APresetStaysOnTheChipForTheNextRun) {
     }
 }
 
+// 2^32 + n once read as n; blanks and signs around a number were taken too.
+TEST(ViremoctlHeadset, NumbersTypedWrongAreRefusedNotReadAsOthers) {
+    struct Case {
+        const char* arguments;
+        const char* says;
+    };
+    for (const Case& c : {Case{"--demo headset mic 4294967346", "the level is 0 to 100"},
+                          Case{"--demo headset eq 4294967299", "the preset is 1 to 12"},
+                          Case{"--demo headset monitor +50", "the level is 0 to 100"},
+                          Case{"--demo lighting pad --brightness 4294967298", "--brightness takes a number from 0 to 4"},
+                          Case{"--demo lighting pad --speed ' 2'", "--speed takes a number from 0 to 4"},
+                          Case{"--demo effect pad --run 4294967297", "--run takes a number of seconds from 1 to 3600"},
+                          Case{"--demo dpi mouse --stage 1 --dpi 18446744073709552416", "--dpi takes"}}) {
+        const auto run = runViremoctl(c.arguments);
+        EXPECT_EQ(run.exitCode, 1) << c.arguments << "\n" << run.out;
+        EXPECT_NE(run.out.find(c.says), std::string::npos) << c.arguments << "\n" << run.out;
+    }
+}
+
+// The bands of a custom equaliser reach the chip only once its name is taken.
+TEST(ViremoctlHeadset, ARefusedCustomEqualiserLeavesTheChipAsItWas) {
+    ASSERT_EQ(runViremoctl("--demo headset eq-custom add Refusals 1 1 1 1 1 1 1 1 1 1").exitCode, 0);
+    ASSERT_EQ(runViremoctl("--demo headset eq 3").exitCode, 0);
+    struct Case {
+        const char* name;
+        const char* says;
+    };
+    for (const Case& c : {Case{"REFUSALS", "already there"}, Case{"'  '", "needs a name"},
+                          Case{R"x("$(printf 'a\tb')")x", "control characters"},
+                          Case{R"x("$(printf '\377')")x", "not UTF-8"}}) {
+        const auto run = runViremoctl(std::string("--demo headset eq-custom add ") + c.name + " 9 9 9 9 9 9 9 9 9 9");
+        EXPECT_EQ(run.exitCode, 1) << c.name << "\n" << run.out;
+        EXPECT_NE(run.out.find(c.says), std::string::npos) << c.name << "\n" << run.out;
+    }
+    const auto chip = viremo::json::readFile(testing::scratchHome() / "data" / "VIREMO VR-TKL" / "demo" /
+                                             "headset.chip.json");
+    EXPECT_EQ(chip["playback"]["EQ_Slider1"].asInt(), 10);  // preset 3's first band
+}
+
 TEST(ViremoctlHeadset, WithoutTheHeadsetShowSaysSo) {
     const auto show = runViremoctl("headset show");
     EXPECT_EQ(show.exitCode, 1);

@@ -22,6 +22,8 @@
 #include "lit_device_commands.h"
 #include "platform/audio_chip/chip_for_run.h"
 #include "platform/folder_lock.h"
+#include "profiles/text.h"
+#include "whole_number.h"
 
 namespace viremoctl {
 namespace {
@@ -35,17 +37,15 @@ const std::string kHeadset = "headset";
 constexpr const char* kUsage =
     "usage: viremoctl headset show | eq PRESET | eq custom NAME | eq-custom add NAME GAIN x10 | eq-custom delete NAME"
     " | mic LEVEL|mute|unmute | monitor LEVEL|mute|unmute | voice off|1-4 | surround on|off";
-constexpr int kLowestGain = -20;
-constexpr int kHighestGain = 20;
 
 Opened<CVendrakeHS6533Device> openHeadset(const Options& options) {
     return openLitDevice<CVendrakeHS6533Device>(options, kKindHeadset, configureHeadset, kHeadset);
 }
 
 bool number(const std::string& text, int lowest, int highest, int& value) {
-    int used = 0;
-    return std::sscanf(text.c_str(), "%d%n", &value, &used) == 1 && size_t(used) == text.size() && value >= lowest &&
-           value <= highest;
+    const auto number = wholeNumberIn(text, lowest, highest);
+    if (number) value = *number;
+    return number.has_value();
 }
 
 int customIndex(const HeadsetAudio& audio, const std::string& name) {
@@ -90,7 +90,7 @@ void printState(const headset::AudioState& state, const char* backend, bool read
     std::printf("headset audio: %s, %s\n", backend, ready ? "ready" : "not available");
     if (s.eqType == headset::kCustomPreset) {
         const bool named = state.customSelection >= 0 && size_t(state.customSelection) < state.customNames.size();
-        std::printf("equaliser: custom %s%s\n", named ? state.customNames[size_t(state.customSelection)].c_str() : "(unsaved)",
+        std::printf("equaliser: custom %s%s\n", named ? viremo::text::displayable(state.customNames[size_t(state.customSelection)]).c_str() : "(unsaved)",
                     unsupported(state.support.equaliser));
     } else {
         std::printf("equaliser: preset %d%s\n", s.eqType, unsupported(state.support.equaliser));
@@ -98,7 +98,7 @@ void printState(const headset::AudioState& state, const char* backend, bool read
     std::printf("bands:");
     for (const int32_t gain : state.bands) std::printf(" %d", gain);
     std::printf("\ncustom equalisers:");
-    for (const auto& name : state.customNames) std::printf(" \"%s\"", name.c_str());
+    for (const auto& name : state.customNames) std::printf(" \"%s\"", viremo::text::displayable(name).c_str());
     std::printf("%s\n", state.customNames.empty() ? " none" : "");
     std::printf("microphone: level %d, %s%s\n", s.micInValue, s.micInSelect ? "on" : "muted",
                 unsupported(state.support.microphone));
@@ -128,20 +128,24 @@ std::string runOperation(HeadsetAudio& audio, Arguments a) {
         return outcome(audio.ApplyCustomEqualiser(index));
     }
     if (what == "eq-custom" && a.size() == 3 + headset::kBands && a[1] == "add") {
-        if (a[2].empty()) return "the custom equaliser needs a name";
+        const std::string& name = a[2];
+        if (viremo::text::trimmed(name).empty()) return "the custom equaliser needs a name";
+        if (!viremo::text::isDisplayableName(name)) return "the name is not UTF-8 text or holds control characters";
+        // Refused before the bands reach the chip, so that a refusal changes nothing.
+        switch (audio.CanAddCustomEqualiser(name)) {
+        case 0: return "a custom equaliser of that name is already there";
+        case -1: return "there are already 20 custom equalisers";
+        }
         headset::BandGains gains{};
         for (int band = 0; band < headset::kBands; ++band)
-            if (!number(a[3 + size_t(band)], kLowestGain, kHighestGain, gains[size_t(band)]))
-                return "each gain is a number from " + std::to_string(kLowestGain) + " to " +
-                       std::to_string(kHighestGain);
+            if (!number(a[3 + size_t(band)], headset::kLowestGain, headset::kHighestGain, gains[size_t(band)]))
+                return "each gain is a number from " + std::to_string(headset::kLowestGain) + " to " +
+                       std::to_string(headset::kHighestGain);
         for (int band = 0; band < headset::kBands; ++band)
             if (const std::string problem = outcome(audio.MoveBand(band, gains[size_t(band)])); !problem.empty())
                 return problem;
-        switch (audio.SaveCustomEqualiser(a[2])) {
-        case 1: return "";
-        case 0: return "a custom equaliser of that name is already there";
-        default: return "there are already 20 custom equalisers";
-        }
+        if (audio.SaveCustomEqualiser(name) != 1) return "the custom equaliser could not be saved";
+        return "";
     }
     if (what == "eq-custom" && a.size() == 3 && a[1] == "delete") {
         const int index = customIndex(audio, a[2]);

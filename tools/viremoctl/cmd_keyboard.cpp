@@ -24,6 +24,7 @@
 #include "device_backend.h"
 #include "lighting_options.h"
 #include "open_device.h"
+#include "whole_number.h"
 #include "devices/device_tables.h"
 #include "devices/keyboard/keyboard_device.h"
 #include "devices/protocol/result_code.h"
@@ -237,13 +238,6 @@ struct LightingRun {
     std::vector<int> reactions;
     std::optional<int32_t> audioLevel;
 };
-
-std::optional<long long> wholeNumber(const std::string& value) {
-    long long number = 0;
-    int used = 0;
-    if (std::sscanf(value.c_str(), "%lld%n", &number, &used) != 1 || size_t(used) != value.size()) return std::nullopt;
-    return number;
-}
 
 // Takes --run, --reaction or --audio; `taken` says whether `name` was one.
 std::optional<std::string> applyRunOption(LightingRun& run, const std::string& name, const std::string& value,

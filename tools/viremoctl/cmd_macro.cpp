@@ -62,7 +62,8 @@ int reportEntry(const Options& options, std::string_view what, int index, const 
         row["guid"] = entry.guid;
         printJson(row);
     } else {
-        std::printf("%.*s macro %d: %s\n", int(what.size()), what.data(), index, entry.name.c_str());
+        std::printf("%.*s macro %d: %s\n", int(what.size()), what.data(), index,
+                    viremo::text::displayable(entry.name).c_str());
     }
     return kSuccess;
 }
@@ -89,8 +90,9 @@ int list(const Options& options, const MacroLibrary& library, const viremo::Macr
     if (options.json) printJson(rows);
     else
         for (const auto& row : rows)
-            std::printf("%3u  %-24s %4u events  %s%s\n", row["macro"].asUInt(), row["name"].asCString(),
-                        row["events"].asUInt(), row["guid"].asCString(),
+            std::printf("%3u  %-24s %4u events  %s%s\n", row["macro"].asUInt(),
+                        viremo::text::displayable(row["name"].asString()).c_str(), row["events"].asUInt(),
+                        viremo::text::displayable(row["guid"].asString()).c_str(),
                         row["state"].asString() == "unreadable" ? "  (event file unreadable)" : "");
     for (const auto& problem : problems) std::fprintf(stderr, "viremoctl: cannot read %s\n", problem.c_str());
     return problems.empty() ? kSuccess : kFailure;
@@ -154,7 +156,8 @@ int remove(const Options& options, MacroLibrary& library, const viremo::MacroEnt
         row["profilesChanged"] = Json::UInt64(profiles.changed.size());
         printJson(row);
     } else {
-        std::printf("deleted macro %d: %s (%zu profiles renumbered)\n", index, entry.name.c_str(),
+        std::printf("deleted macro %d: %s (%zu profiles renumbered)\n", index,
+                    viremo::text::displayable(entry.name).c_str(),
                     profiles.changed.size());
     }
     return kSuccess;

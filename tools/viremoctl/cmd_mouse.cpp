@@ -29,10 +29,10 @@
 #include "macros/assignment_text.h"
 #include "macros/macro_image.h"
 #include "macros/recoil_store.h"
-#include "macros/text.h"
 #include "open_device.h"
 #include "platform/folder_lock.h"
 #include "platform/folders.h"
+#include "whole_number.h"
 
 namespace viremoctl {
 namespace {
@@ -66,15 +66,6 @@ bool isMouse(Arguments arguments) { return !arguments.empty() && arguments[0] ==
 
 const char* connectionOf(const CVendrakeMouseDevice& device) {
     return device.IsOnReceiver() ? "through its receiver" : "on its cable";
-}
-
-// A whole decimal number in [lowest, highest].
-std::optional<int> numberIn(const std::string& word, int lowest, int highest) {
-    if (word.empty() || word.size() > 6 || word.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    const int number = int(viremo::readDecimal(word));
-    if (number < lowest || number > highest) return std::nullopt;
-    return number;
 }
 
 std::string codeText(const uint8_t* code) {
@@ -323,13 +314,13 @@ std::optional<DpiRequest> parseDpiRequest(Arguments options, std::string& proble
             return std::nullopt;
         };
         if (name == "--stages") {
-            if (!(request.stages = numberIn(value, 1, mouse::kDpiStageCount))) return wrong("a number from 1 to 5");
+            if (!(request.stages = wholeNumberIn(value, 1, mouse::kDpiStageCount))) return wrong("a number from 1 to 5");
         } else if (name == "--stage") {
-            if (!(request.stage = numberIn(value, 0, kHighestStage))) return wrong("a number from 0 to 4");
+            if (!(request.stage = wholeNumberIn(value, 0, kHighestStage))) return wrong("a number from 0 to 4");
         } else if (name == "--active") {
-            if (!(request.active = numberIn(value, 0, kHighestStage))) return wrong("a number from 0 to 4");
+            if (!(request.active = wholeNumberIn(value, 0, kHighestStage))) return wrong("a number from 0 to 4");
         } else if (name == "--dpi") {
-            if (!(request.dpi = numberIn(value, 0, 65535))) return wrong("a number of DPI");
+            if (!(request.dpi = wholeNumberIn(value, 0, 65535))) return wrong("a number of DPI");
         } else if (name == "--color") {
             LightRecord scratch;
             const std::string pair[] = {"--color", value};
@@ -432,7 +423,14 @@ int runRecoilApply(const Options& options, Arguments arguments) {
     const viremo::FolderLock lock(device->DeviceDataFolder());
     // Guns never edited are the factory patterns; a gun that has neither
     // file goes as an empty pattern.
-    viremo::RecoilStore(device->DeviceDataFolder(), viremo::folders::defaultData()).initialise();
+    const viremo::RecoilStore store(device->DeviceDataFolder(), viremo::folders::defaultData());
+    store.initialise();
+    // A file that is JSON but no recoil pattern is the user's and stays; it
+    // does not go as an empty pattern.
+    for (int gun = 0; gun < viremo::RecoilStore::kGuns; ++gun)
+        if (const viremo::json::Document document = store.readGun(gun);
+            document.state == viremo::json::FileState::Broken)
+            return fail("cannot read " + document.problem + "; nothing written");
     const DeviceResult result = device->WriteRecoilData();
     if (options.json) {
         Json::Value document(Json::objectValue);
@@ -463,7 +461,7 @@ std::string frameText(const CVendrakeMouseDevice& device) {
 int runMouseEffect(const Options& options, Arguments arguments) {
     const char* usage = "usage: viremoctl effect mouse --run SECONDS";
     if (arguments.size() != 3 || !isMouse(arguments) || arguments[1] != "--run") return fail(usage);
-    const auto seconds = numberIn(arguments[2], 1, kLongestEffectRun);
+    const auto seconds = wholeNumberIn(arguments[2], 1, kLongestEffectRun);
     if (!seconds) return fail("--run takes a number of seconds from 1 to " + std::to_string(kLongestEffectRun));
 
     std::string failure;

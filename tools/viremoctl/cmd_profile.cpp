@@ -177,7 +177,8 @@ void printDecoded(const Json::Value& profile) {
         for (int preset = 1; preset <= 12; ++preset)
             std::printf("EQ preset %-5d %s\n", preset, bandsText(profile["eqPresets"][std::to_string(preset)]).c_str());
         for (const auto& custom : profile["customEq"])
-            std::printf("custom EQ       %s: %s\n", custom["name"].asCString(), bandsText(custom["bands"]).c_str());
+            std::printf("custom EQ       %s: %s\n", viremo::text::displayable(custom["name"].asString()).c_str(),
+                        bandsText(custom["bands"]).c_str());
     }
 }
 
@@ -200,7 +201,7 @@ int list(const Options& options, const viremo::ProfileStore& store) {
     }
     for (size_t i = 0; i < profiles.size(); ++i) {
         std::printf("%c %2zu  %-24s %s\n", int(i) == store.StoredSelection() ? '*' : ' ', i,
-                    profiles[i].name.c_str(), profiles[i].id.c_str());
+                    viremo::text::displayable(profiles[i].name).c_str(), viremo::text::displayable(profiles[i].id).c_str());
     }
     return kSuccess;
 }

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "whole_number.h"
+
 namespace viremoctl {
 namespace {
 
@@ -32,12 +34,9 @@ std::optional<std::string> applyOption(LightRecord& lighting, const std::string&
     }
     for (const Field& field : fields) {
         if (name != field.name) continue;
-        int number = -1;
-        int used = 0;
-        if (std::sscanf(value.c_str(), "%d%n", &number, &used) != 1 || size_t(used) != value.size() || number < 0 ||
-            number > field.highest)
-            return name + " takes a number from 0 to " + std::to_string(field.highest);
-        lighting.*field.field = uint8_t(number);
+        const auto number = wholeNumberIn(value, 0, field.highest);
+        if (!number) return name + " takes a number from 0 to " + std::to_string(field.highest);
+        lighting.*field.field = uint8_t(*number);
         return std::nullopt;
     }
     return "unknown option " + name;

@@ -7,6 +7,7 @@
 #include "devices/protocol/packet_log.h"
 #include "lighting_options.h"
 #include "platform/folder_lock.h"
+#include "whole_number.h"
 
 namespace viremoctl {
 namespace {
@@ -83,12 +84,10 @@ int setLitDeviceLighting(const Options& options, CLightSettingsDevice& device, c
 
 int runLitDeviceEffect(const Options& options, CLightSettingsDevice& device, const std::string& noun,
                        Arguments arguments) {
-    int seconds = -1;
-    int used = 0;
-    if (arguments.size() != 2 || arguments[0] != "--run" ||
-        std::sscanf(arguments[1].c_str(), "%d%n", &seconds, &used) != 1 || size_t(used) != arguments[1].size() ||
-        seconds < 1 || seconds > kLongestRun)
-        return fail("usage: viremoctl effect " + noun + " --run SECONDS (1 to " + std::to_string(kLongestRun) + ")");
+    if (arguments.size() != 2 || arguments[0] != "--run") return fail("usage: viremoctl effect pad|headset --run SECONDS");
+    const auto run = wholeNumberIn(arguments[1], 1, kLongestRun);
+    if (!run) return fail("--run takes a number of seconds from 1 to " + std::to_string(kLongestRun));
+    const int seconds = *run;
     {
         const viremo::FolderLock lock(device.DeviceDataFolder());
         if (!device.LoadProfile().succeeded()) return fail("the " + noun + "'s profile cannot be loaded");

@@ -11,6 +11,9 @@ inline constexpr int kBands = 10;
 inline constexpr int kFirstPreset = 1;
 inline constexpr int kLastPreset = 12;
 inline constexpr int kCustomPreset = 13;
+// A band's gain, in the chip's slider steps.
+inline constexpr int kLowestGain = -20;
+inline constexpr int kHighestGain = 20;
 
 using BandGains = std::array<int32_t, kBands>;
 

@@ -24,9 +24,12 @@ constexpr std::string_view kFirstValueSwitches[] = {
     property::MagicVoiceSelection,
 };
 
+// Gains read from a profile file are held to the sliders' range before they
+// can reach the chip.
 BandGains bandsOf(const std::vector<int32_t>& values) {
     BandGains bands{};
-    std::copy_n(values.begin(), std::min(values.size(), bands.size()), bands.begin());
+    for (size_t band = 0; band < std::min(values.size(), bands.size()); ++band)
+        bands[band] = std::clamp<int32_t>(values[band], kLowestGain, kHighestGain);
     return bands;
 }
 
@@ -225,6 +228,13 @@ Status HeadsetAudio::MoveBand(int band, int value) {
     return Status::Ok;
 }
 
+int HeadsetAudio::CanAddCustomEqualiser(const std::string& name) const {
+    const std::vector<std::string>& names = state_.customNames;
+    if (names.size() >= kMaxCustomNames) return -1;
+    const std::string key = lowered(name);
+    return std::any_of(names.begin(), names.end(), [&](const std::string& n) { return lowered(n) == key; }) ? 0 : 1;
+}
+
 int HeadsetAudio::SaveCustomEqualiser(const std::string& name) {
     std::vector<std::string>& names = state_.customNames;
     if (name.empty()) {
@@ -234,9 +244,7 @@ int HeadsetAudio::SaveCustomEqualiser(const std::string& name) {
         keep(Status::Ok);
         return 1;
     }
-    if (names.size() >= kMaxCustomNames) return -1;
-    const std::string key = lowered(name);
-    if (std::any_of(names.begin(), names.end(), [&](const std::string& n) { return lowered(n) == key; })) return 0;
+    if (const int check = CanAddCustomEqualiser(name); check != 1) return check;
     names.push_back(name);
     state_.customSelection = int(names.size() - 1);
     state_.settings.customEqSelectIndex = state_.customSelection;

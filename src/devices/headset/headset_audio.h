@@ -44,6 +44,9 @@ public:
     // 1 saved; 0 a name already there (letter case aside); -1 nothing
     // selected for an empty name, or 20 names already.
     int SaveCustomEqualiser(const std::string& name);
+    // Whether a new custom equaliser may take `name`: 1 it may; 0 a name
+    // already there (letter case aside); -1 20 names already.
+    int CanAddCustomEqualiser(const std::string& name) const;
     Status DeleteCustomEqualiser();
     Status ApplyCustomEqualiser(int custom);
     Status SetMicrophoneLevel(int level);
