@@ -5,6 +5,7 @@
 #include <array>
 
 #include "devices/keyboard/keyboard_device.h"
+#include "devices/mouse/mouse_device.h"
 #include "platform/log.h"
 #include "platform/stoppable_sleep.h"
 #include "toolkit/container.h"
@@ -16,6 +17,7 @@
 #include "ui/device_page.h"
 #include "ui/keyboard_page.h"
 #include "ui/main_wnd.h"
+#include "ui/mouse_page.h"
 #include "ui/mp_device_power.h"
 #include "ui/program_messages.h"
 
@@ -42,12 +44,16 @@ std::string SkinFile(std::string_view name) {
 }
 
 // The device page of each kind, with its driver; the device skin builds
-// what the page shows. The mouse, pad and headset run on the base driver
-// until they have their own.
+// what the page shows. The pad and headset run on the base driver until they
+// have their own.
 using PageCreator = std::unique_ptr<CDevicePage> (*)(hid::Backend&);
 
 std::unique_ptr<CDevicePage> MakeKeyboardPage(hid::Backend& backend) {
     return std::make_unique<CKeyboardDevicePage>(std::make_shared<devices::CVendrakeKeyboardDevice>(backend));
+}
+
+std::unique_ptr<CDevicePage> MakeMousePage(hid::Backend& backend) {
+    return std::make_unique<CMouseDevicePage>(std::make_shared<devices::CVendrakeMouseDevice>(backend));
 }
 
 std::unique_ptr<CDevicePage> MakeBasePage(hid::Backend& backend) {
@@ -56,7 +62,7 @@ std::unique_ptr<CDevicePage> MakeBasePage(hid::Backend& backend) {
 
 // By kind index: mouse, keyboard, mouse pad, headset.
 constexpr std::array<PageCreator, devices::kKindCount> kPageOfKind = {
-    &MakeBasePage, &MakeKeyboardPage, &MakeBasePage, &MakeBasePage};
+    &MakeMousePage, &MakeKeyboardPage, &MakeBasePage, &MakeBasePage};
 
 // The kind index of a model: the page kind follows the model id, which
 // tells kinds apart where their kind codes do not.
