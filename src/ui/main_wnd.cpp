@@ -6,6 +6,7 @@
 #include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/message_bus.h"
+#include "lighting/color_select_wnd.h"
 #include "toolkit/image_description.h"
 #include "toolkit/menu.h"
 #include "toolkit/option.h"
@@ -23,6 +24,7 @@
 #include "ui/edit_value.h"
 #include "ui/input_hook_message.h"
 #include "ui/message_text.h"
+#include "ui/mouse_page.h"
 #include "ui/program_messages.h"
 #include "ui/set_wnd.h"
 #include "ui/window_chrome.h"
@@ -100,6 +102,7 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "key_butt_prosave", false, &CMainWnd::OnWriteToDevice},
         {"killfocus", "quelm_DPI_edit_", true, &CMainWnd::OnDpiEditTaken},
         {"movevaluechanged", "quelm_DPI_slider_", true, &CMainWnd::OnDpiSliderMoved},
+        {"click", "DPI_color_option_", true, &CMainWnd::OnDpiStageColour},
     };
     return routes;
 }
@@ -224,6 +227,22 @@ void CMainWnd::OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage) {
     const auto* slider = dynamic_cast<const toolkit::CSliderUI*>(msg.pSender);
     toolkit::CControlUI* edit = m_pm.FindControl("quelm_DPI_edit_" + std::to_string(stage));
     if (slider && edit) edit->SetText(std::to_string(slider->GetValue()));
+}
+
+// The palette for the colour of a DPI stage of the mouse shown, one palette
+// at a time; the colour chosen is the stage's once the palette says OK.
+void CMainWnd::OnDpiStageColour(toolkit::TNotifyUI&, int stage) {
+    auto* mouse = dynamic_cast<CMouseDevicePage*>(CurrentDevice());
+    if (!mouse || m_palette) return;
+    CColorSelectWnd palette;
+    if (!palette.Build(this)) return;
+    palette.SetDpi(m_dpi);
+    palette.ShowColour(mouse->DpiStageColour(stage));
+    m_palette = &palette;
+    palette.CenterWindow();
+    const int result = palette.ShowModal();
+    m_palette = nullptr;
+    if (result == CColorSelectWnd::kResultOk) mouse->ChooseDpiStageColour(stage, palette.GetCurrentColour());
 }
 
 // ---- start-up ---------------------------------------------------------------
@@ -454,6 +473,7 @@ void CMainWnd::HideToTray() {
 void CMainWnd::CloseChildWindows() {
     if (m_about) m_about->Close(0);
     if (m_skinFrame) m_skinFrame->Close(0);
+    if (m_palette) m_palette->Close(0);
     // The settings window decides: an update in progress keeps it open.
     if (m_settings) m_settings->RequestClose();
 }
