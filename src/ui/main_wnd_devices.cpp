@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "devices/headset/headset_device.h"
 #include "devices/keyboard/keyboard_device.h"
 #include "devices/mouse/mouse_device.h"
 #include "platform/log.h"
@@ -15,6 +16,7 @@
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
+#include "ui/headset_page.h"
 #include "ui/keyboard_page.h"
 #include "ui/main_wnd.h"
 #include "ui/mouse_page.h"
@@ -44,8 +46,7 @@ std::string SkinFile(std::string_view name) {
 }
 
 // The device page of each kind, with its driver; the device skin builds
-// what the page shows. The pad and headset run on the base driver until they
-// have their own.
+// what the page shows. The pad runs on the base driver until it has its own.
 using PageCreator = std::unique_ptr<CDevicePage> (*)(hid::Backend&);
 
 std::unique_ptr<CDevicePage> MakeKeyboardPage(hid::Backend& backend) {
@@ -56,13 +57,17 @@ std::unique_ptr<CDevicePage> MakeMousePage(hid::Backend& backend) {
     return std::make_unique<CMouseDevicePage>(std::make_shared<devices::CVendrakeMouseDevice>(backend));
 }
 
+std::unique_ptr<CDevicePage> MakeHeadsetPage(hid::Backend& backend) {
+    return std::make_unique<CHeadsetDevicePage>(std::make_shared<devices::CVendrakeHS6533Device>(backend));
+}
+
 std::unique_ptr<CDevicePage> MakeBasePage(hid::Backend& backend) {
     return std::make_unique<CDevicePage>(std::make_shared<devices::CVendrakeUSBDevice>(backend));
 }
 
 // By kind index: mouse, keyboard, mouse pad, headset.
 constexpr std::array<PageCreator, devices::kKindCount> kPageOfKind = {
-    &MakeMousePage, &MakeKeyboardPage, &MakeBasePage, &MakeBasePage};
+    &MakeMousePage, &MakeKeyboardPage, &MakeBasePage, &MakeHeadsetPage};
 
 // The kind index of a model: the page kind follows the model id, which
 // tells kinds apart where their kind codes do not.
