@@ -7,6 +7,7 @@
 #include "toolkit/slider.h"
 #include "ui/combo_items.h"
 #include "ui/control_family.h"
+#include "ui/light_control.h"
 
 namespace viremo::ui {
 namespace {
@@ -50,8 +51,17 @@ void CHeadsetDevicePage::Notify(toolkit::TNotifyUI& msg) {
     if (!showing_ && msg.pSender) TakeAudioChange(msg);
 }
 
+void CHeadsetDevicePage::LoadPanelLists() {
+    headset_->ReloadModes();
+    if (CLightControlUI* panel = GetLightControl()) panel->ShowModeList(headset_->Modes());
+}
+
 void CHeadsetDevicePage::ShowState() {
+    showing_ = true;
+    LoadPanelLists();
     ShowProfiles();
+    if (CLightControlUI* panel = GetLightControl()) panel->ShowLightingState(headset_->GetLightingState());
+    showing_ = false;
     headset_->Audio().ShowState();
 }
 

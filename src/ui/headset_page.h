@@ -23,6 +23,7 @@ public:
 
     void Initialise() override;
     void Notify(toolkit::TNotifyUI& msg) override;
+    void LoadPanelLists() override;
     void ShowState() override;
     bool UseProfileFile(const std::filesystem::path& file) override;
 
