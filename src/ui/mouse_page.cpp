@@ -1,13 +1,19 @@
 #include "ui/mouse_page.h"
 
+#include <algorithm>
 #include <string>
 
+#include "devices/mouse/mouse_key_information.h"
+#include "macros/macro_config.h"
 #include "toolkit/check_box.h"
+#include "toolkit/language.h"
+#include "toolkit/list.h"
 #include "toolkit/option.h"
 #include "toolkit/slider.h"
 #include "ui/control_family.h"
 #include "ui/dpi_stage_colour.h"
 #include "ui/edit_value.h"
+#include "ui/key_info_list.h"
 #include "ui/light_control.h"
 
 namespace viremo::ui {
@@ -19,8 +25,21 @@ constexpr std::string_view kValueEdit = "quelm_DPI_edit_";
 constexpr std::string_view kValueSlider = "quelm_DPI_slider_";
 constexpr std::string_view kColourBox = "DPI_color_option_";
 constexpr std::string_view kReportRateOption = "polling_rate_option_";
+constexpr std::string_view kKeyInformationList = "device_setkeyinfo_list";
 
 std::string Numbered(std::string_view prefix, int n) { return std::string(prefix) + std::to_string(n); }
+
+// An assignment's text for the user: its language keys translated and
+// joined with "+", or its literal text.
+std::string DisplayText(const devices::mouse::AssignmentText& text) {
+    if (text.languageKeys.empty()) return text.literal;
+    std::string shown;
+    for (std::string_view key : text.languageKeys) {
+        if (!shown.empty()) shown += '+';
+        shown += toolkit::Language().Translate(std::string(key));
+    }
+    return shown;
+}
 
 toolkit::Color OpaqueColour(const DpiStage& stage) {
     return 0xFF000000u | toolkit::Color(stage.red) << 16 | toolkit::Color(stage.green) << 8 | stage.blue;
@@ -58,6 +77,7 @@ void CMouseDevicePage::ShowState() {
     if (CLightControlUI* panel = GetLightControl()) panel->ShowLightingState(mouse_->GetLightingState());
     ShowDpiStages();
     ShowReportRate();
+    ShowKeyInformation();
     showing_ = false;
 }
 
@@ -67,6 +87,23 @@ bool CMouseDevicePage::UseProfileFile(const std::filesystem::path& file) {
 }
 
 std::string CMouseDevicePage::LoadedProfileId() const { return mouse_->Profile().GetProfilePath().stem().string(); }
+
+// Each key position's name and assignment; a key whose assignment has no
+// text keeps its row as it was.
+void CMouseDevicePage::ShowKeyInformation() {
+    auto* list = dynamic_cast<toolkit::CListUI*>(FindSubControl(kKeyInformationList));
+    if (!list) return;
+    const std::vector<std::string> macros = macroNames(mouse_->DeviceDataFolder());
+    const std::vector<KeyListEntry>& keys = mouse_->KeyAssignments();
+    for (size_t k = 0; k < keys.size() && k < devices::mouse::kKeyLabels.size(); ++k) {
+        const KeyAssignment& current = keys[k].current;
+        const auto text = devices::mouse::assignmentText({current.category, current.first, current.second}, macros);
+        if (!text) continue;
+        const toolkit::CControlUI* button = KeyButton(int(k));
+        ui::ShowKeyInformation(*list, int(k), toolkit::Language().Translate(std::string(devices::mouse::kKeyLabels[k])),
+                               DisplayText(*text), button && button->IsOwnVisible());
+    }
+}
 
 // The stages the mouse keeps: switched on or off, the DPI of their level
 // on the slider and the edit, their colour; the active one selected.
@@ -87,6 +124,18 @@ void CMouseDevicePage::ShowDpiStages() {
     }
     if (auto* select = dynamic_cast<toolkit::COptionUI*>(FindSubControl(Numbered(kSelectCheck, mouse_->GetActiveDpiStage()))))
         select->Selected(true, false);
+    LockEnableBoxes();
+}
+
+// The active stage cannot be switched off, nor the last stage switched on.
+void CMouseDevicePage::LockEnableBoxes() {
+    const std::vector<DpiStage>& stages = mouse_->DpiStages();
+    const auto enabled = std::count_if(stages.begin(), stages.end(), [](const DpiStage& s) { return s.enabled != 0; });
+    for (int n = 0; n < kDpiStageCount; ++n) {
+        const bool on = size_t(n) < stages.size() && stages[size_t(n)].enabled != 0;
+        const bool locked = n == mouse_->GetActiveDpiStage() || (on && enabled == 1);
+        if (toolkit::CControlUI* box = FindSubControl(Numbered(kEnableCheck, n))) box->SetEnabled(!locked);
+    }
 }
 
 // An index the mouse does not know shows the first option.
@@ -102,12 +151,14 @@ void CMouseDevicePage::EnableStage(int stage, bool enabled) {
     if (stage < 0 || size_t(stage) >= stages.size()) return;
     stages[size_t(stage)].enabled = enabled ? 1 : 0;
     mouse_->SetDpiStages(stages);
+    LockEnableBoxes();
     SaveAndSend();
 }
 
 void CMouseDevicePage::SelectStage(int stage) {
     if (stage < 0 || stage >= kDpiStageCount || stage == mouse_->GetActiveDpiStage()) return;
     mouse_->SetActiveDpiStage(stage);
+    LockEnableBoxes();
     SaveAndSend();
 }
 

@@ -36,8 +36,10 @@ protected:
     std::string LoadedProfileId() const override;
 
 private:
+    void ShowKeyInformation();
     void ShowDpiStages();
     void ShowReportRate();
+    void LockEnableBoxes();
     void EnableStage(int stage, bool enabled);
     void SelectStage(int stage);
     void TakeDpiValue(int stage, std::string_view text);

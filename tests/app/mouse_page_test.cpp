@@ -4,6 +4,8 @@
 
 #include "app_test_support.h"
 #include "devices/device_tables.h"
+#include "toolkit/container.h"
+#include "toolkit/language.h"
 #include "toolkit/option.h"
 #include "ui/mouse_page.h"
 
@@ -13,6 +15,7 @@ namespace {
 // Bytes of the 66-byte settings block of profile slot 0.
 constexpr size_t kReportRateByte = 11;
 constexpr size_t kStageFourColourByte = 14 + 4 * 9 + 6;
+constexpr size_t StageEnabledByte(int stage) { return 14 + size_t(stage) * 9; }
 
 class MousePageTest : public PrivateDataTest {
 protected:
@@ -35,6 +38,40 @@ TEST_F(MousePageTest, ReportRateOptionIsWrittenToTheMouse) {
     const std::vector<uint8_t> block = demo->mouseHandle->settingsBytes(0);
     ASSERT_EQ(block.size(), 66u);
     EXPECT_EQ(block[kReportRateByte], 2);  // 500 Hz
+}
+
+TEST_F(MousePageTest, StagesSwitchedOffReachTheMouseAndTheActiveStageStaysOn) {
+    ui::CMouseDevicePage* page = ShowMousePage();
+    ASSERT_TRUE(page);
+    const int active = page->Mouse().GetActiveDpiStage();
+    auto enableBox = [&](int n) {
+        return dynamic_cast<toolkit::COptionUI*>(page->FindSubControl("DPI_enable_check_" + std::to_string(n)));
+    };
+    ASSERT_TRUE(enableBox(active));
+    EXPECT_FALSE(enableBox(active)->IsEnabled());
+    for (int n = 0; n < 5; ++n)
+        if (n != active) enableBox(n)->Selected(false);
+    const std::vector<uint8_t> block = demo->mouseHandle->settingsBytes(0);
+    ASSERT_EQ(block.size(), 66u);
+    for (int n = 0; n < 5; ++n) EXPECT_EQ(block[StageEnabledByte(n)], n == active ? 1 : 0) << "stage " << n;
+    // Switching one on again frees every box but the active one's.
+    const int other = (active + 1) % 5;
+    enableBox(other)->Selected(true);
+    EXPECT_EQ(demo->mouseHandle->settingsBytes(0)[StageEnabledByte(other)], 1);
+    for (int n = 0; n < 5; ++n) EXPECT_EQ(enableBox(n)->IsEnabled(), n != active) << "stage " << n;
+}
+
+TEST_F(MousePageTest, KeyInformationShowsAKeysNameAndAssignment) {
+    ui::CMouseDevicePage* page = ShowMousePage();
+    ASSERT_TRUE(page);
+    auto* list = dynamic_cast<toolkit::CContainerUI*>(page->FindSubControl("device_setkeyinfo_list"));
+    ASSERT_TRUE(list);
+    ASSERT_GE(list->GetCount(), 1);
+    // The left key, as the demo mouse leaves the factory: the left button.
+    auto* row = dynamic_cast<toolkit::CContainerUI*>(list->GetItemAt(0));
+    ASSERT_TRUE(row && row->GetCount() == 2);
+    EXPECT_EQ(row->GetItemAt(0)->GetText(), toolkit::Language().Translate("mouse_key_left"));
+    EXPECT_EQ(row->GetItemAt(1)->GetText(), toolkit::Language().Translate("mouse_key_left"));
 }
 
 TEST_F(MousePageTest, ColourOfTheFifthStageKeepsFiveStages) {
