@@ -30,8 +30,6 @@ constexpr std::string_view kVoiceLayout = "magic_option_layout";
 constexpr std::string_view kVoiceTypeOption = "magic_option_";
 constexpr int kVoiceTypes = 4;
 
-std::string Numbered(std::string_view prefix, int n) { return std::string(prefix) + std::to_string(n); }
-
 }  // namespace
 
 CHeadsetDevicePage::CHeadsetDevicePage(std::shared_ptr<devices::CVendrakeHS6533Device> headset)
@@ -106,8 +104,8 @@ void CHeadsetDevicePage::ShowAudioState(const headset::AudioState& state) {
     showing_ = true;
     const HeadsetSettings& settings = state.settings;
     for (int preset = headset::kFirstPreset; preset <= headset::kCustomPreset; ++preset)
-        SetChecked(Numbered(kPresetOption, preset), settings.eqType == preset);
-    for (int band = 0; band < headset::kBands; ++band) SetSlider(Numbered(kBandSlider, band), state.bands[size_t(band)]);
+        SetChecked(familyName(kPresetOption, preset), settings.eqType == preset);
+    for (int band = 0; band < headset::kBands; ++band) SetSlider(familyName(kBandSlider, band), state.bands[size_t(band)]);
     if (toolkit::CControlUI* layout = FindSubControl(kCustomLayout))
         layout->SetVisible(settings.eqType == headset::kCustomPreset);
     if (auto* combo = dynamic_cast<toolkit::CComboUI*>(FindSubControl(kCustomCombo))) {
@@ -119,12 +117,12 @@ void CHeadsetDevicePage::ShowAudioState(const headset::AudioState& state) {
     SetChecked(kMonitorOption, settings.micMonitorSelect != 0);
     SetSlider(kMonitorSlider, settings.micMonitorValue);
     SetChecked(kVoiceOption, settings.magicEnable != 0);
-    for (int type = 1; type <= kVoiceTypes; ++type) SetChecked(Numbered(kVoiceTypeOption, type), settings.magicType == type);
+    for (int type = 1; type <= kVoiceTypes; ++type) SetChecked(familyName(kVoiceTypeOption, type), settings.magicType == type);
 
     const headset::AudioSupport& support = state.support;
     for (int preset = headset::kFirstPreset; preset <= headset::kCustomPreset; ++preset)
-        Enable(Numbered(kPresetOption, preset), support.equaliser);
-    for (int band = 0; band < headset::kBands; ++band) Enable(Numbered(kBandSlider, band), support.equaliser);
+        Enable(familyName(kPresetOption, preset), support.equaliser);
+    for (int band = 0; band < headset::kBands; ++band) Enable(familyName(kBandSlider, band), support.equaliser);
     for (std::string_view name : {kCustomCombo, kCustomEdit, kCustomSave, kCustomDelete}) Enable(name, support.equaliser);
     Enable(kMicrophoneOption, support.microphone);
     Enable(kMicrophoneSlider, support.microphone);

@@ -27,8 +27,6 @@ constexpr std::string_view kColourBox = "DPI_color_option_";
 constexpr std::string_view kReportRateOption = "polling_rate_option_";
 constexpr std::string_view kKeyInformationList = "device_setkeyinfo_list";
 
-std::string Numbered(std::string_view prefix, int n) { return std::string(prefix) + std::to_string(n); }
-
 // An assignment's text for the user: its language keys translated and
 // joined with "+", or its literal text.
 std::string DisplayText(const devices::mouse::AssignmentText& text) {
@@ -112,17 +110,17 @@ void CMouseDevicePage::ShowDpiStages() {
     const devices::mouse::DpiScale scale = mouse_->Scale();
     for (int n = 0; n < kDpiStageCount && size_t(n) < stages.size(); ++n) {
         const DpiStage& stage = stages[size_t(n)];
-        if (auto* enable = dynamic_cast<toolkit::CCheckBoxUI*>(FindSubControl(Numbered(kEnableCheck, n))))
+        if (auto* enable = dynamic_cast<toolkit::CCheckBoxUI*>(FindSubControl(familyName(kEnableCheck, n))))
             enable->SetCheck(stage.enabled != 0);
         if (auto dpi = scale.DpiOfLevel(stage.dpiX)) {
-            const int shown = EditValue(std::to_string(*dpi), kDpiLow, kDpiHigh);
-            if (auto* edit = FindSubControl(Numbered(kValueEdit, n))) edit->SetText(std::to_string(shown));
-            if (auto* slider = dynamic_cast<toolkit::CSliderUI*>(FindSubControl(Numbered(kValueSlider, n))))
+            const int shown = std::clamp(*dpi, kDpiLow, kDpiHigh);
+            if (auto* edit = FindSubControl(familyName(kValueEdit, n))) edit->SetText(std::to_string(shown));
+            if (auto* slider = dynamic_cast<toolkit::CSliderUI*>(FindSubControl(familyName(kValueSlider, n))))
                 slider->SetValue(shown, false);
         }
-        if (auto* box = FindSubControl(Numbered(kColourBox, n))) box->SetBkColor(OpaqueColour(stage));
+        if (auto* box = FindSubControl(familyName(kColourBox, n))) box->SetBkColor(OpaqueColour(stage));
     }
-    if (auto* select = dynamic_cast<toolkit::COptionUI*>(FindSubControl(Numbered(kSelectCheck, mouse_->GetActiveDpiStage()))))
+    if (auto* select = dynamic_cast<toolkit::COptionUI*>(FindSubControl(familyName(kSelectCheck, mouse_->GetActiveDpiStage()))))
         select->Selected(true, false);
     LockEnableBoxes();
 }
@@ -134,7 +132,7 @@ void CMouseDevicePage::LockEnableBoxes() {
     for (int n = 0; n < kDpiStageCount; ++n) {
         const bool on = size_t(n) < stages.size() && stages[size_t(n)].enabled != 0;
         const bool locked = n == mouse_->GetActiveDpiStage() || (on && enabled == 1);
-        if (toolkit::CControlUI* box = FindSubControl(Numbered(kEnableCheck, n))) box->SetEnabled(!locked);
+        if (toolkit::CControlUI* box = FindSubControl(familyName(kEnableCheck, n))) box->SetEnabled(!locked);
     }
 }
 
@@ -142,7 +140,7 @@ void CMouseDevicePage::LockEnableBoxes() {
 void CMouseDevicePage::ShowReportRate() {
     int index = mouse_->GetReportRate();
     if (index < 0 || index >= int(std::size(devices::mouse::kReportRatesHz))) index = 0;
-    if (auto* option = dynamic_cast<toolkit::COptionUI*>(FindSubControl(Numbered(kReportRateOption, index))))
+    if (auto* option = dynamic_cast<toolkit::COptionUI*>(FindSubControl(familyName(kReportRateOption, index))))
         option->Selected(true, false);
 }
 
@@ -191,7 +189,7 @@ bool CMouseDevicePage::ChooseDpiStageColour(int stage, toolkit::Color colour) {
     std::vector<DpiStage> stages = mouse_->DpiStages();
     if (!SetDpiStageColour(stages, stage, colour)) return false;
     mouse_->SetDpiStages(stages);
-    if (auto* box = FindSubControl(Numbered(kColourBox, stage))) box->SetBkColor(OpaqueColour(stages[size_t(stage)]));
+    if (auto* box = FindSubControl(familyName(kColourBox, stage))) box->SetBkColor(OpaqueColour(stages[size_t(stage)]));
     SaveAndSend();
     return true;
 }
