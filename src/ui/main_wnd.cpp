@@ -215,12 +215,13 @@ void CMainWnd::OnFunctionTab(toolkit::TNotifyUI& msg, int) {
 }
 
 // A DPI value typed into a stage's edit is kept within what the sensors
-// take, shown as taken and put on the stage's slider.
+// take, shown as taken, put on the stage's slider and given to the mouse.
 void CMainWnd::OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage) {
     const int value = EditValue(msg.pSender->GetText(), kDpiLow, kDpiHigh);
     msg.pSender->SetText(std::to_string(value));
     if (auto* slider = dynamic_cast<toolkit::CSliderUI*>(m_pm.FindControl("quelm_DPI_slider_" + std::to_string(stage))))
         slider->SetValue(value, false);
+    if (auto* mouse = dynamic_cast<CMouseDevicePage*>(CurrentDevice())) mouse->TakeDpiValue(stage, value);
 }
 
 void CMainWnd::OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage) {

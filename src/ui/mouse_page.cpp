@@ -59,8 +59,9 @@ void CMouseDevicePage::Notify(toolkit::TNotifyUI& msg) {
         if (auto n = familyNumber(name, kEnableCheck)) EnableStage(*n, option->IsSelected());
         else if (auto n = familyNumber(name, kSelectCheck); n && option->IsSelected()) SelectStage(*n);
         else if (auto n = familyNumber(name, kReportRateOption); n && option->IsSelected()) TakeReportRate(*n);
-    } else if (msg.sType == "killfocus") {
-        if (auto n = familyNumber(name, kValueEdit)) TakeDpiValue(*n, msg.pSender->GetText());
+    } else if (msg.sType == "valuechanged") {
+        const auto* slider = dynamic_cast<const toolkit::CSliderUI*>(msg.pSender);
+        if (auto n = familyNumber(name, kValueSlider); n && slider) TakeDpiValue(*n, slider->GetValue());
     }
 }
 
@@ -160,11 +161,9 @@ void CMouseDevicePage::SelectStage(int stage) {
     SaveAndSend();
 }
 
-// The typed DPI, within what the sensors take, becomes the level of the
-// mouse's sensor; nothing is taken while the sensor's scale is unknown.
-void CMouseDevicePage::TakeDpiValue(int stage, std::string_view text) {
+void CMouseDevicePage::TakeDpiValue(int stage, int dpi) {
     std::vector<DpiStage> stages = mouse_->DpiStages();
-    const auto level = mouse_->Scale().LevelOfDpi(EditValue(text, kDpiLow, kDpiHigh));
+    const auto level = mouse_->Scale().LevelOfDpi(std::clamp(dpi, kDpiLow, kDpiHigh));
     if (stage < 0 || size_t(stage) >= stages.size() || !level) return;
     DpiStage& record = stages[size_t(stage)];
     if (record.dpiX == *level && record.dpiY == *level) return;

@@ -31,6 +31,10 @@ public:
     // Gives DPI stage `stage` this colour: stored, saved and sent. False
     // (nothing changed) for a stage outside 0-4.
     bool ChooseDpiStageColour(int stage, toolkit::Color colour);
+    // The DPI of stage `stage` (0-4), held to what the sensors take, becomes
+    // the level of the mouse's sensor: stored, saved and sent. Nothing is
+    // taken while the sensor's scale is unknown.
+    void TakeDpiValue(int stage, int dpi);
 
 protected:
     std::string LoadedProfileId() const override;
@@ -42,7 +46,6 @@ private:
     void LockEnableBoxes();
     void EnableStage(int stage, bool enabled);
     void SelectStage(int stage);
-    void TakeDpiValue(int stage, std::string_view text);
     void TakeReportRate(int index);
     // Saves the profile and sends the settings block to the mouse.
     void SaveAndSend();

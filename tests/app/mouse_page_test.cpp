@@ -40,6 +40,35 @@ TEST_F(MousePageTest, ReportRateOptionIsWrittenToTheMouse) {
     EXPECT_EQ(block[kReportRateByte], 2);  // 500 Hz
 }
 
+// The demo mouse's sensor is of the 3325 type: 50 DPI a level from 100 DPI
+// up to level 48 (2500 DPI), 200 DPI a level above it. Typed values are
+// first held to 200-6500: 6500 is 2500 + 20 x 200, level 68.
+TEST_F(MousePageTest, DpiTypedIntoAStageReachesTheMouseAsTheSensorsLevel) {
+    ui::CMouseDevicePage* page = ShowMousePage();
+    ASSERT_TRUE(page);
+    auto* tab = dynamic_cast<toolkit::COptionUI*>(page->FindSubControl("cursor_Op_tab"));
+    ASSERT_TRUE(tab);
+    tab->Selected(true);
+    auto& pm = window->GetPaintManager();
+    toolkit::CControlUI* edit = page->FindSubControl("quelm_DPI_edit_2");
+    ASSERT_TRUE(edit);
+    struct Case {
+        const char* typed;
+        uint8_t level;
+    };
+    for (const Case& c : {Case{"1000", 18}, Case{"9000", 68}, Case{"abc", 2}}) {
+        pm.SetFocus(edit);
+        edit->SetText(c.typed);
+        pm.SetFocus(nullptr);
+        const std::vector<uint8_t> block = demo->mouseHandle->settingsBytes(0);
+        ASSERT_EQ(block.size(), 66u);
+        const size_t stage = StageEnabledByte(2);
+        EXPECT_EQ(block[stage + 2], c.level) << c.typed;  // X level, low byte
+        EXPECT_EQ(block[stage + 3], 0) << c.typed;
+        EXPECT_EQ(block[stage + 4], c.level) << c.typed;  // Y level
+    }
+}
+
 TEST_F(MousePageTest, StagesSwitchedOffReachTheMouseAndTheActiveStageStaysOn) {
     ui::CMouseDevicePage* page = ShowMousePage();
     ASSERT_TRUE(page);
