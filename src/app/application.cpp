@@ -14,6 +14,7 @@
 #include "devices/device_tables.h"
 #include "emulator/demo_set.h"
 #include "hid/emulated_bus.h"
+#include "platform/audio_chip/chip_for_run.h"
 #include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/sdbus_message_bus.h"
@@ -150,6 +151,7 @@ int Run(const Options& options) {
     std::optional<emulator::DemoSet> demoSet;
     if (options.demo) demoSet.emplace(emulator::plugDemoSet(emulatedBus));
     hid::Backend& backend = options.demo ? static_cast<hid::Backend&>(emulatedBus) : hid::systemBackend();
+    audio_chip::ChipForRun audioChip(options.demo);
 
     platform::SdBusMessageBus bus;
     const bool haveBus = !screenshot && bus.Open(true);
@@ -173,6 +175,7 @@ int Run(const Options& options) {
                                              : std::vector<toolkit::qt::FileFilter>{{std::string(filter), std::string(pattern)}};
             return save ? toolkit::qt::GetSaveFileName(dialog) : toolkit::qt::GetOpenFileName(dialog);
         });
+        window->SetAudioChip(audioChip.get());
         if (!window->Build()) {
             std::fprintf(stderr, "viremo: cannot build the main window from the skin in %s\n", skin.c_str());
             exitCode = 1;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <thread>
 
 #include "devices/device_tables.h"
 #include "devices/lighting/light_frame.h"
@@ -64,13 +63,19 @@ bool CVendrakeUSBDevice::StepModeEffect(std::span<const ModeEffect> table, uint8
 void CVendrakeUSBDevice::SendLightFrame() {
     if (!lightingControl_) return;
     ShowLightsOnPage();
-    if (onReceiver_) return;
+    if (onReceiver_ || FramesHeldBack()) return;
     const LightFrame frame = buildLightFrame(lightColours_);
     const size_t length = 3 * size_t(lightColours_.Count());
     if (channel_.StreamLightFrame(std::span(frame).first(length)) != kSuccess) PauseAfterFailedFrame();
 }
 
-void CVendrakeUSBDevice::PauseAfterFailedFrame() { std::this_thread::sleep_for(kFailedFramePause); }
+void CVendrakeUSBDevice::PauseAfterFailedFrame() {
+    noFramesBefore_ = (clock_.now() + kFailedFramePause).time_since_epoch().count();
+}
+
+bool CVendrakeUSBDevice::FramesHeldBack() const {
+    return clock_.now().time_since_epoch().count() < noFramesBefore_.load();
+}
 
 void CVendrakeUSBDevice::SetLightColour(int light, LightColour colour) { lightColours_.Set(light, colour); }
 
@@ -101,7 +106,9 @@ void CVendrakeUSBDevice::KeepDeviceInfo(const DeviceInfoBlock& block) {
     info_ = decodeDeviceInfo(block);
 }
 
-int CVendrakeUSBDevice::IsReachableThroughReceiver() { return kSuccess; }
+// A device without its own link query counts as reachable while it is open;
+// once closed (unplugged) it is not, so a late link check cannot show it again.
+int CVendrakeUSBDevice::IsReachableThroughReceiver() { return Channel().IsOpen() ? kSuccess : 0; }
 
 DeviceResult CVendrakeUSBDevice::LoadProfile() { return kNotDone; }
 

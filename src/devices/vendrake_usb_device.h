@@ -198,9 +198,11 @@ protected:
     // Steps the effect of `mode` in the table, under the effect lock; false
     // when the table has none.
     bool StepModeEffect(std::span<const ModeEffect> table, uint8_t mode);
-    // A failed light frame costs a pause, so that a device that stopped
-    // answering does not keep the caller in a tight loop.
+    // A refused light frame holds the next ones back for a while, so that a
+    // device that stopped answering is not written at every tick; the caller
+    // (the page's frame timer on the user-interface thread) never waits.
     void PauseAfterFailedFrame();
+    bool FramesHeldBack() const;
 
 private:
     template <typename Call>
@@ -242,6 +244,8 @@ private:
     std::optional<StatusBlock> lastStatus_;
     int kindCode_ = 0;
     std::atomic<bool> onReceiver_{false};
+    // No frames on the wire before this time (the clock's ticks).
+    std::atomic<Clock::Monotonic::rep> noFramesBefore_{Clock::Monotonic::min().time_since_epoch().count()};
 };
 
 // Gives a driver its kind's rows of the device tables (kind, counts, names,

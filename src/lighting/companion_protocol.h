@@ -10,11 +10,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace viremo::companion {
 
-inline constexpr std::string_view kWindowClass = "VIREMO VR-TKLAudioRecord";
+// The companion's window class is the program's identity string followed by
+// this.
+inline constexpr std::string_view kWindowClassSuffix = "AudioRecord";
+std::string windowClass();
 
 // Commands (wParam) with their argument (lParam).
 enum class Command : uint32_t {

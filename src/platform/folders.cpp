@@ -57,13 +57,13 @@ std::filesystem::path created(std::filesystem::path folder) {
     return folder;
 }
 
+}  // namespace
+
 std::filesystem::path executableFolder() {
     std::error_code error;
     auto self = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::filesystem::path() : self.parent_path();
 }
-
-}  // namespace
 
 std::optional<std::string> homeProblem() {
     try {

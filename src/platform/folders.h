@@ -32,6 +32,8 @@ std::filesystem::path deviceData(std::string_view kindFolderName);
 std::filesystem::path settings();
 std::filesystem::path resources();
 std::filesystem::path defaultData();
+// The folder of the running program; empty when it cannot be told.
+std::filesystem::path executableFolder();
 
 // Tests and the demo mode point the resources somewhere else.
 void setResourcesOverride(std::filesystem::path folder);

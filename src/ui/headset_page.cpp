@@ -54,13 +54,14 @@ void CHeadsetDevicePage::LoadPanelLists() {
     if (CLightControlUI* panel = GetLightControl()) panel->ShowModeList(headset_->Modes());
 }
 
+// The audio panels are shown by the driver's audio, which reports to the
+// page as its IHeadsetPanels.
 void CHeadsetDevicePage::ShowState() {
     showing_ = true;
     LoadPanelLists();
     ShowProfiles();
     if (CLightControlUI* panel = GetLightControl()) panel->ShowLightingState(headset_->GetLightingState());
     showing_ = false;
-    headset_->Audio().ShowState();
 }
 
 bool CHeadsetDevicePage::UseProfileFile(const std::filesystem::path& file) {

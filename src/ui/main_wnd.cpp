@@ -1,8 +1,10 @@
 #include "ui/main_wnd.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
+#include "lighting/audio_styles.h"
 #include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/message_bus.h"
@@ -15,7 +17,6 @@
 #include "toolkit/text_util.h"
 #include "ui/about_wnd.h"
 #include "ui/skin_window.h"
-#include "ui/audio_blocks.h"
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
@@ -25,6 +26,7 @@
 #include "ui/input_hook_message.h"
 #include "ui/message_text.h"
 #include "ui/mouse_page.h"
+#include "ui/music_wnd.h"
 #include "ui/program_messages.h"
 #include "ui/set_wnd.h"
 #include "ui/window_chrome.h"
@@ -35,6 +37,23 @@ namespace {
 
 constexpr unsigned kTimerFitToMonitor = 1011;
 constexpr unsigned kTimerTrayMenu = 1032;
+constexpr unsigned kTimerAudioCompanionStarting = 1013;
+constexpr unsigned kAudioCompanionPollMs = 100;
+constexpr int kAudioCompanionAttempts = 30;
+// The keyboard's audio lighting mode.
+constexpr uint8_t kAudioLightingMode = 29;
+
+// The sliders of the companion's colour, their labels and commands.
+struct StyleSlider {
+    std::string_view slider;
+    std::string_view label;
+    companion::Command command;
+};
+constexpr std::array<StyleSlider, 3> kStyleSliders{{
+    {"R_light_slider", "R_light_label", companion::Command::Red},
+    {"G_light_slider", "G_light_label", companion::Command::Green},
+    {"B_light_slider", "B_light_label", companion::Command::Blue},
+}};
 constexpr int kMonitorLargeWidth = 1500;
 constexpr int kMonitorLargeHeight = 960;
 
@@ -103,12 +122,26 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"killfocus", "quelm_DPI_edit_", true, &CMainWnd::OnDpiEditTaken},
         {"movevaluechanged", "quelm_DPI_slider_", true, &CMainWnd::OnDpiSliderMoved},
         {"click", "DPI_color_option_", true, &CMainWnd::OnDpiStageColour},
+        {"click", "control_light_status", false, &CMainWnd::OnLightingControlClick},
+        {"click", "deng_same_mode", false, &CMainWnd::OnSameModeClick},
+        {"click", "music_setting_btn", false, &CMainWnd::OnAudioStylesClick},
+        {"valuechanged", "R_light_slider", false, &CMainWnd::OnStyleColourSlider},
+        {"valuechanged", "G_light_slider", false, &CMainWnd::OnStyleColourSlider},
+        {"valuechanged", "B_light_slider", false, &CMainWnd::OnStyleColourSlider},
     };
     return routes;
 }
 
 CMainWnd::CMainWnd(hid::Backend& backend, platform::MessageBus* bus)
-    : m_backend(backend), m_bus(bus), m_discovery(backend, *this) {}
+    : m_backend(backend), m_bus(bus), m_discovery(backend, *this) {
+    m_audioCompanion = std::make_unique<AudioCompanionLink>(AudioDataReceiver::Handlers{
+        [this](const BandLevels& levels) {
+            if (auto* keyboard = m_audioKeyboard.load()) keyboard->OnAudioLevels(levels);
+        },
+        [this](const companion::BandBlock& bands) {
+            if (auto* keyboard = m_audioKeyboard.load()) keyboard->OnAudioBands(bands);
+        }});
+}
 
 CMainWnd::~CMainWnd() { Shutdown(); }
 
@@ -158,6 +191,7 @@ void CMainWnd::Notify(toolkit::TNotifyUI& msg) {
     }
     // Everything else belongs to the device shown and its panels.
     if (CDevicePage* device = CurrentDevice()) device->Notify(msg);
+    StartAudioCompanionWhenChosen();
 }
 
 void CMainWnd::OnWindowInit(toolkit::TNotifyUI&, int) { WindowInit(); }
@@ -259,6 +293,11 @@ void CMainWnd::WindowInit() {
     ShowWindow(false, false);
     m_discovery.Start();
     m_threads.Assign(ThreadSlots::kDiscovery, [this] { m_discovery.RequestStop(); }, [this] { m_discovery.Stop(); });
+    m_lightingSync.Start();
+    m_threads.Assign(ThreadSlots::kLightingSync, [this] { m_lightingSync.RequestStop(); },
+                     [this] { m_lightingSync.Stop(); });
+    m_audioLink.Watch(GetHWND());
+    m_threads.Assign(ThreadSlots::kAudioDevices, [this] { m_audioLink.RequestStop(); }, [this] { m_audioLink.Stop(); });
     SetTimer(kTimerFitToMonitor, 100);
 }
 
@@ -316,6 +355,9 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
     case kMsgPowerBroadcast:
         OnPowerBroadcast(msg.wParam);
         return 0;
+    case kMsgAudioDeviceChange:
+        m_audioLink.OnAudioDeviceChange();
+        return 0;
     default:
         break;
     }
@@ -364,15 +406,47 @@ std::intptr_t CMainWnd::HandleMessage(toolkit::Message& msg) {
 }
 
 void CMainWnd::OnRegisteredMessage(const toolkit::Message& msg) {
-    if (msg.id == Registered().lightingRequest && msg.wParam == 1) {
+    const RegisteredMessages& registered = Registered();
+    if (msg.id == registered.lightingRequest && msg.wParam == 1) {
         if (msg.lParam == 0 || msg.lParam == 1) m_lightingControl = msg.lParam == 1;
-        if (auto* status = m_pm.FindControl("control_light_status"))
-            status->SetText(m_lightingControl ? "控制灯光" : "不控制灯光");
+        ShowLightingControl();
         ApplyLightingControl(m_lightingControl);
+        return;
     }
-    if (msg.id == Registered().updateProgress && m_settings) m_settings->PostMessage(msg);
-    // The device table query is answered on the bus; games are handled by
-    // game lighting.
+    const bool game = msg.id == registered.gameStart || msg.id == registered.gameEnd || msg.id == registered.gameKill ||
+                      msg.id == registered.gameDeath;
+    if (game) {
+        CDevicePage* device = CurrentDevice();
+        m_gameLighting.OnGameEvent(device ? &device->Driver() : nullptr, static_cast<int64_t>(msg.wParam),
+                                   static_cast<int64_t>(msg.lParam));
+        SetTimer(kTimerGameLighting, static_cast<unsigned>(kGameLightingTime.count()));
+    }
+    if (msg.id == registered.updateProgress && m_settings) m_settings->PostMessage(msg);
+    // The device table query is answered on the bus.
+}
+
+// Host timers may fire a little early; the lights go back only when the five
+// seconds are over.
+void CMainWnd::RestoreGameLighting() {
+    if (m_gameLighting.RestoreWhenDue()) return;
+    if (const auto left = m_gameLighting.TimeLeft()) SetTimer(kTimerGameLighting, static_cast<unsigned>(left->count()));
+}
+
+void CMainWnd::ShowLightingControl() {
+    if (auto* status = m_pm.FindControl("control_light_status"))
+        status->SetText(m_lightingControl ? "控制灯光" : "不控制灯光");
+}
+
+// The user takes the lights back from other programs or leaves them to them.
+void CMainWnd::OnLightingControlClick(toolkit::TNotifyUI&, int) {
+    m_lightingControl = !m_lightingControl;
+    if (m_bus) m_bus->Broadcast({std::string(kLightingAnnouncementName), 1, m_lightingControl ? 1 : 0});
+    ShowLightingControl();
+    ApplyLightingControl(m_lightingControl);
+}
+
+void CMainWnd::OnSameModeClick(toolkit::TNotifyUI&, int) {
+    if (CDevicePage* device = CurrentDevice()) m_lightingSync.SynchroniseFrom(device->Driver());
 }
 
 void CMainWnd::OnPowerBroadcast(std::uintptr_t event) {
@@ -394,6 +468,7 @@ void CMainWnd::OnLanguageChanged(int languageIndex) {
     m_pm.NeedUpdate();
     if (m_about) m_about->PostMessage({kMsgLanguageChanged, 0, 0});
     if (m_settings) m_settings->PostMessage({kMsgLanguageChanged, 0, 0});
+    if (m_audioStyles) m_audioStyles->PostMessage({kMsgLanguageChanged, 0, 0});
 }
 
 void CMainWnd::ApplyLightingControl(bool control) {
@@ -408,9 +483,13 @@ void CMainWnd::SetStatusPollingPaused(bool paused) {
 // Timers are one-shot: killed first, then handled.
 void CMainWnd::OnTimer(unsigned id) {
     KillTimer(id);
-    if (id == kTimerFitToMonitor) FitToMonitor();
+    if (id == kTimerFitToMonitor) {
+        FitToMonitor();
+        ConnectAudioCompanion();
+    } else if (id == kTimerAudioCompanionStarting) OnAudioCompanionStarting();
     else if (id == kTimerTrayMenu) ShowTrayMenu();
     else if (id == kTimerProfileSwitch) SwitchProfile();
+    else if (id == kTimerGameLighting) RestoreGameLighting();
 }
 
 // ---- tray, menus, child windows --------------------------------------------
@@ -477,6 +556,7 @@ void CMainWnd::CloseChildWindows() {
     if (m_palette) m_palette->Close(0);
     // The settings window decides: an update in progress keeps it open.
     if (m_settings) m_settings->RequestClose();
+    if (m_audioStyles) m_audioStyles->Close(0);
 }
 
 void CMainWnd::ShowAbout() {
@@ -509,23 +589,72 @@ int CMainWnd::ShowMessageWithNumber(std::string_view textId, int number) {
     return ShowMessageBox(this, {}, text, m_dpi, false, MessageButtons::Ok);
 }
 
-// ---- the audio companion's data ------------------------------------------------
+// ---- the audio companion ----------------------------------------------------------
 
-bool CMainWnd::OnCopyData(int kind, std::span<const uint8_t> data) {
-    if (kind == kAudioBlockLevels) {
-        const auto levels = ReadAudioBlock<kAudioLevelWords>(data);
-        if (!levels) return false;
-        m_audioLevels = *levels;  // the level processing of audio lighting reads them
-        return true;
+// Finds a companion that runs already and greets it with the selected
+// style's colour.
+void CMainWnd::ConnectAudioCompanion() {
+    if (m_audioCompanion->IsConnected() || !m_audioCompanion->Connect()) return;
+    m_audioCompanion->SendStyleColour(AudioStyleFile().Load().SelectedColour());
+}
+
+// Audio lighting chosen on the first keyboard with no companion to feed it:
+// ours is started, and greeted once it listens.
+void CMainWnd::StartAudioCompanionWhenChosen() {
+    devices::CVendrakeUSBDevice* keyboard = m_audioKeyboard.load();
+    if (!keyboard || keyboard->GetLightingState().mode != kAudioLightingMode) return;
+    if (m_audioCompanion->IsConnected() || m_audioCompanionProcess.IsRunning()) return;
+    ConnectAudioCompanion();
+    if (m_audioCompanion->IsConnected() || !m_audioCompanionProcess.Start()) return;
+    m_audioCompanionAttempts = 0;
+    SetTimer(kTimerAudioCompanionStarting, kAudioCompanionPollMs);
+}
+
+void CMainWnd::OnAudioCompanionStarting() {
+    ConnectAudioCompanion();
+    if (m_audioCompanion->IsConnected()) return;
+    if (m_audioCompanionProcess.IsRunning() && ++m_audioCompanionAttempts < kAudioCompanionAttempts) {
+        SetTimer(kTimerAudioCompanionStarting, kAudioCompanionPollMs);
+        return;
     }
-    if (kind == kAudioBlockBands) {
-        const auto bands = ReadAudioBlock<kAudioBandWords>(data);
-        if (!bands) return false;
-        const auto& keyboards = m_devicesByKind[devices::kKindKeyboard];
-        if (!keyboards.empty()) keyboards.front()->Driver().OnAudioBands(*bands);
-        return true;
+    log::linef("audio lighting is unavailable: the audio companion ended (%d)",
+               m_audioCompanionProcess.ExitCode().value_or(-1));
+}
+
+// The styles window; after OK the styles are kept and the companion gets
+// the selected style's colour.
+void CMainWnd::OnAudioStylesClick(toolkit::TNotifyUI&, int) {
+    if (m_audioStyles) return;
+    AudioStyleFile file;
+    CMusicWnd styles(file.Load());
+    if (!styles.Build(this)) return;
+    styles.GetPaintManager().SetDPIScale(m_dpi / 96.0);
+    m_audioStyles = &styles;
+    styles.CenterWindow();
+    const int result = styles.ShowModal();
+    m_audioStyles = nullptr;
+    if (result != CMusicWnd::kResultOk) return;
+    file.Save(styles.Styles());
+    if (m_audioCompanion->IsConnected()) m_audioCompanion->SendStyleColour(styles.Styles().SelectedColour());
+}
+
+// "R_light_slider" (and green, blue): the value goes to its label and, when
+// a companion is there, to the companion (commands 6, 7, 8).
+void CMainWnd::OnStyleColourSlider(toolkit::TNotifyUI& msg, int) {
+    auto* slider = dynamic_cast<toolkit::CSliderUI*>(msg.pSender);
+    if (!slider) return;
+    for (const StyleSlider& row : kStyleSliders) {
+        if (slider->GetName() != row.slider) continue;
+        const int value = slider->GetValue();
+        if (auto* label = m_pm.FindControl(row.label)) label->SetText(std::to_string(value));
+        if (m_audioCompanion->IsConnected()) m_audioCompanion->SendCommand(row.command, value);
     }
-    return false;
+}
+
+// Commands 2, 4 and 5 end the companion; ours is waited for.
+void CMainWnd::StopAudioCompanion() {
+    m_audioCompanion->Disconnect();
+    m_audioCompanionProcess.Stop();
 }
 
 // ---- shutdown ---------------------------------------------------------------
@@ -536,6 +665,7 @@ void CMainWnd::Shutdown() {
     SkinChangeObserver().DetachReceiver(this);
     log::line("退出测试");
     ShowWindow(false, false);
+    StopAudioCompanion();
     m_threads.StopAll();
     for (CDevicePage* page : m_pages) {
         DeviceConnection device(*page);

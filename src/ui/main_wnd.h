@@ -9,19 +9,24 @@
 // pass (the identity message), so that the user never sees an empty device
 // strip.
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
-#include <span>
 #include <string>
 #include <vector>
 
 #include "devices/device_tables.h"
 #include "devices/discovery/hotplug_discovery.h"
+#include "devices/lighting/lighting_sync.h"
+#include "lighting/audio_companion_link.h"
+#include "lighting/audio_companion_process.h"
 #include "platform/device_hook.h"
 #include "toolkit/notify.h"
 #include "toolkit/window.h"
+#include "ui/game_lighting.h"
 #include "ui/msg_wnd.h"
 #include "ui/skin_change.h"
+#include "ui/headset_audio_link.h"
 #include "ui/thread_slots.h"
 #include "update/update_service.h"
 
@@ -79,12 +84,18 @@ public:
     void SetLanguageQuery(std::function<int()> currentLanguage) { m_currentLanguage = std::move(currentLanguage); }
     // Where the settings window asks about updates.
     void SetUpdateService(update::ServiceSettings service) { m_updateService = std::move(service); }
+    // The headsets' audio chip (not owned, outlives the window; null: none).
+    void SetAudioChip(audio_chip::AudioChip* chip) { m_audioLink.SetChip(chip); }
     // A fixed DPI value instead of the monitor's choice (96 or 144).
     void SetFixedDpi(int dpi) { m_fixedDpi = dpi; }
     int GetDpi() const { return m_dpi; }
 
     // State for the application and the tests.
     bool IsFirstPassDone() const { return m_firstPassDone; }
+    bool HasLightingControl() const { return m_lightingControl; }
+    // Synchronised lighting of every device; the lighting panel writes its
+    // effect settings.
+    devices::LightingSync& LightingSync() { return m_lightingSync; }
     int TabCount();
     CDeviceOptionUI* Tab(int index);
     int VisibleTabCount();
@@ -110,10 +121,9 @@ public:
     // into the text of the current language, which is shown as it is.
     int ShowMessageWithNumber(std::string_view textId, int number);
 
-    // A data block of the audio companion (kind 1 levels, kind 2 bands);
-    // false when it is refused.
-    bool OnCopyData(int kind, std::span<const uint8_t> data);
-    const std::array<int32_t, 500>& AudioLevels() const { return m_audioLevels; }
+    // The link to the audio companion, whose blocks feed the first
+    // keyboard's audio lighting.
+    AudioCompanionLink& AudioCompanion() { return *m_audioCompanion; }
 
     // Stops discovery and closes the devices; idempotent.
     void Shutdown();
@@ -166,6 +176,16 @@ private:
     void OnPowerBroadcast(std::uintptr_t event);
     void OnLanguageChanged(int languageIndex);
     void ApplyLightingControl(bool control);
+    void ShowLightingControl();
+    void RestoreGameLighting();
+    void OnLightingControlClick(toolkit::TNotifyUI& msg, int);
+    void OnSameModeClick(toolkit::TNotifyUI& msg, int);
+    void ConnectAudioCompanion();
+    void StartAudioCompanionWhenChosen();
+    void OnAudioCompanionStarting();
+    void StopAudioCompanion();
+    void OnAudioStylesClick(toolkit::TNotifyUI& msg, int);
+    void OnStyleColourSlider(toolkit::TNotifyUI& msg, int);
     void SetStatusPollingPaused(bool paused);
     void CloseChildWindows();
     void OnClose(toolkit::TNotifyUI& msg, int);
@@ -223,6 +243,9 @@ private:
     platform::MessageBus* m_bus;
     devices::HotplugDiscovery m_discovery;
     ThreadSlots m_threads;
+    devices::LightingSync m_lightingSync;
+    GameLighting m_gameLighting;
+    HeadsetAudioLink m_audioLink;
     // The device pages, in the order they were made; "device_switch" owns them.
     std::vector<CDevicePage*> m_pages;
     FileChooser m_fileChooser;
@@ -239,7 +262,13 @@ private:
     CSetWnd* m_settings = nullptr;
     std::function<int()> m_currentLanguage;
     update::ServiceSettings m_updateService;
-    std::array<int32_t, 500> m_audioLevels{};
+    toolkit::CWindowWnd* m_audioStyles = nullptr;
+    // The first keyboard, which the companion's blocks feed (on the link's
+    // reader thread); set once, pages live as long as the window.
+    std::atomic<devices::CVendrakeUSBDevice*> m_audioKeyboard{nullptr};
+    std::unique_ptr<AudioCompanionLink> m_audioCompanion;
+    AudioCompanionProcess m_audioCompanionProcess;
+    int m_audioCompanionAttempts = 0;
     int m_dpi = kDpiNormal;
     int m_fixedDpi = 0;
     int m_languageId = -1;  // index of the language applied last

@@ -196,8 +196,12 @@ CDevicePage* CMainWnd::CreateDevicePage(const InterfaceRecord& row, int variant)
     page->SetPowerDisplay(powerDisplay);
     pageSwitch->Add(std::move(device));
     page->Initialise();
+    if (auto* headset = dynamic_cast<devices::CVendrakeHS6533Device*>(&driver)) m_audioLink.Add(*headset);
     m_pages.push_back(page);
     m_devicesByKind[static_cast<size_t>(kind)].push_back(page);
+    m_lightingSync.AddDevice(driver);
+    devices::CVendrakeUSBDevice* noKeyboard = nullptr;
+    if (kind == devices::kKindKeyboard) m_audioKeyboard.compare_exchange_strong(noKeyboard, &driver);
 
     strip->Add(std::move(tab));
     deviceTab->SetGroup(std::string(kindRow.tabGroup));

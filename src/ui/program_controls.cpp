@@ -4,6 +4,8 @@
 #include "ui/circle_progress.h"
 #include "ui/cloud_share_list_item.h"
 #include "ui/device_key_button.h"
+#include "ui/audio_record.h"
+#include "ui/chart_view.h"
 #include "ui/device_option.h"
 #include "ui/device_profile.h"
 #include "ui/hand_img_button.h"
@@ -36,6 +38,8 @@ void RegisterProgramControls() {
     Register<CSkinPanelUI>(factory, CSkinPanelUI::kClassName);
     Register<CDeviceProfileUI>(factory, CDeviceProfileUI::kClassName);
     Register<CUpdateInfoListItemUI>(factory, "CUpdateInfoListItemUI");
+    Register<CAudioRecordUI>(factory, "CAudioRecordUI");
+    Register<CChartViewUI>(factory, "CChartViewUI");
 }
 
 }  // namespace viremo::ui

@@ -38,4 +38,8 @@ bool IsAcceptedFromOtherPrograms(std::string_view name) {
     return false;
 }
 
+bool IsRegisteredName(std::string_view name) {
+    return IsAcceptedFromOtherPrograms(name) || name == kLightingAnnouncementName || name == kAudioCompanionName;
+}
+
 }  // namespace viremo::ui

@@ -3,6 +3,8 @@
 // the registered ones it exchanges with other programs.
 #include <string_view>
 
+#include "platform/identity.h"
+
 namespace viremo::ui {
 
 // Private messages, numbers fixed.
@@ -23,10 +25,10 @@ inline constexpr unsigned kMsgDisplayChange = 0x007E;
 inline constexpr unsigned kMsgPowerBroadcast = 0x0218;
 inline constexpr unsigned kPowerSuspend = 4;
 inline constexpr unsigned kPowerResume = 18;
+// An audio device arrived or left (headset_audio_link.h).
+inline constexpr unsigned kMsgAudioDeviceChange = 0x0219;
 
-// The identity string: the program's title, its single-instance name and
-// the name of the "show yourself" message.
-inline constexpr std::string_view kIdentity = "VIREMO VR-TKL";
+using ::viremo::kIdentity;
 
 // Registered messages shared with other programs.
 inline constexpr std::string_view kUpdateProgressName = "{4695579F-999A-41d4-9FAF-EFFCE93EBF15}";
@@ -51,5 +53,7 @@ const RegisteredMessages& Registered();
 
 // The names another program may send us over the bus, and only those.
 bool IsAcceptedFromOtherPrograms(std::string_view name);
+// Every registered name of the program, those it sends included.
+bool IsRegisteredName(std::string_view name);
 
 }  // namespace viremo::ui

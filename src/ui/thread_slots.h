@@ -1,6 +1,7 @@
 #pragma once
 // The main window's background threads, by slot: 0 is discovery, 8 the
-// lighting synchronisation; the others hold no thread today. Shutdown asks
+// lighting synchronisation, 9 the audio chip's watch of audio devices; the
+// others hold no thread today. Shutdown asks
 // every thread to stop first and then waits for each in turn, so that the
 // waits overlap; empty slots are skipped.
 #include <array>
@@ -13,6 +14,7 @@ public:
     static constexpr int kCount = 20;
     static constexpr int kDiscovery = 0;
     static constexpr int kLightingSync = 8;
+    static constexpr int kAudioDevices = 9;
 
     // The thread's stop request and its join. False when the slot is outside
     // the list or taken.

@@ -20,6 +20,7 @@ void MainWindowTest::SetUp() {
     ui::RegisterControlStandIns();
     demo.emplace(emulator::plugDemoSet(bus));
     window = std::make_unique<ui::CMainWnd>(bus);
+    window->SetAudioChip(&chip);
     ASSERT_TRUE(window->Build());
     ASSERT_TRUE(RunUntil([&] { return window->IsFirstPassDone() && window->VisibleTabCount() == 4; }, 5000))
         << window->VisibleTabCount() << " tabs";

@@ -12,6 +12,7 @@
 
 #include "emulator/demo_set.h"
 #include "hid/emulated_bus.h"
+#include "platform/audio_chip/emulated_audio_chip.h"
 #include "qt_test_support.h"
 #include "ui/main_wnd.h"
 
@@ -29,6 +30,8 @@ protected:
 
     hid::EmulatedBus bus;
     std::optional<emulator::DemoSet> demo;
+    // The headset's audio chip, as with --demo.
+    audio_chip::EmulatedAudioChip chip;
     std::unique_ptr<ui::CMainWnd> window;
 };
 

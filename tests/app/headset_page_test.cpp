@@ -1,5 +1,5 @@
-// The headset's page in the main window over the demo set: its audio panel
-// without and with an audio chip (the emulated one).
+// The headset's page in the main window over the demo set and its emulated
+// audio chip: the audio panel without the chip's audio device and with it.
 #include <gtest/gtest.h>
 
 #include "app_test_support.h"
@@ -27,14 +27,15 @@ protected:
             << name;
         return text;
     }
-
-    EmulatedAudioChip chip;
 };
 
-TEST_F(HeadsetPageTest, AudioControlsAreDisabledWithoutAChip) {
+TEST_F(HeadsetPageTest, AudioControlsAreDisabledWhileTheAudioDeviceIsAway) {
     ui::CHeadsetDevicePage* page = ShowHeadsetPage();
     ASSERT_TRUE(page);
-    page->ShowState();
+    toolkit::CControlUI* preset = page->FindSubControl("6533_eq_option_3");
+    ASSERT_TRUE(preset && preset->IsEnabled());
+    chip.removeDevice();
+    ASSERT_TRUE(RunUntil([&] { return !preset->IsEnabled(); }));
     auto* tab = dynamic_cast<toolkit::COptionUI*>(page->FindSubControl("6533_voice_Op_tab"));
     ASSERT_TRUE(tab);
     tab->Selected(true);
@@ -51,8 +52,6 @@ TEST_F(HeadsetPageTest, AudioControlsAreDisabledWithoutAChip) {
 TEST_F(HeadsetPageTest, EqualiserPresetChosenInThePanelReachesTheChip) {
     ui::CHeadsetDevicePage* page = ShowHeadsetPage();
     ASSERT_TRUE(page);
-    ASSERT_TRUE(page->Headset().InitialiseAudio(&chip));
-    page->ShowState();
     auto* option = dynamic_cast<toolkit::COptionUI*>(page->FindSubControl("6533_eq_option_3"));
     ASSERT_TRUE(option && option->IsEnabled());
     option->Selected(true);

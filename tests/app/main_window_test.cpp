@@ -192,15 +192,5 @@ TEST_F(MainWindowTest, ALanguageChangeReplacesTheWindowsTexts) {
     toolkit::Language().Clear();
 }
 
-TEST_F(MainWindowTest, TheAudioCompanionsBlocksAreCheckedForSize) {
-    EXPECT_TRUE(window->OnCopyData(1, std::vector<uint8_t>{5, 0, 0, 0, 9}));
-    EXPECT_EQ(window->AudioLevels()[0], 5);
-    EXPECT_EQ(window->AudioLevels()[1], 9);
-    EXPECT_FALSE(window->OnCopyData(1, std::vector<uint8_t>(2001)));
-    EXPECT_FALSE(window->OnCopyData(2, std::vector<uint8_t>(25)));
-    EXPECT_TRUE(window->OnCopyData(2, std::vector<uint8_t>(24)));
-    EXPECT_FALSE(window->OnCopyData(3, std::vector<uint8_t>(4)));
-}
-
 }  // namespace
 }  // namespace viremo::app::testing

@@ -58,6 +58,20 @@ private:
     }
 };
 
+// The emulated chip whose recording device (the microphone) can leave while
+// the playback device stays.
+class RecordingLeavesChip : public EmulatedAudioChip {
+public:
+    int deviceCount(Direction direction) override {
+        return direction == Direction::Recording && recordingGone ? 0 : EmulatedAudioChip::deviceCount(direction);
+    }
+    std::optional<audio_chip::DeviceRecord> deviceById(Direction direction, int index) override {
+        if (direction == Direction::Recording && recordingGone) return std::nullopt;
+        return EmulatedAudioChip::deviceById(direction, index);
+    }
+    bool recordingGone = false;
+};
+
 class HeadsetTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -229,6 +243,22 @@ TEST_F(HeadsetTest, WhatTheBackendDoesNotHaveIsNeverWritten) {
     EXPECT_EQ(mixer.unsupportedWrites, 0);
     EXPECT_EQ(state().settings.eqType, 5);
     EXPECT_EQ(device.Audio().SetMicrophoneLevel(30), Status::Ok);
+}
+
+TEST_F(HeadsetTest, WithoutARecordingDeviceAgainMicrophoneMonitorAndVoiceAreUnavailable) {
+    RecordingLeavesChip headsetChip;
+    ASSERT_TRUE(device.InitialiseAudio(&headsetChip));
+    ASSERT_TRUE(state().support.microphone);
+    ASSERT_TRUE(state().support.voiceChanger);
+
+    headsetChip.recordingGone = true;
+    ASSERT_TRUE(device.InitialiseAudio(&headsetChip));
+    EXPECT_FALSE(state().support.microphone);
+    EXPECT_FALSE(state().support.monitor);
+    EXPECT_FALSE(state().support.voiceChanger);
+    EXPECT_TRUE(state().support.equaliser);
+    EXPECT_TRUE(state().support.surround);
+    EXPECT_NE(device.Audio().SetMicrophoneLevel(30), Status::Ok);
 }
 
 // Light 0 at full white, level 255 (255 x 255 / 256 = 254, capped at 247);

@@ -57,12 +57,25 @@ TEST_F(DeviceTest, LightFrameCarriesTheScaledColoursOfEveryLight) {
     EXPECT_EQ(scripted.firmware->received(), std::vector<Report>{expected});
 }
 
-TEST_F(DeviceTest, AFailedLightFrameCostsAPause) {
-    device.SetLightCount(15);
-    device.SetLightingControl(true);  // the channel is closed: the frame fails
+TEST_F(DeviceTest, AFailedLightFrameHoldsFramesBackWithoutWaiting) {
+    FakeClock clock;
+    CVendrakeUSBDevice held{scripted.bus, clock};
+    held.SetLightCount(15);
+    held.SetLightingControl(true);  // the channel is closed: the frame fails
     const auto start = std::chrono::steady_clock::now();
-    device.SendLightFrame();
-    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(190));
+    held.SendLightFrame();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+
+    ASSERT_TRUE(held.Channel().Attach(ConnectionMode::Cable, scripted.path));
+    held.Channel().SetConnectionMode(ConnectionMode::Cable);
+    clock.advance(std::chrono::milliseconds(199));
+    held.SendLightFrame();
+    EXPECT_TRUE(scripted.firmware->received().empty());
+    clock.advance(std::chrono::milliseconds(1));
+    held.SendLightFrame();
+    // 45 zero bytes in one packet: 0x12 + 0x2D = 0x3F.
+    const Report expected{0x04, 0x3F, 0x00, 0x12, 0x2D};
+    EXPECT_EQ(scripted.firmware->received(), std::vector<Report>{expected});
 }
 
 TEST_F(DeviceTest, TakingLightingControlTellsOnlyAWiredKeyboard) {
@@ -95,6 +108,14 @@ TEST_F(DeviceTest, AReceiverRowIsTheWayInAndItsWiredPartnerTheIdentity) {
         EXPECT_EQ(device.GetModelId(), identity.modelId) << "row " << c.row;
         EXPECT_EQ(device.IsOnReceiver(), c.onReceiver) << "row " << c.row;
     }
+}
+
+TEST_F(DeviceTest, WithoutItsOwnLinkQueryADeviceIsReachableOnlyWhileOpen) {
+    EXPECT_EQ(device.IsReachableThroughReceiver(), 0);
+    openCable(kModelWiredMouse);
+    EXPECT_EQ(device.IsReachableThroughReceiver(), 1);
+    device.Channel().Detach();  // unplugged
+    EXPECT_EQ(device.IsReachableThroughReceiver(), 0);
 }
 
 TEST_F(DeviceTest, StatusPollingPausesOnlyForBatteryPoweredDevices) {

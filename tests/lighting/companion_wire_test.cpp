@@ -2,13 +2,26 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "lighting/companion_blocks.h"
 #include "lighting/companion_frame.h"
+#include "lighting/companion_protocol.h"
 
 namespace viremo::companion {
 namespace {
 
 using ::testing::ElementsAreArray;
+
+TEST(CompanionWire, TheSocketIsNamedAfterTheCompanionsWindowClass) {
+    const char* saved = std::getenv("XDG_RUNTIME_DIR");
+    const std::string previous = saved ? saved : "";
+    ::setenv("XDG_RUNTIME_DIR", "/run/user/1000", 1);
+    EXPECT_EQ(socketPath(), "/run/user/1000/VIREMO VR-TKLAudioRecord");
+    if (saved) ::setenv("XDG_RUNTIME_DIR", previous.c_str(), 1);
+    else ::unsetenv("XDG_RUNTIME_DIR");
+}
 
 TEST(CompanionWire, StyleColourBlockCarriesRedGreenBlueWithGreenZeroSentAsOne) {
     std::vector<uint8_t> expected = {0x03, 0, 0, 0, 0x01, 0, 0, 0, 0x09, 0, 0, 0};

@@ -16,15 +16,12 @@
 // <application data>/demo/headset.chip.json between runs), otherwise through
 // the ALSA mixer of the headset's sound card.
 #include <cstdio>
-#include <memory>
 
 #include "command.h"
 #include "devices/headset/headset_device.h"
 #include "lit_device_commands.h"
-#include "platform/audio_chip/audio_chip_backend.h"
-#include "platform/audio_chip/emulated_chip_file.h"
+#include "platform/audio_chip/chip_for_run.h"
 #include "platform/folder_lock.h"
-#include "platform/folders.h"
 
 namespace viremoctl {
 namespace {
@@ -44,38 +41,6 @@ constexpr int kHighestGain = 20;
 Opened<CVendrakeHS6533Device> openHeadset(const Options& options) {
     return openLitDevice<CVendrakeHS6533Device>(options, kKindHeadset, configureHeadset, kHeadset);
 }
-
-std::filesystem::path demoChipFile() {
-    const auto folder = viremo::folders::applicationData() / "demo";
-    std::error_code ignored;
-    std::filesystem::create_directories(folder, ignored);
-    return folder / "headset.chip.json";
-}
-
-// The chip the run talks to; the emulated one keeps its state between runs.
-class ChipForRun {
-public:
-    explicit ChipForRun(const Options& options) : demo_(options.demo) {
-        if (demo_) {
-            auto emulated = std::make_unique<viremo::audio_chip::EmulatedAudioChip>();
-            viremo::audio_chip::loadEmulatedChip(*emulated, demoChipFile());
-            emulated_ = emulated.get();
-            chip_ = std::move(emulated);
-        } else {
-            chip_ = viremo::audio_chip::makeAudioChip(viremo::audio_chip::Backend::Alsa);
-        }
-    }
-    ~ChipForRun() {
-        if (emulated_) viremo::audio_chip::saveEmulatedChip(*emulated_, demoChipFile());
-    }
-    viremo::audio_chip::AudioChip* get() { return chip_.get(); }
-    const char* name() const { return demo_ ? "emulated" : "ALSA mixer"; }
-
-private:
-    bool demo_;
-    std::unique_ptr<viremo::audio_chip::AudioChip> chip_;
-    viremo::audio_chip::EmulatedAudioChip* emulated_ = nullptr;
-};
 
 bool number(const std::string& text, int lowest, int highest, int& value) {
     int used = 0;
@@ -213,7 +178,7 @@ int runHeadset(const Options& options, Arguments arguments) {
     CVendrakeHS6533Device& device = *opened.device;
     const viremo::FolderLock lock(device.DeviceDataFolder());
     if (!device.LoadProfile().succeeded()) return fail("the headset's profile cannot be loaded");
-    ChipForRun chip(options);
+    viremo::audio_chip::ChipForRun chip(options.demo);
     const bool ready = device.InitialiseAudio(chip.get());
     if (const std::string problem = runOperation(device.Audio(), arguments); !problem.empty()) return fail(problem);
     if (options.json) printJson(stateJson(device.Audio().State(), chip.name(), ready));

@@ -35,6 +35,7 @@ int runMouseDpi(const Options&, Arguments);
 int runMouseRate(const Options&, Arguments);
 int runMouseEffect(const Options&, Arguments);
 int runRecoilApply(const Options&, Arguments);
+int runSignal(const Options&, Arguments);
 
 namespace {
 
@@ -59,6 +60,7 @@ const Command kCommands[] = {
     {"rate", "rate mouse 125|250|500|1000   the report rate", runMouseRate, "mouse"},
     {"effect", "effect mouse --run SECONDS   stream the profile's software effect", runMouseEffect, "mouse"},
     {"recoil", "recoil apply              write the four guns into the mouse", runRecoilApply, "apply"},
+    {"signal", "signal NAME [WPARAM LPARAM]   send a registered message to the programs on the session bus", runSignal},
     {"update", "update check [--service URL] [--ca-file FILE]   ask the update service about the application and the devices", runUpdate},
 };
 

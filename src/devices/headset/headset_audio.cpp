@@ -45,6 +45,8 @@ bool answers(Status status) { return status == Status::Ok || status == Status::F
 
 bool HeadsetAudio::Initialise(audio_chip::AudioChip* chip) {
     chip_ = nullptr;
+    devices_ = {};
+    recordingFeatures_.reset();
     state_.support = {};
     if (!chip || !chip->init()) {
         log::line("ConfLibInit called failed!");

@@ -28,6 +28,7 @@ void CVendrakeHS6533Device::RefreshState() {
 void CVendrakeHS6533Device::SendLightFrame() {
     if (!HasLightingControl()) return;
     ShowLightsOnPage();
+    if (FramesHeldBack()) return;
     hid::HidDevice& cable = Channel().CableInterface();
     for (const headset::ColourReport& report : headset::buildColourReports(Lights())) {
         LogLightData(report);

@@ -313,7 +313,7 @@ DeviceResult CVendrakeKeyboardDevice::WriteSettingsRecord(int profile, int value
 void CVendrakeKeyboardDevice::SendLightFrame() {
     if (!HasLightingControl()) return;
     ShowLightsOnPage();
-    if (!StreamsLightFrames()) return;
+    if (!StreamsLightFrames() || FramesHeldBack()) return;
     const LightFrame frame = buildKeyLightImage(Lights(), maps_.lightPosition);
     if (Channel().StreamLightFrame(std::span(frame).first(kStreamedFrameSize)) != kSuccess) PauseAfterFailedFrame();
 }
