@@ -14,4 +14,6 @@ std::optional<int> familyNumber(std::string_view name, std::string_view prefix) 
     return number;
 }
 
+std::string familyName(std::string_view prefix, int number) { return std::string(prefix) + std::to_string(number); }
+
 }  // namespace viremo::ui

@@ -8,6 +8,7 @@
 #include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/message_bus.h"
+#include "lighting/color_select_wnd.h"
 #include "toolkit/image_description.h"
 #include "toolkit/menu.h"
 #include "toolkit/option.h"
@@ -24,6 +25,7 @@
 #include "ui/edit_value.h"
 #include "ui/input_hook_message.h"
 #include "ui/message_text.h"
+#include "ui/mouse_page.h"
 #include "ui/music_wnd.h"
 #include "ui/program_messages.h"
 #include "ui/set_wnd.h"
@@ -119,6 +121,7 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "key_butt_prosave", false, &CMainWnd::OnWriteToDevice},
         {"killfocus", "quelm_DPI_edit_", true, &CMainWnd::OnDpiEditTaken},
         {"movevaluechanged", "quelm_DPI_slider_", true, &CMainWnd::OnDpiSliderMoved},
+        {"click", "DPI_color_option_", true, &CMainWnd::OnDpiStageColour},
         {"click", "control_light_status", false, &CMainWnd::OnLightingControlClick},
         {"click", "deng_same_mode", false, &CMainWnd::OnSameModeClick},
         {"click", "music_setting_btn", false, &CMainWnd::OnAudioStylesClick},
@@ -246,18 +249,35 @@ void CMainWnd::OnFunctionTab(toolkit::TNotifyUI& msg, int) {
 }
 
 // A DPI value typed into a stage's edit is kept within what the sensors
-// take, shown as taken and put on the stage's slider.
+// take, shown as taken, put on the stage's slider and given to the mouse.
 void CMainWnd::OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage) {
     const int value = EditValue(msg.pSender->GetText(), kDpiLow, kDpiHigh);
     msg.pSender->SetText(std::to_string(value));
     if (auto* slider = dynamic_cast<toolkit::CSliderUI*>(m_pm.FindControl("quelm_DPI_slider_" + std::to_string(stage))))
         slider->SetValue(value, false);
+    if (auto* mouse = dynamic_cast<CMouseDevicePage*>(CurrentDevice())) mouse->TakeDpiValue(stage, value);
 }
 
 void CMainWnd::OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage) {
     const auto* slider = dynamic_cast<const toolkit::CSliderUI*>(msg.pSender);
     toolkit::CControlUI* edit = m_pm.FindControl("quelm_DPI_edit_" + std::to_string(stage));
     if (slider && edit) edit->SetText(std::to_string(slider->GetValue()));
+}
+
+// The palette for the colour of a DPI stage of the mouse shown, one palette
+// at a time; the colour chosen is the stage's once the palette says OK.
+void CMainWnd::OnDpiStageColour(toolkit::TNotifyUI&, int stage) {
+    auto* mouse = dynamic_cast<CMouseDevicePage*>(CurrentDevice());
+    if (!mouse || m_palette) return;
+    CColorSelectWnd palette;
+    if (!palette.Build(this)) return;
+    palette.SetDpi(m_dpi);
+    palette.ShowColour(mouse->DpiStageColour(stage));
+    m_palette = &palette;
+    palette.CenterWindow();
+    const int result = palette.ShowModal();
+    m_palette = nullptr;
+    if (result == CColorSelectWnd::kResultOk) mouse->ChooseDpiStageColour(stage, palette.GetCurrentColour());
 }
 
 // ---- start-up ---------------------------------------------------------------
@@ -533,6 +553,7 @@ void CMainWnd::HideToTray() {
 void CMainWnd::CloseChildWindows() {
     if (m_about) m_about->Close(0);
     if (m_skinFrame) m_skinFrame->Close(0);
+    if (m_palette) m_palette->Close(0);
     // The settings window decides: an update in progress keeps it open.
     if (m_settings) m_settings->RequestClose();
     if (m_audioStyles) m_audioStyles->Close(0);

@@ -214,6 +214,7 @@ private:
     void ReloadProfile(CDevicePage& device);
     void OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage);
     void OnDpiSliderMoved(toolkit::TNotifyUI& msg, int stage);
+    void OnDpiStageColour(toolkit::TNotifyUI& msg, int stage);
     void OnWindowSize(toolkit::TNotifyUI& msg, int);
     void OnWindowInit(toolkit::TNotifyUI& msg, int);
 
@@ -257,6 +258,7 @@ private:
     std::function<bool(int)> m_languageSwitch;
     toolkit::CWindowWnd* m_about = nullptr;
     toolkit::CWindowWnd* m_skinFrame = nullptr;
+    toolkit::CWindowWnd* m_palette = nullptr;
     CSetWnd* m_settings = nullptr;
     std::function<int()> m_currentLanguage;
     update::ServiceSettings m_updateService;

@@ -6,6 +6,7 @@
 
 #include "devices/headset/headset_device.h"
 #include "devices/keyboard/keyboard_device.h"
+#include "devices/mouse/mouse_device.h"
 #include "platform/log.h"
 #include "platform/stoppable_sleep.h"
 #include "toolkit/container.h"
@@ -15,8 +16,10 @@
 #include "ui/device_option.h"
 #include "ui/device_connection.h"
 #include "ui/device_page.h"
+#include "ui/headset_page.h"
 #include "ui/keyboard_page.h"
 #include "ui/main_wnd.h"
+#include "ui/mouse_page.h"
 #include "ui/mp_device_power.h"
 #include "ui/program_messages.h"
 
@@ -43,25 +46,28 @@ std::string SkinFile(std::string_view name) {
 }
 
 // The device page of each kind, with its driver; the device skin builds
-// what the page shows. The mouse and pad run on the base driver until they
-// have their own.
+// what the page shows. The pad runs on the base driver until it has its own.
 using PageCreator = std::unique_ptr<CDevicePage> (*)(hid::Backend&);
 
 std::unique_ptr<CDevicePage> MakeKeyboardPage(hid::Backend& backend) {
     return std::make_unique<CKeyboardDevicePage>(std::make_shared<devices::CVendrakeKeyboardDevice>(backend));
 }
 
+std::unique_ptr<CDevicePage> MakeMousePage(hid::Backend& backend) {
+    return std::make_unique<CMouseDevicePage>(std::make_shared<devices::CVendrakeMouseDevice>(backend));
+}
+
+std::unique_ptr<CDevicePage> MakeHeadsetPage(hid::Backend& backend) {
+    return std::make_unique<CHeadsetDevicePage>(std::make_shared<devices::CVendrakeHS6533Device>(backend));
+}
+
 std::unique_ptr<CDevicePage> MakeBasePage(hid::Backend& backend) {
     return std::make_unique<CDevicePage>(std::make_shared<devices::CVendrakeUSBDevice>(backend));
 }
 
-std::unique_ptr<CDevicePage> MakeHeadsetPage(hid::Backend& backend) {
-    return std::make_unique<CDevicePage>(std::make_shared<devices::CVendrakeHS6533Device>(backend));
-}
-
 // By kind index: mouse, keyboard, mouse pad, headset.
 constexpr std::array<PageCreator, devices::kKindCount> kPageOfKind = {
-    &MakeBasePage, &MakeKeyboardPage, &MakeBasePage, &MakeHeadsetPage};
+    &MakeMousePage, &MakeKeyboardPage, &MakeBasePage, &MakeHeadsetPage};
 
 // The kind index of a model: the page kind follows the model id, which
 // tells kinds apart where their kind codes do not.
