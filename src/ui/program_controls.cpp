@@ -6,6 +6,7 @@
 #include "ui/device_key_button.h"
 #include "ui/device_option.h"
 #include "ui/device_profile.h"
+#include "ui/key_set_control.h"
 #include "ui/hand_img_button.h"
 #include "ui/light_control.h"
 #include "ui/mp_device_power.h"
@@ -35,6 +36,7 @@ void RegisterProgramControls() {
     Register<CLightControlUI>(factory, CLightControlUI::kClassName);
     Register<CSkinPanelUI>(factory, CSkinPanelUI::kClassName);
     Register<CDeviceProfileUI>(factory, CDeviceProfileUI::kClassName);
+    Register<CKeySetControlUI>(factory, CKeySetControlUI::kClassName);
     Register<CUpdateInfoListItemUI>(factory, "CUpdateInfoListItemUI");
 }
 
