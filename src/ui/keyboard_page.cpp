@@ -47,6 +47,8 @@ void CKeyboardDevicePage::Initialise() {
 void CKeyboardDevicePage::Notify(toolkit::TNotifyUI& msg) {
     CDevicePage::Notify(msg);
     if (OnKeySetEvent(msg)) return;
+    // A macro added or renamed also changes the key panel's macro list.
+    if (macroControl_ && macroControl_->EventOf(msg) == CMacroControlUI::Event::NamesChanged) ShowPanelLists();
     // The custom colour group changes no lighting state: the keyboard edits
     // that group's colours in mode 20.
     if (msg.sType == "itemselect" && msg.pSender && msg.pSender->GetName() == kCustomGroupName && lightingPanel_) {
@@ -62,6 +64,8 @@ void CKeyboardDevicePage::InitialiseKeyboardPage() {
     if (GetDeviceSkin().empty()) return;
     lightingPanel_ = dynamic_cast<devices::keyboard::ILightingPanel*>(FindSubControl(kLightingPanelName));
     macroPanel_ = dynamic_cast<IMacroListPanel*>(FindSubControl(kMacroPanelName));
+    macroControl_ = dynamic_cast<CMacroControlUI*>(macroPanel_);
+    if (macroControl_) macroControl_->SetMacroFolder(keyboard_->DeviceDataFolder());
     keySetPanel_ = dynamic_cast<IKeySetPanel*>(FindSubControl(kKeySetPanelName));
     keySetControl_ = dynamic_cast<CKeySetControlUI*>(keySetPanel_);
     if (keySetControl_) keySetControl_->SetPanelType(keyboard_->GetModelId());

@@ -9,6 +9,7 @@
 #include "ui/device_page.h"
 #include "ui/keyboard_panels.h"
 #include "ui/key_set_control.h"
+#include "ui/macro_control.h"
 
 namespace viremo::ui {
 
@@ -50,6 +51,7 @@ private:
     devices::CVendrakeKeyboardDevice* keyboard_;
     devices::keyboard::ILightingPanel* lightingPanel_ = nullptr;
     IMacroListPanel* macroPanel_ = nullptr;
+    CMacroControlUI* macroControl_ = nullptr;  // the same panel, when it is the skin's
     IKeySetPanel* keySetPanel_ = nullptr;
     CKeySetControlUI* keySetControl_ = nullptr;  // the same panel, when it is the skin's
 };
