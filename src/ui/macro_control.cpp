@@ -224,6 +224,13 @@ bool CMacroControlUI::ExportMacro(const std::filesystem::path& destination) {
            m_library->exportFile(index, destination) == MacroResult::Done;
 }
 
+bool CMacroControlUI::DeleteMacro(int index) {
+    if (!m_library || m_library->remove(index) != MacroResult::Done) return false;
+    LoadMacroList(0);
+    ShowSelectedMacro();
+    return true;
+}
+
 // ---- recording --------------------------------------------------------------
 
 RecordingStart CMacroControlUI::StartRecording(std::string_view controlName, CDeviceHook& hook) {

@@ -44,6 +44,10 @@ public:
     bool ImportMacro(const std::filesystem::path& source);
     bool ExportMacro(const std::filesystem::path& destination);
 
+    // Removes macro `index` from the library and the list; the first macro
+    // is selected after. False when the library refused.
+    bool DeleteMacro(int index);
+
     // Recording into the selected macro through the window's capture. A
     // refusal is said on the panel ("macro_record_text").
     RecordingStart StartRecording(std::string_view controlName, CDeviceHook& hook);

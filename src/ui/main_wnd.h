@@ -196,6 +196,7 @@ private:
     void OnMacroRecord(toolkit::TNotifyUI& msg, int);
     void OnMacroStop(toolkit::TNotifyUI& msg, int);
     void OnMacroImport(toolkit::TNotifyUI& msg, int);
+    void OnMacroDelete(toolkit::TNotifyUI& msg, int);
     void OnMacroExport(toolkit::TNotifyUI& msg, int);
     // The device shown loads its current profile again and sends it.
     void ReloadProfile(CDevicePage& device);

@@ -10,9 +10,11 @@
 
 #include "app_test_support.h"
 #include "devices/device_tables.h"
+#include "devices/keyboard/keyboard_device.h"
 #include "macros/macro_library.h"
 #include "toolkit/combo.h"
 #include "toolkit/language.h"
+#include "toolkit/list.h"
 #include "toolkit/option.h"
 #include "ui/device_page.h"
 #include "ui/key_set_control.h"
@@ -36,6 +38,10 @@ protected:
         panel = dynamic_cast<ui::CMacroControlUI*>(page->FindSubControl("MacroControlItem"));
         keys = dynamic_cast<ui::CKeySetControlUI*>(page->FindSubControl("KeySetControlItem"));
         ASSERT_TRUE(panel && keys);
+        window->SetMessagePresenter([this](std::string_view textId, ui::MessageButtons) {
+            messages.emplace_back(textId);
+            return answers.empty() ? 1 : answers[messages.size() - 1];
+        });
     }
 
     void Press(std::string_view name) {
@@ -73,6 +79,8 @@ protected:
     ui::CDevicePage* page = nullptr;
     ui::CMacroControlUI* panel = nullptr;
     ui::CKeySetControlUI* keys = nullptr;
+    std::vector<std::string> messages;
+    std::vector<int> answers;  // one per question; empty: OK to all
 };
 
 TEST_F(MacroPanelTest, AnAddedMacroIsOfferedByTheKeyPanel) {
@@ -110,6 +118,43 @@ TEST_F(MacroPanelTest, FixedDelayGivesEveryEventThatDelay) {
     const Json::Value events = SavedEvents();
     ASSERT_EQ(events.size(), 2u);
     for (const Json::Value& event : events) EXPECT_EQ(event["Delay"].asString(), "80");
+}
+
+}  // namespace
+}  // namespace viremo::app::testing
+
+namespace viremo::app::testing {
+namespace {
+
+// Key 3 plays the second macro; deleting the first moves it to macro 0.
+// Deleting the macro a key plays asks once more, and a cancel there
+// changes nothing.
+TEST_F(MacroPanelTest, DeletingAMacroRenumbersTheKeysAfterAskingFirst) {
+    constexpr int kKey = 3;
+    Press("macro_btn_name_add");
+    Press("macro_btn_name_add");
+    auto& keyboard = dynamic_cast<devices::CVendrakeKeyboardDevice&>(page->Driver());
+    KeyListEntry entry = keyboard.KeyAssignments().at(kKey);
+    entry.current.category = 0x70;
+    entry.current.first = 1;
+    entry.current.second = 0;
+    keyboard.SetKeyAssignment(kKey, entry);
+
+    answers = {1, 0};
+    Press("macro_btn_name_sub");  // the second macro is selected after adding it
+    EXPECT_EQ(messages, (std::vector<std::string>{"message_text_4", "message_text_2"}));
+    EXPECT_EQ(keys->MacroNames(), (std::vector<std::string>{"macro_1", "macro_2"}));
+    EXPECT_EQ(keyboard.KeyAssignments().at(kKey).current.code(), 0x700100u);
+
+    messages.clear();
+    answers.clear();
+    auto* names = panel->FindSubControl("macro_name_list");
+    ASSERT_TRUE(names);
+    dynamic_cast<toolkit::CListUI&>(*names).SelectItem(0);
+    Press("macro_btn_name_sub");
+    EXPECT_EQ(messages, std::vector<std::string>{"message_text_4"});
+    EXPECT_EQ(keys->MacroNames(), std::vector<std::string>{"macro_2"});
+    EXPECT_EQ(keyboard.KeyAssignments().at(kKey).current.code(), 0x700000u);
 }
 
 }  // namespace
