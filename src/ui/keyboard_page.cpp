@@ -6,7 +6,6 @@
 #include "profiles/json_file.h"
 #include "toolkit/message_queue.h"
 #include "toolkit/paint_manager.h"
-#include "ui/control_family.h"
 #include "ui/device_key_button.h"
 #include "ui/program_messages.h"
 
@@ -17,7 +16,6 @@ constexpr std::string_view kLightingPanelName = "LightControlItem";
 constexpr std::string_view kMacroPanelName = "MacroControlItem";
 constexpr std::string_view kKeySetPanelName = "KeySetControlItem";
 constexpr std::string_view kCustomGroupName = "light_combo_custommodeSelect";
-constexpr std::string_view kKeyPrefix = "key_";
 
 // The names of the lighting presets of this kind in the presets file.
 std::vector<std::string> lightingPresets(const std::filesystem::path& file, int kindCode) {
@@ -120,13 +118,6 @@ void CKeyboardDevicePage::SetSelectedItem(int index) {
 
 bool CKeyboardDevicePage::OnKeySetEvent(toolkit::TNotifyUI& msg) {
     if (!msg.pSender) return false;
-    const std::string& name = msg.pSender->GetName();
-    if (msg.sType == "click") {
-        if (const auto key = familyNumber(name, kKeyPrefix); key && size_t(*key) < keyboard_->KeyAssignments().size()) {
-            SetSelectedItem(*key);
-            return true;
-        }
-    }
     if (!keySetControl_ || keySetControl_->SelectedKey() < 0) return false;
     const CKeySetControlUI::Event event = keySetControl_->EventOf(msg);
     if (event == CKeySetControlUI::Event::None) return false;

@@ -98,6 +98,7 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "profile_fun_spread_btn", false, &CMainWnd::OnProfileMenu},
         {"click", "default_btn", false, &CMainWnd::OnRestoreDefaults},
         {"click", "key_butt_prosave", false, &CMainWnd::OnWriteToDevice},
+        {"click", "key_", true, &CMainWnd::OnKeyChosen},
         {"click", "macro_btn_starredio", false, &CMainWnd::OnMacroRecord},
         {"click", "macro_btn_stopredio", false, &CMainWnd::OnMacroStop},
         {"click", "macro_btn_import", false, &CMainWnd::OnMacroImport},

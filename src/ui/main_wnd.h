@@ -191,6 +191,7 @@ private:
     // Sends the edited keys and the macros they use to the device shown and
     // saves its profile; a write that fails keeps the profile file as it was.
     void OnWriteToDevice(toolkit::TNotifyUI& msg, int);
+    void OnKeyChosen(toolkit::TNotifyUI& msg, int key);
     // The macro panel's recording and its files (main_wnd_macros.cpp).
     CMacroControlUI* CurrentMacroPanel();
     void OnMacroRecord(toolkit::TNotifyUI& msg, int);
