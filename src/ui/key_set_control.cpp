@@ -23,21 +23,50 @@ constexpr int kModifierOptions = 5;
 constexpr int kPageCount = 12;
 constexpr int kGunPresets = 4;
 
-// Choosing in these, or leaving these edits, saves the key's assignment.
-constexpr std::string_view kSavingCombos[] = {
-    "keyset_mousekey_combo", "keyset_mouseswing_combo", "keyset_mousewheel_combo",
-    "keyset_mousedpi_combo", "keyset_media_combo",      "keyset_system_combo",
-    "keyset_macro_combo",    "keyset_gunkey_combo",     "keyset_combokey_combo",
+// The combos and number edits of the pages, each with the state it shows.
+// Choosing in one of the combos, or leaving one of the edits, saves the
+// key's assignment.
+struct ComboField {
+    std::string_view name;
+    int& (*field)(KeyPanelControls&);
 };
-constexpr std::string_view kSavingEdits[] = {
-    "keyset_mouseswing_num_edit",     "keyset_mouseswing_delay_edit", "keyset_mouseswing_speed_edit",
-    "keyset_mousewheel_num_edit",     "keyset_mousewheel_delay_edit", "keyset_mousewheel_speed_edit",
-    "keyset_mousefire_interval_edit", "keyset_mousefire_num_edit",    "keyset_macro_cycle_edit",
+constexpr ComboField kComboFields[] = {
+    {"keyset_mousekey_combo", [](KeyPanelControls& c) -> int& { return c.mouseButtonRow; }},
+    {"keyset_mouseswing_combo", [](KeyPanelControls& c) -> int& { return c.move.directionItem; }},
+    {"keyset_mousewheel_combo", [](KeyPanelControls& c) -> int& { return c.wheel.directionItem; }},
+    {"keyset_mousedpi_combo", [](KeyPanelControls& c) -> int& { return c.dpiRow; }},
+    {"keyset_media_combo", [](KeyPanelControls& c) -> int& { return c.mediaRow; }},
+    {"keyset_system_combo", [](KeyPanelControls& c) -> int& { return c.systemRow; }},
+    {"keyset_macro_combo", [](KeyPanelControls& c) -> int& { return c.macroRow; }},
+    {"keyset_macro_over_combo", [](KeyPanelControls& c) -> int& { return c.macroPlayItem; }},
+    {"keyset_gunkey_combo", [](KeyPanelControls& c) -> int& { return c.gunItem; }},
+    {"keyset_combokey_combo", [](KeyPanelControls& c) -> int& { return c.shortcutRow; }},
 };
 
-bool listed(std::span<const std::string_view> names, std::string_view name) {
-    return std::ranges::find(names, name) != names.end();
+struct NumberField {
+    std::string_view name;
+    int64_t& (*field)(KeyPanelControls&);
+};
+constexpr NumberField kNumberFields[] = {
+    {"keyset_mouseswing_num_edit", [](KeyPanelControls& c) -> int64_t& { return c.move.count; }},
+    {"keyset_mouseswing_delay_edit", [](KeyPanelControls& c) -> int64_t& { return c.move.delay; }},
+    {"keyset_mouseswing_speed_edit", [](KeyPanelControls& c) -> int64_t& { return c.move.speed; }},
+    {"keyset_mousewheel_num_edit", [](KeyPanelControls& c) -> int64_t& { return c.wheel.count; }},
+    {"keyset_mousewheel_delay_edit", [](KeyPanelControls& c) -> int64_t& { return c.wheel.delay; }},
+    {"keyset_mousewheel_speed_edit", [](KeyPanelControls& c) -> int64_t& { return c.wheel.speed; }},
+    {"keyset_mousefire_interval_edit", [](KeyPanelControls& c) -> int64_t& { return c.fireInterval; }},
+    {"keyset_mousefire_num_edit", [](KeyPanelControls& c) -> int64_t& { return c.fireCount; }},
+    {"keyset_macro_cycle_edit", [](KeyPanelControls& c) -> int64_t& { return c.macroRepeat; }},
+};
+
+template <class Fields>
+bool listed(const Fields& fields, std::string_view name) {
+    return std::ranges::any_of(fields, [name](const auto& f) { return f.name == name; });
 }
+
+// Options 5 to 8 are the right-hand modifiers, shown on the option of the
+// same modifier.
+int shownModifierOption(int option) { return option > kModifierOptions - 1 ? option - 4 : option; }
 
 std::vector<std::string> codeNames(std::span<const NamedCode> table) {
     std::vector<std::string> names;
@@ -51,7 +80,7 @@ std::vector<std::string> translated(std::string_view prefix, int count) {
     return texts;
 }
 
-int64_t number(const toolkit::CControlUI* edit) {
+int64_t numberIn(const toolkit::CControlUI* edit) {
     if (!edit) return 0;
     const std::string& text = edit->GetText();
     int64_t value = 0;
@@ -64,6 +93,7 @@ KeyAssignment withCode(uint16_t position, const AssignmentCode& code) {
 }
 
 AssignmentCode codeOf(const KeyAssignment& record) { return {record.category, record.first, record.second}; }
+
 
 }  // namespace
 
@@ -150,7 +180,7 @@ CKeySetControlUI::Event CKeySetControlUI::EventOf(const toolkit::TNotifyUI& msg)
     }
     if (type == "setfocus" && name == kKeyEditName) return Event::CaptureStart;
     if (type == "killfocus" && name == kKeyEditName) return Event::CaptureEnd;
-    if (type == "killfocus" && listed(kSavingEdits, name)) return Event::Save;
+    if (type == "killfocus" && listed(kNumberFields, name)) return Event::Save;
     if (type == "selectchanged" && name.starts_with(kModifierPrefix)) return Event::Save;
     if (type != "itemselect") return Event::None;
     if (name == kFunctionCombo) {
@@ -163,7 +193,7 @@ CKeySetControlUI::Event CKeySetControlUI::EventOf(const toolkit::TNotifyUI& msg)
             cycle->SetVisible(over && over->GetCurSel() == KeyAssignmentModel::kRepeatItem);
         return Event::Save;
     }
-    return listed(kSavingCombos, name) ? Event::Save : Event::None;
+    return listed(kComboFields, name) ? Event::Save : Event::None;
 }
 
 void CKeySetControlUI::OnFunctionChosen() {
@@ -194,29 +224,13 @@ void CKeySetControlUI::ShowControls() {
     if (auto* functions = Find<toolkit::CComboUI>(kFunctionCombo)) functions->SelectItem(page, false, false);
     if (auto* pages = Find<toolkit::CTabLayoutUI>(kFunctionSwitch)) pages->SelectItem(page, false);
 
-    const std::pair<std::string_view, int> rows[] = {
-        {"keyset_mousekey_combo", c.mouseButtonRow}, {"keyset_mouseswing_combo", c.move.directionItem},
-        {"keyset_mousewheel_combo", c.wheel.directionItem}, {"keyset_mousedpi_combo", c.dpiRow},
-        {"keyset_media_combo", c.mediaRow}, {"keyset_system_combo", c.systemRow},
-        {"keyset_macro_combo", c.macroRow}, {"keyset_macro_over_combo", c.macroPlayItem},
-        {"keyset_gunkey_combo", c.gunItem}, {"keyset_combokey_combo", c.shortcutRow},
-    };
-    for (const auto& [name, row] : rows)
-        if (auto* combo = Find<toolkit::CComboUI>(name)) combo->SelectItem(row, false, false);
+    KeyPanelControls& fields = m_model.controls();
+    for (const ComboField& combo : kComboFields)
+        if (auto* control = Find<toolkit::CComboUI>(combo.name)) control->SelectItem(combo.field(fields), false, false);
+    for (const NumberField& number : kNumberFields)
+        if (auto* edit = FindSubControl(number.name)) edit->SetText(std::to_string(number.field(fields)));
 
-    const std::pair<std::string_view, int64_t> numbers[] = {
-        {"keyset_mouseswing_num_edit", c.move.count},   {"keyset_mouseswing_delay_edit", c.move.delay},
-        {"keyset_mouseswing_speed_edit", c.move.speed}, {"keyset_mousewheel_num_edit", c.wheel.count},
-        {"keyset_mousewheel_delay_edit", c.wheel.delay}, {"keyset_mousewheel_speed_edit", c.wheel.speed},
-        {"keyset_mousefire_interval_edit", c.fireInterval}, {"keyset_mousefire_num_edit", c.fireCount},
-        {"keyset_macro_cycle_edit", c.macroRepeat},
-    };
-    for (const auto& [name, value] : numbers)
-        if (auto* edit = FindSubControl(name)) edit->SetText(std::to_string(value));
-
-    // Options 5 to 8 are the right-hand modifiers, shown on the option of
-    // the same modifier.
-    const int option = c.modifierOption > kModifierOptions - 1 ? c.modifierOption - 4 : c.modifierOption;
+    const int option = shownModifierOption(c.modifierOption);
     for (int i = 0; i < kModifierOptions; ++i)
         if (auto* box = Find<toolkit::COptionUI>(std::string(kModifierPrefix) + std::to_string(i)))
             box->Selected(i == option, false);
@@ -227,28 +241,13 @@ void CKeySetControlUI::ShowControls() {
 
 void CKeySetControlUI::ReadControls() {
     KeyPanelControls& c = m_model.controls();
-    const std::pair<std::string_view, int*> rows[] = {
-        {"keyset_mousekey_combo", &c.mouseButtonRow}, {"keyset_mouseswing_combo", &c.move.directionItem},
-        {"keyset_mousewheel_combo", &c.wheel.directionItem}, {"keyset_mousedpi_combo", &c.dpiRow},
-        {"keyset_media_combo", &c.mediaRow}, {"keyset_system_combo", &c.systemRow},
-        {"keyset_macro_combo", &c.macroRow}, {"keyset_macro_over_combo", &c.macroPlayItem},
-        {"keyset_gunkey_combo", &c.gunItem}, {"keyset_combokey_combo", &c.shortcutRow},
-    };
-    for (const auto& [name, row] : rows)
-        if (auto* combo = Find<toolkit::CComboUI>(name)) *row = combo->GetCurSel();
-
-    const std::pair<std::string_view, int64_t*> numbers[] = {
-        {"keyset_mouseswing_num_edit", &c.move.count},   {"keyset_mouseswing_delay_edit", &c.move.delay},
-        {"keyset_mouseswing_speed_edit", &c.move.speed}, {"keyset_mousewheel_num_edit", &c.wheel.count},
-        {"keyset_mousewheel_delay_edit", &c.wheel.delay}, {"keyset_mousewheel_speed_edit", &c.wheel.speed},
-        {"keyset_mousefire_interval_edit", &c.fireInterval}, {"keyset_mousefire_num_edit", &c.fireCount},
-        {"keyset_macro_cycle_edit", &c.macroRepeat},
-    };
-    for (const auto& [name, value] : numbers)
-        if (auto* edit = FindSubControl(name)) *value = number(edit);
+    for (const ComboField& combo : kComboFields)
+        if (auto* control = Find<toolkit::CComboUI>(combo.name)) combo.field(c) = control->GetCurSel();
+    for (const NumberField& number : kNumberFields)
+        if (auto* edit = FindSubControl(number.name)) number.field(c) = numberIn(edit);
 
     // A right-hand modifier stays as it is while its option is selected.
-    const int shown = c.modifierOption > kModifierOptions - 1 ? c.modifierOption - 4 : c.modifierOption;
+    const int shown = shownModifierOption(c.modifierOption);
     for (int i = 0; i < kModifierOptions; ++i) {
         auto* box = Find<toolkit::COptionUI>(std::string(kModifierPrefix) + std::to_string(i));
         if (box && box->IsSelected() && i != shown) c.modifierOption = i;
