@@ -166,14 +166,6 @@ CMacroControlUI::Event CMacroControlUI::EventOf(const toolkit::TNotifyUI& msg) {
         ShowSelectedMacro();
         return Event::NamesChanged;
     }
-    if (name == "macro_btn_name_edit") {
-        toolkit::CControlUI* edit = FindSubControl(kNameEdit);
-        const int index = GetSelectedMacroIndex();
-        if (!edit || index < 0 || m_library->rename(index, edit->GetText()) != MacroResult::Done) return Event::None;
-        edit->SetText({});
-        LoadMacroList(index);
-        return Event::NamesChanged;
-    }
     if (name == "macro_btn_save") {
         SaveMacro();
         return Event::Shown;
@@ -222,6 +214,17 @@ bool CMacroControlUI::ExportMacro(const std::filesystem::path& destination) {
     const int index = GetSelectedMacroIndex();
     return m_library && index >= 0 && !destination.empty() &&
            m_library->exportFile(index, destination) == MacroResult::Done;
+}
+
+MacroResult CMacroControlUI::RenameMacro() {
+    toolkit::CControlUI* edit = FindSubControl(kNameEdit);
+    const int index = GetSelectedMacroIndex();
+    if (!edit || index < 0 || !m_library) return MacroResult::NoSuchMacro;
+    const MacroResult result = m_library->rename(index, edit->GetText());
+    if (result != MacroResult::Done) return result;
+    edit->SetText({});
+    LoadMacroList(index);
+    return result;
 }
 
 bool CMacroControlUI::DeleteMacro(int index) {

@@ -44,6 +44,8 @@ public:
     bool ImportMacro(const std::filesystem::path& source);
     bool ExportMacro(const std::filesystem::path& destination);
 
+    // The selected macro takes the name typed in "macro_edit_macroname".
+    MacroResult RenameMacro();
     // Removes macro `index` from the library and the list; the first macro
     // is selected after. False when the library refused.
     bool DeleteMacro(int index);

@@ -103,6 +103,7 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "macro_btn_stopredio", false, &CMainWnd::OnMacroStop},
         {"click", "macro_btn_import", false, &CMainWnd::OnMacroImport},
         {"click", "macro_btn_name_sub", false, &CMainWnd::OnMacroDelete},
+        {"click", "macro_btn_name_edit", false, &CMainWnd::OnMacroRename},
         {"click", "macro_btn_export", false, &CMainWnd::OnMacroExport},
         {"killfocus", "quelm_DPI_edit_", true, &CMainWnd::OnDpiEditTaken},
         {"movevaluechanged", "quelm_DPI_slider_", true, &CMainWnd::OnDpiSliderMoved},

@@ -198,6 +198,7 @@ private:
     void OnMacroStop(toolkit::TNotifyUI& msg, int);
     void OnMacroImport(toolkit::TNotifyUI& msg, int);
     void OnMacroDelete(toolkit::TNotifyUI& msg, int);
+    void OnMacroRename(toolkit::TNotifyUI& msg, int);
     void OnMacroExport(toolkit::TNotifyUI& msg, int);
     // The device shown loads its current profile again and sends it.
     void ReloadProfile(CDevicePage& device);

@@ -14,6 +14,7 @@ constexpr std::string_view kMacroFilter = "Macro Files(*.mac)";
 constexpr std::string_view kMacroPattern = "*.mac;";
 constexpr std::string_view kConfirmDelete = "message_text_4";
 constexpr std::string_view kConfirmDeleteBound = "message_text_2";
+constexpr std::string_view kNameTaken = "message_text_5";
 
 }  // namespace
 
@@ -59,6 +60,16 @@ void CMainWnd::OnMacroDelete(toolkit::TNotifyUI& msg, int) {
     if (!panel->DeleteMacro(macro)) return;
     device->LoadPanelLists();
     if (keysChanged) OnWriteToDevice(msg, 0);
+}
+
+// A taken name is said; a blank one is ignored. The key panel lists the
+// new name.
+void CMainWnd::OnMacroRename(toolkit::TNotifyUI&, int) {
+    CMacroControlUI* panel = CurrentMacroPanel();
+    if (!panel) return;
+    const MacroResult result = panel->RenameMacro();
+    if (result == MacroResult::NameTaken) ShowMessage(kNameTaken, MessageButtons::Ok);
+    if (result == MacroResult::Done) CurrentDevice()->LoadPanelLists();
 }
 
 void CMainWnd::OnMacroExport(toolkit::TNotifyUI&, int) {

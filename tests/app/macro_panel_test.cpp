@@ -91,6 +91,22 @@ TEST_F(MacroPanelTest, AnAddedMacroIsOfferedByTheKeyPanel) {
     EXPECT_EQ(combo->GetCount(), 1);
 }
 
+TEST_F(MacroPanelTest, RenamingReachesTheKeyPanelAndATakenNameIsSaid) {
+    Press("macro_btn_name_add");
+    Press("macro_btn_name_add");
+    toolkit::CControlUI* edit = panel->FindSubControl("macro_edit_macroname");
+    ASSERT_TRUE(edit);
+    edit->SetText("Reload");
+    Press("macro_btn_name_edit");
+    EXPECT_EQ(keys->MacroNames(), (std::vector<std::string>{"macro_1", "Reload"}));
+    EXPECT_TRUE(messages.empty());
+
+    edit->SetText("MACRO_1");
+    Press("macro_btn_name_edit");
+    EXPECT_EQ(messages, std::vector<std::string>{"message_text_5"});
+    EXPECT_EQ(keys->MacroNames(), (std::vector<std::string>{"macro_1", "Reload"}));
+}
+
 TEST_F(MacroPanelTest, RecordingWithoutAMacroIsRefusedWithAReason) {
     Press("macro_btn_starredio");
     EXPECT_FALSE(panel->IsRecording());
