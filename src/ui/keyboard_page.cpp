@@ -1,8 +1,13 @@
 #include "ui/keyboard_page.h"
 
+#include "macros/assignment_text.h"
+#include "macros/key_capture.h"
 #include "macros/macro_config.h"
 #include "profiles/json_file.h"
+#include "toolkit/message_queue.h"
 #include "toolkit/paint_manager.h"
+#include "ui/device_key_button.h"
+#include "ui/program_messages.h"
 
 namespace viremo::ui {
 namespace {
@@ -39,6 +44,9 @@ void CKeyboardDevicePage::Initialise() {
 
 void CKeyboardDevicePage::Notify(toolkit::TNotifyUI& msg) {
     CDevicePage::Notify(msg);
+    if (OnKeySetEvent(msg)) return;
+    // A macro added or renamed also changes the key panel's macro list.
+    if (macroControl_ && macroControl_->EventOf(msg) == CMacroControlUI::Event::NamesChanged) ShowPanelLists();
     // The custom colour group changes no lighting state: the keyboard edits
     // that group's colours in mode 20.
     if (msg.sType == "itemselect" && msg.pSender && msg.pSender->GetName() == kCustomGroupName && lightingPanel_) {
@@ -54,7 +62,12 @@ void CKeyboardDevicePage::InitialiseKeyboardPage() {
     if (GetDeviceSkin().empty()) return;
     lightingPanel_ = dynamic_cast<devices::keyboard::ILightingPanel*>(FindSubControl(kLightingPanelName));
     macroPanel_ = dynamic_cast<IMacroListPanel*>(FindSubControl(kMacroPanelName));
+    macroControl_ = dynamic_cast<CMacroControlUI*>(macroPanel_);
+    if (macroControl_) macroControl_->SetMacroFolder(keyboard_->DeviceDataFolder());
     keySetPanel_ = dynamic_cast<IKeySetPanel*>(FindSubControl(kKeySetPanelName));
+    keySetControl_ = dynamic_cast<CKeySetControlUI*>(keySetPanel_);
+    if (keySetControl_) keySetControl_->SetPanelType(keyboard_->GetModelId());
+    for (size_t key = 0; key < keyboard_->KeyAssignments().size(); ++key) MarkKey(int(key));
     keyboard_->SetLightingPanel(lightingPanel_);
 }
 
@@ -65,7 +78,9 @@ void CKeyboardDevicePage::LoadPanelLists() {
 
 void CKeyboardDevicePage::ShowPanelLists() {
     const std::filesystem::path folder = keyboard_->DeviceDataFolder();
-    if (macroPanel_) macroPanel_->ShowMacroNames(macroNames(folder));
+    const std::vector<std::string> macros = macroNames(folder);
+    if (macroPanel_) macroPanel_->ShowMacroNames(macros);
+    if (keySetControl_) keySetControl_->SetMacroNames(macros);
     if (!lightingPanel_) return;
     lightingPanel_->ShowModeList(keyboard_->Modes());
     lightingPanel_->ShowLightingPresets(
@@ -100,6 +115,44 @@ void CKeyboardDevicePage::SetSelectedItem(int index) {
     const auto& keys = keyboard_->KeyAssignments();
     if (keySetPanel_ && index >= 0 && size_t(index) < keys.size())
         keySetPanel_->ShowKeyAssignment(index, keys[size_t(index)]);
+}
+
+bool CKeyboardDevicePage::OnKeySetEvent(toolkit::TNotifyUI& msg) {
+    if (!msg.pSender) return false;
+    if (!keySetControl_ || keySetControl_->SelectedKey() < 0) return false;
+    const CKeySetControlUI::Event event = keySetControl_->EventOf(msg);
+    if (event == CKeySetControlUI::Event::None) return false;
+    if (event == CKeySetControlUI::Event::CaptureStart || event == CKeySetControlUI::Event::CaptureEnd) {
+        // The main window captures keys in mode 1 while the edit has the focus.
+        if (GetMainWindow() != toolkit::kNoWindow)
+            toolkit::UiQueue().Post(GetMainWindow(),
+                                    {kMsgInputHook, event == CKeySetControlUI::Event::CaptureStart ? 1u : 0u, 0});
+    } else if (event == CKeySetControlUI::Event::Save) {
+        SaveKeyAssignment();
+    }
+    return true;
+}
+
+void CKeyboardDevicePage::OnCapturedKey(int wParam, const KeyboardHookRecord& record) {
+    if (!keySetControl_ || keySetControl_->SelectedKey() < 0) return;
+    if (!captureHookKey(keySetControl_->Model(), wParam, record)) return;
+    keySetControl_->ShowModelCurrent();
+    SaveKeyAssignment();
+}
+
+void CKeyboardDevicePage::SaveKeyAssignment() {
+    const int key = keySetControl_->SelectedKey();
+    keyboard_->SetKeyAssignment(key, keySetControl_->ReadAssignment());
+    MarkKey(key);
+}
+
+void CKeyboardDevicePage::MarkKey(int key) {
+    auto* button = dynamic_cast<CDeviceKeyButtonUI*>(KeyButton(key));
+    const auto& keys = keyboard_->KeyAssignments();
+    if (!button || key < 0 || size_t(key) >= keys.size()) return;
+    const KeyListEntry& entry = keys[size_t(key)];
+    button->SetKeySetMarkHidden(entry.current.code() == entry.factory.code());
+    button->SetToolTip(describeAssignment(AssignmentCode::fromProfileInteger(entry.current.code())));
 }
 
 }  // namespace viremo::ui

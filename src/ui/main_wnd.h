@@ -43,6 +43,7 @@ namespace viremo::ui {
 class CDeviceOptionUI;
 class CMpDevicePowerUI;
 class CDevicePage;
+class CMacroControlUI;
 class CSetWnd;
 
 class CMainWnd : public toolkit::CWindowWnd,
@@ -210,6 +211,15 @@ private:
     // Sends the edited keys and the macros they use to the device shown and
     // saves its profile; a write that fails keeps the profile file as it was.
     void OnWriteToDevice(toolkit::TNotifyUI& msg, int);
+    void OnKeyChosen(toolkit::TNotifyUI& msg, int key);
+    // The macro panel's recording and its files (main_wnd_macros.cpp).
+    CMacroControlUI* CurrentMacroPanel();
+    void OnMacroRecord(toolkit::TNotifyUI& msg, int);
+    void OnMacroStop(toolkit::TNotifyUI& msg, int);
+    void OnMacroImport(toolkit::TNotifyUI& msg, int);
+    void OnMacroDelete(toolkit::TNotifyUI& msg, int);
+    void OnMacroRename(toolkit::TNotifyUI& msg, int);
+    void OnMacroExport(toolkit::TNotifyUI& msg, int);
     // The device shown loads its current profile again and sends it.
     void ReloadProfile(CDevicePage& device);
     void OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage);

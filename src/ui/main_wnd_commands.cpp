@@ -3,7 +3,9 @@
 // device shown, restoring its defaults, and sending its edited keys. The
 // profile panel holds the list; the device loads and sends the profile that
 // became current.
+#include "devices/mouse/mouse_device.h"
 #include "devices/vendrake_usb_device.h"
+#include "macros/left_button_key.h"
 #include "ui/device_page.h"
 #include "ui/device_profile.h"
 #include "ui/main_wnd.h"
@@ -18,6 +20,7 @@ constexpr std::string_view kConfirmReset = "message_text_22";
 constexpr std::string_view kNameBlank = "message_text_25";
 constexpr std::string_view kImportRefused = "message_import_refused_text";
 constexpr std::string_view kWriteFailed = "message_text_7";
+constexpr std::string_view kOnlyLeftButton = "message_text_6";
 constexpr std::string_view kWriteFailedWithCode = "message_text_16";
 constexpr int kRenameDone = 1, kRenameTaken = 0, kRenameBlank = 2;
 // What a macro upload returns besides the number of events that do not fit.
@@ -126,6 +129,20 @@ void CMainWnd::OnWriteToDevice(toolkit::TNotifyUI&, int) {
     if (result == kUploadFailed) ShowMessage(kWriteFailed, MessageButtons::Ok);
     driver.WriteKeyAssignmentsOf(0);
     driver.SaveProfile();
+}
+
+// A key of the picture was clicked: the page shows its assignment, except
+// for the mouse key that alone holds the left button, as the mouse holds
+// its keys now.
+void CMainWnd::OnKeyChosen(toolkit::TNotifyUI&, int key) {
+    CDevicePage* device = CurrentDevice();
+    if (!device) return;
+    const auto* mouse = dynamic_cast<const devices::CVendrakeMouseDevice*>(&device->Driver());
+    if (mouse && isOnlyLeftButtonKey(mouse->KeyAssignments(), key)) {
+        ShowMessage(kOnlyLeftButton, MessageButtons::Ok);
+        return;
+    }
+    device->SetSelectedItem(key);
 }
 
 void CMainWnd::OnRestoreDefaults(toolkit::TNotifyUI&, int) {

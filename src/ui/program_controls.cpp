@@ -8,6 +8,8 @@
 #include "ui/chart_view.h"
 #include "ui/device_option.h"
 #include "ui/device_profile.h"
+#include "ui/key_set_control.h"
+#include "ui/macro_control.h"
 #include "ui/hand_img_button.h"
 #include "ui/light_control.h"
 #include "ui/mp_device_power.h"
@@ -37,6 +39,8 @@ void RegisterProgramControls() {
     Register<CLightControlUI>(factory, CLightControlUI::kClassName);
     Register<CSkinPanelUI>(factory, CSkinPanelUI::kClassName);
     Register<CDeviceProfileUI>(factory, CDeviceProfileUI::kClassName);
+    Register<CKeySetControlUI>(factory, CKeySetControlUI::kClassName);
+    Register<CMacroControlUI>(factory, CMacroControlUI::kClassName);
     Register<CUpdateInfoListItemUI>(factory, "CUpdateInfoListItemUI");
     Register<CAudioRecordUI>(factory, "CAudioRecordUI");
     Register<CChartViewUI>(factory, "CChartViewUI");
