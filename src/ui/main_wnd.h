@@ -44,6 +44,7 @@ class CDeviceOptionUI;
 class CMpDevicePowerUI;
 class CDevicePage;
 class CMacroControlUI;
+class CShootControlUI;
 class CSetWnd;
 
 class CMainWnd : public toolkit::CWindowWnd,
@@ -220,6 +221,12 @@ private:
     void OnMacroDelete(toolkit::TNotifyUI& msg, int);
     void OnMacroRename(toolkit::TNotifyUI& msg, int);
     void OnMacroExport(toolkit::TNotifyUI& msg, int);
+    // The mouse's recoil panel: its files and the download (main_wnd_recoil.cpp).
+    CShootControlUI* CurrentShootPanel();
+    void OnShootImport(toolkit::TNotifyUI& msg, int);
+    void OnShootExport(toolkit::TNotifyUI& msg, int);
+    void OnShootReset(toolkit::TNotifyUI& msg, int);
+    void OnShootDownload(toolkit::TNotifyUI& msg, int);
     // The device shown loads its current profile again and sends it.
     void ReloadProfile(CDevicePage& device);
     void OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage);
