@@ -1,6 +1,9 @@
 // The mouse page's recoil panel through the window: a bullet edited on the
 // panel reaches the emulated mouse's recoil memory when the user downloads
 // the guns, and a download the mouse does not take is said in a message box.
+#include <fstream>
+#include <iterator>
+
 #include <gtest/gtest.h>
 
 #include "app_test_support.h"
@@ -45,11 +48,19 @@ protected:
         pm.SetFocus(nullptr);
     }
 
-    void Download() {
-        auto& pm = window->GetPaintManager();
-        toolkit::CControlUI* button = page->FindSubControl("shootdate_save_btn");
-        ASSERT_TRUE(button);
-        pm.SendNotify(button, "click");
+    void Press(std::string_view name) {
+        toolkit::CControlUI* button = page->FindSubControl(name);
+        ASSERT_TRUE(button) << name;
+        window->GetPaintManager().SendNotify(button, "click");
+    }
+    void Download() { Press("shootdate_save_btn"); }
+
+    std::string GunFile(int gun) const {
+        return readText(page->Mouse().DeviceDataFolder() / ("ShootData_" + std::to_string(gun) + ".Shoot"));
+    }
+    static std::string readText(const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
     ui::CMouseDevicePage* page = nullptr;
@@ -80,6 +91,27 @@ TEST_F(RecoilPanelTest, EditedBulletIsDownloadedIntoTheMouse) {
     const emulator::MacroEvents expected{{10, 1, true, 1}, {0, 1, false, 1}, {5, 4, false, 7},
                                          {40, 5, true, 12}, {0, 4, false, 0}, {0, 5, true, 0}};
     EXPECT_EQ(bullet, expected);
+}
+
+// The window's file chooser names the recoil files; an exported gun imported
+// into another gun makes the two the same.
+TEST_F(RecoilPanelTest, GunExportedAndImportedThroughTheFileChooser) {
+    const std::filesystem::path file = folder / "gun.shoot";
+    window->SetFileChooser([&](bool, std::string_view filter, std::string_view pattern) {
+        EXPECT_EQ(filter, "Shoot Files(*.shoot)");
+        EXPECT_EQ(pattern, "*.shoot;");
+        return file.string();
+    });
+    Select("shoot_gun_op_0", true);
+    Type("bullet_x_eidt", "21");
+    Press("shootdate_export_btn");
+    const std::string gun0 = GunFile(0);
+    EXPECT_EQ(readText(file), gun0);
+    ASSERT_NE(GunFile(2), gun0);
+
+    Select("shoot_gun_op_2", true);
+    Press("shootdate_import_btn");
+    EXPECT_EQ(GunFile(2), gun0);
 }
 
 // With the link down the mouse does not take the image: the protocol's
