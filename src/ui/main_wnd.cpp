@@ -8,6 +8,7 @@
 #include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/message_bus.h"
+#include "macros/macro_recording.h"
 #include "lighting/color_select_wnd.h"
 #include "toolkit/image_description.h"
 #include "toolkit/menu.h"
@@ -122,6 +123,7 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "key_", true, &CMainWnd::OnKeyChosen},
         {"click", "macro_btn_starredio", false, &CMainWnd::OnMacroRecord},
         {"click", "macro_btn_stopredio", false, &CMainWnd::OnMacroStop},
+        {"menu", "macro_action", false, &CMainWnd::OnMacroEventMenu},
         {"click", "macro_btn_import", false, &CMainWnd::OnMacroImport},
         {"click", "macro_btn_name_sub", false, &CMainWnd::OnMacroDelete},
         {"click", "macro_btn_name_edit", false, &CMainWnd::OnMacroRename},
@@ -552,6 +554,8 @@ void CMainWnd::OnMenuCommand(const std::string& name) {
         ShowAbout();
     } else if (name == "setwnd_menu") {
         ShowSettings(false);
+    } else if (recordingTrigger(name, false)) {
+        StartMacroRecording(name);
     }
 }
 
