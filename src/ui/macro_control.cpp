@@ -105,6 +105,7 @@ void CMacroControlUI::ShowEvents() {
         const MacroEventView view = describeMacroEvent(event.event);
         auto row = std::make_unique<toolkit::CListContainerElementUI>();
         row->SetName(std::string(kRowName));
+        row->SetAttribute("menu", "true");
         row->SetFixedHeight(kRowHeight);
         row->SetUserData(event.event.toStyledString());
         row->Add(label(toolkit::Language().Translate(view.nameId), colourOf(view.nameStyle), 0));
@@ -124,6 +125,15 @@ void CMacroControlUI::ShowEvents() {
         list->Add(std::move(row));
     }
     if (m_events.selected() >= 0) list->SelectItem(m_events.selected(), false, false);
+}
+
+bool CMacroControlUI::SelectEventRow(const toolkit::CControlUI& row) {
+    auto* list = dynamic_cast<toolkit::CListUI*>(FindSubControl(kActionList));
+    const int index = list ? list->GetItemIndex(&row) : -1;
+    if (index < 0) return false;
+    list->SelectItem(index, false, false);
+    m_events.select(index);
+    return true;
 }
 
 void CMacroControlUI::TakeDelayEdits() {

@@ -35,6 +35,9 @@ public:
     // -1 when none is selected.
     int GetSelectedMacroIndex() const;
     MacroEventList& Events() { return m_events; }
+    // Selects the event row `row` of "macro_action_list"; false when it is
+    // not one of them.
+    bool SelectEventRow(const toolkit::CControlUI& row);
 
     // What a control event of the panel did.
     enum class Event { None, Shown, NamesChanged };

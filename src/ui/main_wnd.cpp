@@ -8,6 +8,7 @@
 #include "platform/folders.h"
 #include "platform/log.h"
 #include "platform/message_bus.h"
+#include "macros/macro_recording.h"
 #include "lighting/color_select_wnd.h"
 #include "toolkit/image_description.h"
 #include "toolkit/menu.h"
@@ -122,10 +123,15 @@ const std::vector<CMainWnd::Route>& CMainWnd::Routes() {
         {"click", "key_", true, &CMainWnd::OnKeyChosen},
         {"click", "macro_btn_starredio", false, &CMainWnd::OnMacroRecord},
         {"click", "macro_btn_stopredio", false, &CMainWnd::OnMacroStop},
+        {"menu", "macro_action", false, &CMainWnd::OnMacroEventMenu},
         {"click", "macro_btn_import", false, &CMainWnd::OnMacroImport},
         {"click", "macro_btn_name_sub", false, &CMainWnd::OnMacroDelete},
         {"click", "macro_btn_name_edit", false, &CMainWnd::OnMacroRename},
         {"click", "macro_btn_export", false, &CMainWnd::OnMacroExport},
+        {"click", "shootdate_import_btn", false, &CMainWnd::OnShootImport},
+        {"click", "shootdate_export_btn", false, &CMainWnd::OnShootExport},
+        {"click", "shootdate_reset_btn", false, &CMainWnd::OnShootReset},
+        {"click", "shootdate_save_btn", false, &CMainWnd::OnShootDownload},
         {"killfocus", "quelm_DPI_edit_", true, &CMainWnd::OnDpiEditTaken},
         {"movevaluechanged", "quelm_DPI_slider_", true, &CMainWnd::OnDpiSliderMoved},
         {"click", "DPI_color_option_", true, &CMainWnd::OnDpiStageColour},
@@ -548,6 +554,8 @@ void CMainWnd::OnMenuCommand(const std::string& name) {
         ShowAbout();
     } else if (name == "setwnd_menu") {
         ShowSettings(false);
+    } else if (recordingTrigger(name, false)) {
+        StartMacroRecording(name);
     }
 }
 

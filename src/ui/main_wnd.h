@@ -44,6 +44,7 @@ class CDeviceOptionUI;
 class CMpDevicePowerUI;
 class CDevicePage;
 class CMacroControlUI;
+class CShootControlUI;
 class CSetWnd;
 
 class CMainWnd : public toolkit::CWindowWnd,
@@ -133,6 +134,10 @@ public:
     // and macro recording.
     CDeviceHook& InputHook() { return m_inputHook; }
 
+    // A command chosen from one of the window's menus (the tray menu, the
+    // macro panel's event menu), by the element's name.
+    void OnMenuCommand(const std::string& name);
+
     // toolkit::INotifyUI
     void Notify(toolkit::TNotifyUI& msg) override;
     // toolkit::CWindowWnd
@@ -166,7 +171,6 @@ private:
     void OnTimer(unsigned id);
     void OnTrayIcon(std::intptr_t mouseMessage);
     void ShowTrayMenu();
-    void OnMenuCommand(const std::string& name);
     void HideToTray();
     void ShowAbout();
     void OnSettingsButton(toolkit::TNotifyUI& msg, int);
@@ -215,11 +219,21 @@ private:
     // The macro panel's recording and its files (main_wnd_macros.cpp).
     CMacroControlUI* CurrentMacroPanel();
     void OnMacroRecord(toolkit::TNotifyUI& msg, int);
+    // The event menu of a macro panel row; its recording items start a
+    // recording that places events around or into that row.
+    void OnMacroEventMenu(toolkit::TNotifyUI& msg, int);
+    void StartMacroRecording(std::string_view trigger);
     void OnMacroStop(toolkit::TNotifyUI& msg, int);
     void OnMacroImport(toolkit::TNotifyUI& msg, int);
     void OnMacroDelete(toolkit::TNotifyUI& msg, int);
     void OnMacroRename(toolkit::TNotifyUI& msg, int);
     void OnMacroExport(toolkit::TNotifyUI& msg, int);
+    // The mouse's recoil panel: its files and the download (main_wnd_recoil.cpp).
+    CShootControlUI* CurrentShootPanel();
+    void OnShootImport(toolkit::TNotifyUI& msg, int);
+    void OnShootExport(toolkit::TNotifyUI& msg, int);
+    void OnShootReset(toolkit::TNotifyUI& msg, int);
+    void OnShootDownload(toolkit::TNotifyUI& msg, int);
     // The device shown loads its current profile again and sends it.
     void ReloadProfile(CDevicePage& device);
     void OnDpiEditTaken(toolkit::TNotifyUI& msg, int stage);

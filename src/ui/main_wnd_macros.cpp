@@ -5,6 +5,8 @@
 #include "ui/device_page.h"
 #include "ui/macro_control.h"
 #include "ui/main_wnd.h"
+#include "toolkit/menu.h"
+#include "ui/window_chrome.h"
 
 namespace viremo::ui {
 namespace {
@@ -12,6 +14,7 @@ namespace {
 constexpr std::string_view kMacroPanelName = "MacroControlItem";
 constexpr std::string_view kMacroFilter = "Macro Files(*.mac)";
 constexpr std::string_view kMacroPattern = "*.mac;";
+constexpr std::string_view kEventMenu = "macro_action_menu.xml";
 constexpr std::string_view kConfirmDelete = "message_text_4";
 constexpr std::string_view kConfirmDeleteBound = "message_text_2";
 constexpr std::string_view kNameTaken = "message_text_5";
@@ -23,8 +26,23 @@ CMacroControlUI* CMainWnd::CurrentMacroPanel() {
     return device ? dynamic_cast<CMacroControlUI*>(device->FindSubControl(kMacroPanelName)) : nullptr;
 }
 
-void CMainWnd::OnMacroRecord(toolkit::TNotifyUI& msg, int) {
-    if (CMacroControlUI* panel = CurrentMacroPanel()) panel->StartRecording(msg.pSender->GetName(), m_inputHook);
+void CMainWnd::OnMacroRecord(toolkit::TNotifyUI& msg, int) { StartMacroRecording(msg.pSender->GetName()); }
+
+void CMainWnd::StartMacroRecording(std::string_view trigger) {
+    if (CMacroControlUI* panel = CurrentMacroPanel()) panel->StartRecording(trigger, m_inputHook);
+}
+
+// The row the menu was asked for is the one the recording works on. The
+// menu opens at the pointer, or at the row's corner without it.
+void CMainWnd::OnMacroEventMenu(toolkit::TNotifyUI& msg, int) {
+    CMacroControlUI* panel = CurrentMacroPanel();
+    if (!panel || panel->IsRecording() || !GetHost() || !panel->SelectEventRow(*msg.pSender)) return;
+    const toolkit::Rect bounds = GetHost()->GetBounds();
+    const toolkit::Rect row = msg.pSender->GetPos();
+    const toolkit::Point corner{bounds.left + row.left, bounds.top + row.bottom};
+    const toolkit::Point at = WindowChrome().CursorPosition().value_or(corner);
+    toolkit::CMenuWnd::Show(*this, kEventMenu, at, toolkit::kMenuAlignLeft | toolkit::kMenuAlignTop,
+                            [this](const toolkit::MenuCommand& command) { OnMenuCommand(command.name); });
 }
 
 void CMainWnd::OnMacroStop(toolkit::TNotifyUI&, int) {

@@ -5,6 +5,7 @@
 
 #include "devices/mouse/mouse_key_information.h"
 #include "macros/macro_config.h"
+#include "platform/folders.h"
 #include "toolkit/check_box.h"
 #include "toolkit/language.h"
 #include "toolkit/list.h"
@@ -26,6 +27,7 @@ constexpr std::string_view kValueSlider = "quelm_DPI_slider_";
 constexpr std::string_view kColourBox = "DPI_color_option_";
 constexpr std::string_view kReportRateOption = "polling_rate_option_";
 constexpr std::string_view kKeyInformationList = "device_setkeyinfo_list";
+constexpr std::string_view kShootPanelName = "ShootControlItem";
 
 // An assignment's text for the user: its language keys translated and
 // joined with "+", or its literal text.
@@ -50,9 +52,29 @@ CMouseDevicePage::CMouseDevicePage(std::shared_ptr<devices::CVendrakeMouseDevice
 
 std::string_view CMouseDevicePage::GetClass() const { return "MouseDevicePage"; }
 
+void CMouseDevicePage::Initialise() {
+    CDevicePage::Initialise();
+    InitialiseShootPanel();
+}
+
+// The panel builds its layout once; the gun files missing from the data
+// folder are made from the factory ones, and the first bullet of the first
+// gun is shown.
+void CMouseDevicePage::InitialiseShootPanel() {
+    auto* panel = dynamic_cast<CShootControlUI*>(FindSubControl(kShootPanelName));
+    if (!panel || panel == shootPanel_ || !panel->BuildLayout(GetManager())) return;
+    shootPanel_ = panel;
+    panel->SetShootFolder(mouse_->DeviceDataFolder());
+    panel->SetFactoryShootFolder(folders::defaultData());
+    panel->InitShootFiles();
+    panel->SelectGun(0);
+    panel->SelectBullet(0);
+}
+
 void CMouseDevicePage::Notify(toolkit::TNotifyUI& msg) {
     CDevicePage::Notify(msg);
     if (showing_ || !msg.pSender) return;
+    if (shootPanel_ && shootPanel_->Notify(msg)) return;
     const std::string_view name = msg.pSender->GetName();
     const auto* option = dynamic_cast<const toolkit::COptionUI*>(msg.pSender);
     if (msg.sType == "selectchanged" && option) {

@@ -3,12 +3,14 @@
 // its profiles, and its DPI panel ("DPIControlItem"): five stages, each
 // switched on or off, one active, with a DPI value and a colour, and the
 // report rate. A change on the panel goes to the driver, is saved in the
-// profile and sent to the mouse.
+// profile and sent to the mouse. Its recoil panel ("ShootControlItem")
+// keeps the four guns in the mouse's data folder.
 #include <memory>
 
 #include "devices/mouse/mouse_device.h"
 #include "toolkit/geometry.h"
 #include "ui/device_page.h"
+#include "ui/shoot_control.h"
 
 namespace viremo::ui {
 
@@ -20,6 +22,7 @@ public:
 
     devices::CVendrakeMouseDevice& Mouse() const { return *mouse_; }
 
+    void Initialise() override;
     void Notify(toolkit::TNotifyUI& msg) override;
     void LoadPanelLists() override;
     void ShowState() override;
@@ -40,6 +43,7 @@ protected:
     std::string LoadedProfileId() const override;
 
 private:
+    void InitialiseShootPanel();
     void ShowKeyInformation();
     void ShowDpiStages();
     void ShowReportRate();
@@ -51,6 +55,7 @@ private:
     void SaveAndSend();
 
     devices::CVendrakeMouseDevice* mouse_;
+    CShootControlUI* shootPanel_ = nullptr;
     // Set while the page shows the driver's state, so that the controls it
     // sets are not taken back as changes.
     bool showing_ = false;

@@ -10,6 +10,7 @@
 #include "ui/device_profile.h"
 #include "ui/key_set_control.h"
 #include "ui/macro_control.h"
+#include "ui/shoot_control.h"
 #include "ui/hand_img_button.h"
 #include "ui/light_control.h"
 #include "ui/mp_device_power.h"
@@ -41,6 +42,7 @@ void RegisterProgramControls() {
     Register<CDeviceProfileUI>(factory, CDeviceProfileUI::kClassName);
     Register<CKeySetControlUI>(factory, CKeySetControlUI::kClassName);
     Register<CMacroControlUI>(factory, CMacroControlUI::kClassName);
+    Register<CShootControlUI>(factory, "ShootControl");
     Register<CUpdateInfoListItemUI>(factory, "CUpdateInfoListItemUI");
     Register<CAudioRecordUI>(factory, "CAudioRecordUI");
     Register<CChartViewUI>(factory, "CChartViewUI");

@@ -53,10 +53,10 @@ protected:
     }
 
     // A key as X11 and Wayland deliver it: the XKB key code is evdev + 8.
-    void SendKey(QEvent::Type type, bool autoRepeat = false) {
+    void SendKey(QEvent::Type type, bool autoRepeat = false, Qt::Key key = Qt::Key_A, unsigned evdev = KEY_A) {
         QWidget* widget = toolkit::qt::testing::WidgetOf(*window);
         ASSERT_TRUE(widget && widget->windowHandle());
-        QKeyEvent event(type, Qt::Key_A, Qt::NoModifier, KEY_A + 8u, 0, 0, QString(), autoRepeat);
+        QKeyEvent event(type, key, Qt::NoModifier, evdev + 8u, 0, 0, QString(), autoRepeat);
         QApplication::sendEvent(widget->windowHandle(), &event);
     }
 
@@ -134,6 +134,40 @@ TEST_F(MacroPanelTest, FixedDelayGivesEveryEventThatDelay) {
     const Json::Value events = SavedEvents();
     ASSERT_EQ(events.size(), 2u);
     for (const Json::Value& event : events) EXPECT_EQ(event["Delay"].asString(), "80");
+}
+
+// A recording from a row's event menu works on that row: B pressed and
+// released goes before it, after it, or becomes its key (keeping its
+// action). The list is A down, A up; HID usages: A 0x04, B 0x05.
+TEST_F(MacroPanelTest, EventMenuRecordingsPlaceEventsAroundOrIntoTheRow) {
+    struct Case {
+        const char* item;
+        std::vector<std::pair<int, std::string>> events;  // key usage, action
+    };
+    const Case cases[] = {
+        {"redio_previous_ignore_time", {{5, "down"}, {5, "up"}, {4, "down"}, {4, "up"}}},
+        {"redio_later_ignore_time", {{4, "down"}, {5, "down"}, {5, "up"}, {4, "up"}}},
+        {"macro_action_edit", {{5, "down"}, {4, "up"}}},
+    };
+    for (const Case& c : cases) {
+        Press("macro_btn_name_add");
+        RecordHeldA();
+        auto* list = dynamic_cast<toolkit::CListUI*>(panel->FindSubControl("macro_action_list"));
+        ASSERT_TRUE(list && list->GetCount() == 2) << c.item;
+        window->GetPaintManager().SendNotify(list->GetItemAt(0), "menu");
+        window->OnMenuCommand(c.item);
+        ASSERT_TRUE(panel->IsRecording()) << c.item;
+        SendKey(QEvent::KeyPress, false, Qt::Key_B, KEY_B);
+        SendKey(QEvent::KeyRelease, false, Qt::Key_B, KEY_B);
+        Press("macro_btn_stopredio");
+
+        const Json::Value events = SavedEvents();
+        ASSERT_EQ(events.size(), c.events.size()) << c.item;
+        for (Json::ArrayIndex i = 0; i < events.size(); ++i) {
+            EXPECT_EQ(events[i]["Button"].asInt(), c.events[i].first) << c.item << " row " << i;
+            EXPECT_EQ(events[i]["Action"].asString(), c.events[i].second) << c.item << " row " << i;
+        }
+    }
 }
 
 }  // namespace
